@@ -1,0 +1,174 @@
+#include "base/numtext.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace cgt {
+namespace {
+
+// A number as decimal digits: value = 0.d1d2d3... x 10^exponent.
+struct Decimal {
+    bool negative = false;
+    std::string digits;  // no leading zeros; empty for zero
+    int exponent = 0;
+};
+
+constexpr int kMaxDigits = 18;
+
+// The 18 significant digits of the value, then rounded half up to
+// `keep` digits (keep may be <= 0, which rounds to 0 or to one unit).
+Decimal ToDecimal(long double value, int keepSignificant, int decimals) {
+    Decimal d;
+    if (value == 0 || !std::isfinite(value)) return d;
+    d.negative = value < 0;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", kMaxDigits - 1, std::fabs(value));
+    // buf = "d.ddddddddddddddddde[+-]XX"
+    std::string digits;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') digits += *p;
+    const int exp10 = std::atoi(p + 1);
+    d.exponent = exp10 + 1;
+
+    int keep = std::min(keepSignificant, d.exponent + decimals);
+    keep = std::min(keep, kMaxDigits);
+    if (keep < 0) {
+        d.digits.clear();
+        d.exponent = 0;
+        return d;
+    }
+    const bool roundUp = keep < int(digits.size()) && digits[keep] >= '5';
+    digits.resize(keep);
+    if (roundUp) {
+        int i = keep - 1;
+        while (i >= 0 && digits[i] == '9') {
+            digits[i] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            ++d.exponent;
+            if (keep == 0) digits = "1";
+        }
+    }
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    if (digits.empty()) {
+        d.exponent = 0;
+        d.negative = false;
+    }
+    d.digits = digits;
+    return d;
+}
+
+std::string ExponentText(const Decimal& d) {
+    std::string s = d.negative ? "-" : "";
+    s += d.digits[0];
+    if (d.digits.size() > 1) {
+        s += '.';
+        s += d.digits.substr(1);
+    }
+    s += 'E';
+    s += std::to_string(d.exponent - 1);
+    return s;
+}
+
+std::string PlainText(const Decimal& d, int minDecimals) {
+    std::string s = d.negative ? "-" : "";
+    if (d.exponent <= 0) {
+        s += '0';
+    } else {
+        for (int i = 0; i < d.exponent; ++i) s += i < int(d.digits.size()) ? d.digits[i] : '0';
+    }
+    std::string frac;
+    for (int i = d.exponent; i < int(d.digits.size()); ++i) {
+        if (i < 0) continue;
+        frac += d.digits[i];
+    }
+    if (d.exponent < 0) frac = std::string(-d.exponent, '0') + d.digits;
+    while (int(frac.size()) < minDecimals) frac += '0';
+    if (!frac.empty()) s += '.' + frac;
+    return s;
+}
+
+}  // namespace
+
+std::string FormatGeneral(long double value, int precision) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+    const Decimal d = ToDecimal(value, precision, 9999);
+    if (d.digits.empty()) return "0";
+    if (d.exponent > precision || d.exponent < -3) return ExponentText(d);
+    return PlainText(d, 0);
+}
+
+std::string FormatFixed(long double value, int precision, int decimals) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+    const Decimal whole = ToDecimal(value, precision, decimals);
+    if (whole.exponent > precision) return FormatGeneral(value, precision);
+    return PlainText(whole, decimals);
+}
+
+std::string FloatToStrWD(long double value, int width, int decimals) {
+    std::string s = FormatFixed(value, kMaxDigits, decimals);
+    if (int(s.size()) < width) s.insert(0, std::string(width - s.size(), ' '));
+    return s;
+}
+
+std::optional<long double> TryStrToFloat(std::string_view text) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && text[b] == ' ') ++b;
+    while (e > b && text[e - 1] == ' ') --e;
+    const std::string_view t = text.substr(b, e - b);
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t mantissaDigits = 0;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++mantissaDigits;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++mantissaDigits;
+    }
+    if (mantissaDigits == 0) return std::nullopt;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++expDigits;
+        if (expDigits == 0) return std::nullopt;
+    }
+    if (i != t.size()) return std::nullopt;
+    const std::string copy(t);
+    errno = 0;
+    const long double v = std::strtold(copy.c_str(), nullptr);
+    if (errno == ERANGE && std::isinf(v)) return std::nullopt;
+    return v;
+}
+
+long double StrToFloatDef(std::string_view text, long double defaultValue) {
+    return TryStrToFloat(text).value_or(defaultValue);
+}
+
+std::optional<long long> TryStrToInt(std::string_view text) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && text[b] == ' ') ++b;
+    while (e > b && text[e - 1] == ' ') --e;
+    const std::string_view t = text.substr(b, e - b);
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+    if (i == t.size() || t.size() - i > 18) return std::nullopt;
+    long long v = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9') return std::nullopt;
+        v = v * 10 + (t[i] - '0');
+    }
+    return negative ? -v : v;
+}
+
+}  // namespace cgt

@@ -1,0 +1,28 @@
+#include "base/rounding.h"
+
+#include <cfenv>
+#include <cmath>
+
+namespace cgt {
+
+std::int64_t Round(long double value) {
+    // nearbyint follows the current rounding mode, which is to-nearest-even
+    // unless someone changed it; do the tie-break explicitly instead.
+    const long double floorValue = std::floor(value);
+    const long double diff = value - floorValue;
+    long double result;
+    if (diff > 0.5L) {
+        result = floorValue + 1;
+    } else if (diff < 0.5L) {
+        result = floorValue;
+    } else {
+        result = std::fmod(floorValue, 2.0L) == 0 ? floorValue : floorValue + 1;
+    }
+    return static_cast<std::int64_t>(result);
+}
+
+std::int64_t Trunc(long double value) {
+    return static_cast<std::int64_t>(std::trunc(value));
+}
+
+}  // namespace cgt

@@ -1,0 +1,136 @@
+#pragma once
+// The store of typed fields addressed by tag, with the worksheets kept inside
+// it. Invalid tags are ignored; a typed access to a slot of another type is
+// skipped and, in help-desk mode, reported.
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/datatype.h"
+
+namespace cgt {
+
+class Dialogs;
+class Clock;
+
+inline constexpr const char* kClearFieldsQuestion =
+    "Data exists for this item\r\rAre you sure you want to delete it?\r\rIf you select 'Yes' all data for this "
+    "item will be lost";
+inline constexpr const char* kLodgedMessage =
+    "This data file has been lodged and is locked to preserve your lodgment details.\r\n\r\nYou will not be able "
+    "to change the information contained in this file.\r\n\r\nHowever, you can continue to view the details of "
+    "this file.";
+inline constexpr const char* kNewWorksheetEntry = "** Create new worksheet **";
+inline constexpr const char* kBlankDateMask = "  /  /    ";
+
+// Field tags with a fixed meaning for the store itself.
+inline constexpr int kTagIdentity = 1;
+inline constexpr int kTagNotes = 399;
+inline constexpr int kTagInstanceName = 710;
+inline constexpr int kTagLodgeDate = 1478;
+inline constexpr int kTagLodgeReference = 1479;
+inline constexpr int kTagLodgeTime = 1490;
+inline constexpr int kTagLodgeMarker = 1491;
+
+// The tags into which the worksheet instance being edited is unpacked.
+inline bool IsWorkingTag(int tag) {
+    return (tag >= 710 && tag <= 749) || (tag >= 1100 && tag <= 1199);
+}
+const std::vector<int>& WorkingTags();
+
+// True when the text (its first 10 characters) is blank, the blank date mask
+// or no date.
+bool IsDateTextBad(std::string_view text);
+
+class FieldStore {
+public:
+    explicit FieldStore(Dialogs* dialogs = nullptr);
+
+    void SetDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
+    Dialogs* dialogs() const { return dialogs_; }
+    void SetHelpDesk(bool on) { helpDesk_ = on; }
+    bool HelpDesk() const { return helpDesk_; }
+
+    bool DataChanged() const { return dataChanged_; }
+    void SetDataChanged(bool changed = true) { dataChanged_ = changed; }
+
+    // Worksheet type being edited (0 when none) and its instance.
+    int EditedType() const { return editedType_; }
+    void SetEditedType(int type) { editedType_ = type; }
+    int EditedInstance() const { return editedInstance_; }
+    void SetEditedInstance(int n) { editedInstance_ = n; }
+
+    // Typed access.
+    void SetFieldVal(int tag, long double value);
+    void SetFieldInt(int tag, std::int32_t value);
+    void SetFieldStr(int tag, std::string_view text);
+    void SetFieldLst(int tag, TextListPtr list);
+    void SetFieldChecked(int tag);
+    void SetFieldUnchecked(int tag);
+    bool FieldChecked(int tag);
+    long double GetFieldVal(int tag, bool zeroSmall = false);
+    std::int64_t GetFieldRounded(int tag);
+    std::string GetFieldStr(int tag);
+    TextListPtr GetFieldLst(int tag);
+    int FieldType(int tag) const;
+    void SetFieldType(int tag, int type);
+    void ClearField(int tag);
+    std::string FieldAsText(int tag) const;
+    bool FieldIsEmpty(int tag) const;
+    bool FieldHasData(int tag) const { return !FieldIsEmpty(tag); }
+    bool ClearFields(std::span<const int> tags, bool ask);
+    bool AskYesNo(const std::string& question, const std::string& caption);
+    bool IsReturnLodged() const;
+    void ShowLodgedMessage();
+
+    // Whole-store operations.
+    void EmptyWorkingTags();
+    void ClearStore();
+    void FreeStore();
+    // A freed store ignores every access, as for an invalid tag.
+    bool Allocated() const { return allocated_; }
+    void Allocate();
+
+    // Raw slot access for the data file and the worksheet packing.
+    const Slot& SlotAt(int tag) const;
+    Slot& MutableSlotAt(int tag);
+
+    // Worksheets.
+    int WorksheetCount(int type) const;
+    WorksheetListPtr WorksheetList(int type) const;
+    WorksheetListPtr EnsureWorksheetList(int type);
+    void LoadWorksheetInstance(const WorksheetListPtr& list, int instance);
+    // Unpacks instance n of type T into the working tags (sharing its lists).
+    void LoadInstance(int type, int instance);
+    // Packs the working tags back as instance n of type T and ends the editing.
+    void StoreInstance(int type, int instance);
+    // Packs the working tags as instance n without ending the editing; with
+    // `drop` the instance is removed instead and those above move down.
+    void PackInstance(int type, int instance, bool drop);
+    // Removes instance n, and every higher instance moves down by one.
+    void DeleteInstance(int type, int instance);
+    // The instance names in list order, then the new-worksheet entry.
+    std::vector<std::string> BuildNames(int type) const;
+
+private:
+    bool Valid(int tag) const { return allocated_ && IsValidTag(tag); }
+    Slot& At(int tag) { return slots_[std::size_t(tag - 1)]; }
+    const Slot& At(int tag) const { return slots_[std::size_t(tag - 1)]; }
+    void ReportBadTag(int tag, const char* function);
+    void SetChecked(int tag, bool checked, const char* function);
+    // Removes the items of one instance; returns where they stood.
+    std::size_t RemoveInstanceItems(WorksheetItems& items, int instance);
+
+    std::vector<Slot> slots_;
+    Dialogs* dialogs_ = nullptr;
+    bool helpDesk_ = false;
+    bool dataChanged_ = false;
+    bool allocated_ = true;
+    int editedType_ = 0;
+    int editedInstance_ = 0;
+};
+
+}  // namespace cgt
