@@ -1,0 +1,112 @@
+#include "calc/calc_util.h"
+
+#include <cmath>
+
+#include "base/daynumber.h"
+#include "base/numtext.h"
+#include "base/rounding.h"
+#include "base/text.h"
+#include "store/fieldstore.h"
+
+namespace cgt {
+namespace {
+
+// The characters a numeric box keeps when it reads its text.
+std::string NumberChars(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        if ((c >= '0' && c <= '9') || c == '-' || c == '.') out += c;
+    // A minus sign after the first character moves to the front.
+    const auto minus = out.find('-', 1);
+    if (minus != std::string::npos) {
+        std::string digits;
+        for (char c : out)
+            if (c != '-') digits += c;
+        out = "-" + digits;
+    }
+    return out;
+}
+
+// The number a numeric box reads from its text, with the explicit zero.
+long double BoxNumberOfText(std::string_view text) {
+    const std::string t = NumberChars(text);
+    if (t == "0" || t == "0.00" || t == "000.00" || t == "0.000") return kExplicitZero;
+    if (t.empty() || t == "-") return 0;
+    return TryStrToFloat(t).value_or(0.0L);
+}
+
+}  // namespace
+
+std::optional<int> DateOfText(std::string_view text) {
+    if (IsDateTextBad(text)) return std::nullopt;
+    return TextToDayNumber(text.substr(0, std::min<std::size_t>(text.size(), 10)));
+}
+
+std::optional<int> FieldDate(FieldStore& store, int tag) {
+    const int type = store.FieldType(tag);
+    if (type != dtString && type != dtSmallStr) return std::nullopt;
+    return DateOfText(store.GetFieldStr(tag));
+}
+
+long double AmountOfText(std::string_view text) {
+    return TryStrToFloat(Trim(text)).value_or(0.0L);
+}
+
+std::string CodeOf(std::string_view text) {
+    return Trim(text.substr(0, std::min<std::size_t>(text.size(), 2)));
+}
+
+std::string AssetTypeCode(FieldStore& store) {
+    return CodeOf(Trim(store.FieldAsText(714)));
+}
+
+bool IsActiveType(std::string_view code) {
+    return code == "UA" || code == "SA" || code == "RA" || code == "G" || code == "OA";
+}
+
+bool IsNonActiveType(std::string_view code) {
+    return code == "UN" || code == "SN" || code == "RN" || code == "A" || code == "P" || code == "ON";
+}
+
+std::string AmountCell(long double value) {
+    return FloatToStrWD(value, 10, 2);
+}
+
+std::string CPICell(long double value, int decimals) {
+    return FloatToStrWD(value, 10, decimals);
+}
+
+std::string FactorCell(long double value) {
+    return FloatToStrWD(value, 10, 3);
+}
+
+long double DollarBoxValue(long double value) {
+    if (std::fabs(value) <= 0.001L) return 0;
+    return BoxNumberOfText(FormatFixed(value, 18, 0));
+}
+
+long double CentsBoxValue(long double value) {
+    if (std::fabs(value) <= 0.001L) return 0;
+    // The box first rounds a positive fraction to cents, halves to even.
+    if (value > 0.005L) {
+        const long double whole = std::trunc(value);
+        value = whole + Round((value - whole) * 100) / 100.0L;
+    }
+    return BoxNumberOfText(FormatFixed(value, 18, 2));
+}
+
+std::string PercentBoxText(long double value) {
+    if (std::fabs(value) == kExplicitZero) return "0.00%";
+    if (std::fabs(value) <= 0.001L) return {};
+    if (value > 0.005L) {
+        const long double whole = std::trunc(value);
+        value = whole + Round((value - whole) * 100) / 100.0L;
+    }
+    return FormatFixed(value, 18, 2) + "%";
+}
+
+long double PercentOfText(std::string_view text) {
+    return BoxNumberOfText(text);
+}
+
+}  // namespace cgt

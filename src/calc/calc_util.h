@@ -1,0 +1,48 @@
+#pragma once
+// Small readings shared by the worksheet calculations: dates that may be
+// absent, amounts held as cell text, asset type and cost element codes.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cgt {
+
+class FieldStore;
+
+// The day number of a date text (its first ten characters); nothing when the
+// text is blank, the blank mask or no date. A date that does not convert
+// counts as absent: the calculations never stop on one.
+std::optional<int> DateOfText(std::string_view text);
+std::optional<int> FieldDate(FieldStore& store, int tag);
+
+// A cell or field text as an amount; 0 when it is not a number.
+long double AmountOfText(std::string_view text);
+
+// The trimmed first two characters of a code ("P " -> "P", "2B - ..." -> "2B").
+std::string CodeOf(std::string_view text);
+
+// The asset type code of field 714.
+std::string AssetTypeCode(FieldStore& store);
+// Active types: UA, SA, RA, G, OA.
+bool IsActiveType(std::string_view code);
+bool IsNonActiveType(std::string_view code);
+
+// Amount text of the worksheets: two decimals, ten wide.
+std::string AmountCell(long double value);
+// CPI text: `decimals` decimals, ten wide.
+std::string CPICell(long double value, int decimals);
+// Indexation factor text: three decimals, ten wide.
+std::string FactorCell(long double value);
+
+// What a whole-dollar box holds after it has shown a value and been saved:
+// blank for nothing, the explicit zero for a shown zero.
+long double DollarBoxValue(long double value);
+// The same for a box with two decimals.
+long double CentsBoxValue(long double value);
+// The text a percentage box shows for a value ("80.00%", "0.00%" for the
+// explicit zero, empty for nothing).
+std::string PercentBoxText(long double value);
+// The number a percentage box reads from its text.
+long double PercentOfText(std::string_view text);
+
+}  // namespace cgt
