@@ -1,0 +1,41 @@
+// The properties a screen definition sets reach the controls through a Qt
+// Designer form compiled by uic.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include "ui_testform.h"
+
+namespace cgt {
+namespace {
+
+TEST(DesignerForm, SetsEveryEntryFieldProperty) {
+    QWidget form;
+    Ui::ControlsTestForm ui;
+    ui.setupUi(&form);
+    TTaxEdit& amount = *ui.amount;
+    EXPECT_EQ(amount.fieldTag(), 2215);
+    EXPECT_EQ(amount.numericType(), TCustomNumEdit::ntCurrencyCnt);
+    EXPECT_EQ(amount.ravelleDataType(), TCustomNumEdit::atDollarCents);
+    EXPECT_EQ(amount.decimals(), 2);  // the kind presets come after the explicit 3
+    EXPECT_EQ(amount.maxLength(), 9);
+    EXPECT_TRUE(amount.validate());
+    EXPECT_EQ(amount.maxVal(), 5000);
+    EXPECT_TRUE(amount.mandatory());
+    EXPECT_FALSE(amount.useRounding());
+    EXPECT_FALSE(amount.changeFocusColor());
+    EXPECT_TRUE(amount.capitaliseWords());
+    EXPECT_EQ(amount.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+
+    TTaxEdit& acquired = *ui.acquired;
+    EXPECT_EQ(acquired.fieldTag(), 2216);
+    EXPECT_EQ(acquired.numericType(), TCustomNumEdit::ntDate);
+    EXPECT_EQ(acquired.maxLength(), 10);
+    EXPECT_EQ(acquired.minDate(), 37438);
+    EXPECT_EQ(acquired.maxDate(), 37802);
+    EXPECT_EQ(acquired.validChars(), "0..9,/");
+    EXPECT_EQ(acquired.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+}  // namespace
+}  // namespace cgt
