@@ -35,6 +35,9 @@ public:
     int screenIndex = 0;
     std::vector<std::int32_t> history;
     bool screenShowing = false;
+    // Set once a field record of the data file has been read (cleared by a
+    // failed header check); decides which text keys the next load.
+    bool fileLoaded = false;
 
     int ScreenNumber() const { return section * 100 + screenIndex; }
     // Splits with truncating division: 2004 gives section 20, index 4.
