@@ -1,0 +1,220 @@
+#include "calc/concessions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "base/numtext.h"
+#include "base/rounding.h"
+#include "base/text.h"
+#include "calc/cgt_schedule.h"
+#include "calc/choice_table.h"
+#include "store/fieldstore.h"
+
+namespace cgt {
+namespace {
+
+constexpr int kTagElections = 719;
+constexpr int kTagFifteenYear = 746;
+constexpr int kTagScripRollover = 724;
+constexpr int kTagExemptionList = 802;
+constexpr const char* kElectionsTitle = "SBAA concessions";
+
+double Cell(const std::vector<std::string>& row, std::size_t c) {
+    return c < row.size() ? double(StrToFloatDef(Trim(row[c]), 0)) : 0;
+}
+bool Filled(const std::vector<std::string>& row, std::size_t c) { return c < row.size() && !Trim(row[c]).empty(); }
+std::string WholeCell(double v) { return FloatToStrWD(v, 10, 0); }
+
+std::vector<std::string> Flatten(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::string> list;
+    for (const auto& r : rows) {
+        if (std::all_of(r.begin(), r.end(), [](const std::string& s) { return Trim(s).empty(); })) continue;
+        list.insert(list.end(), r.begin(), r.end());
+    }
+    return list;
+}
+
+std::vector<std::vector<std::string>> Rows(const TextListPtr& list, std::size_t width) {
+    std::vector<std::vector<std::string>> rows;
+    if (!list) return rows;
+    for (std::size_t k = 0; k * width < list->size(); ++k) {
+        std::vector<std::string> row(width);
+        for (std::size_t c = 0; c < width; ++c)
+            if (k * width + c < list->size()) row[c] = (*list)[k * width + c];
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::optional<std::pair<int, int>> Source(const std::vector<std::string>& row, std::size_t typeCol) {
+    const auto type = TryStrToInt(row[typeCol]);
+    const auto number = TryStrToInt(row[typeCol + 1]);
+    if (!type || !number) return std::nullopt;
+    return std::make_pair(int(*type), int(*number));
+}
+
+bool IsFifteenYearType(const std::string& code) {
+    return code == "UA" || code == "SA" || code == "RA" || code == "G" || code == "OA";
+}
+
+// Calls `visit` with every asset worksheet unpacked in the working tags
+// (read only: nothing is stored back).
+template <typename Visit>
+void ForEachAssetWorksheet(FieldStore& store, int firstType, int lastType, Visit visit) {
+    for (int type = firstType; type <= lastType; ++type) {
+        const WorksheetListPtr list = store.WorksheetList(type);
+        const int count = store.WorksheetCount(type);
+        for (int n = 1; n <= count; ++n) {
+            store.LoadWorksheetInstance(list, n);
+            visit(type, n);
+        }
+    }
+    store.EmptyWorkingTags();
+}
+
+}  // namespace
+
+void ConcessionElections::Show(FieldStore& store) {
+    rows = Rows(store.GetFieldLst(kTagConcessionGains), kConcessionGainCells);
+    for (auto& row : rows) {
+        if (Trim(row[0]).empty()) continue;
+        const auto source = Source(row, 7);
+        if (!source) continue;
+        store.LoadInstance(source->first, source->second);
+        if (const TextListPtr elections = store.GetFieldLst(kTagElections); elections && !elections->empty()) {
+            for (std::size_t k = 1; k <= 3 && k < elections->size(); ++k)
+                if (!Trim((*elections)[k]).empty()) row[3 + k] = (*elections)[k];
+        }
+        store.StoreInstance(source->first, source->second);
+    }
+}
+
+std::optional<GridCheckFailure> ConcessionElections::Validate() const {
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const auto& row = rows[std::size_t(i)];
+        if (Trim(row[0]).empty()) continue;
+        const double g = Filled(row, 1) ? Cell(row, 1) : Filled(row, 2) ? Cell(row, 2) : Filled(row, 3) ? Cell(row, 3) : 0;
+        const double a = Cell(row, 4), e = Cell(row, 5), o = Cell(row, 6);
+        if (a > g / 2)
+            return GridCheckFailure{"Check amount. SBAA concession cannot be greater than 50% of net capital gain.", i, 4};
+        if (e > g / 2)
+            return GridCheckFailure{"Check amount. SBRE concession cannot be greater than 50% of net capital gain.", i, 5};
+        if (o > g / 2)
+            return GridCheckFailure{"Check amount. SBRO concession cannot be greater than 50% of net capital gain.", i, 6};
+        if (g < a + e + o)
+            return GridCheckFailure{"Check amounts. Total concession cannot be greater than 50% of net capital gain.", i, 4};
+    }
+    return std::nullopt;
+}
+
+void ConcessionElections::Next(FieldStore& store) const {
+    double totals[3][3] = {};  // [SBAAR, SBRE, SBRO][indexed, discount, other]
+    for (const auto& row : rows) {
+        if (Trim(row[0]).empty()) continue;
+        if (const auto source = Source(row, 7)) {
+            store.LoadInstance(source->first, source->second);
+            if (store.FieldType(kTagElections) != dtNone && store.FieldType(kTagElections) != dtList)
+                store.SetFieldType(kTagElections, dtNone);
+            store.SetFieldLst(kTagElections, std::make_shared<TextList>(TextList{kElectionsTitle, row[4], row[5], row[6]}));
+            store.StoreInstance(source->first, source->second);
+        }
+        for (int kind = 0; kind < 3; ++kind)
+            for (int method = 0; method < 3; ++method)
+                if (Filled(row, std::size_t(1 + method))) totals[kind][method] += Cell(row, std::size_t(4 + kind));
+    }
+    store.LoadInstance(kScheduleType, 1);
+    for (int kind = 0; kind < 3; ++kind)
+        for (int method = 0; method < 3; ++method)
+            store.SetFieldVal(1116 + kind * 3 + method, double(Round(totals[kind][method])));
+    RecomputeScheduleTotals(store);
+    store.StoreInstance(kScheduleType, 1);
+}
+
+std::vector<std::string> ConcessionElections::ToList() const { return Flatten(rows); }
+
+void FifteenYearExemption::Show(FieldStore& store) {
+    rows.clear();
+    ForEachAssetWorksheet(store, kFirstAssetType, kLastAssetType, [&](int, int) {
+        const std::string code = Trim(store.GetFieldStr(714)).substr(0, 2);
+        const std::string type = Trim(code);
+        if (!store.FieldChecked(kTagFifteenYear) || type.empty() || !IsFifteenYearType(type)) return;
+        if (store.GetFieldVal(1141) > 0) return;
+        double gain = 0;
+        if (store.GetFieldVal(1132) > 0.0011L) gain = double(store.GetFieldVal(1132));
+        else if (store.GetFieldVal(1135) > 0) gain = double(store.GetFieldVal(1135));
+        else if (store.GetFieldVal(1138) > 0) gain = double(store.GetFieldVal(1138));
+        rows.push_back({store.GetFieldStr(710), type.substr(0, 1), WholeCell(gain)});
+    });
+    // By gain, then asset type; ties keep their order.
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        const double x = Cell(a, 2), y = Cell(b, 2);
+        if (x != y) return x < y;
+        return UpperCase(a[1]) < UpperCase(b[1]);
+    });
+}
+
+void FifteenYearExemption::Next(FieldStore& store) const {
+    std::string code;
+    if (!rows.empty() && !Trim(rows[0][0]).empty() && !rows[0][1].empty()) code = rows[0][1].substr(0, 1);
+    double amount = 0;
+    for (const auto& row : rows) amount += Cell(row, 2);
+    store.LoadInstance(kScheduleType, 1);
+    store.SetFieldVal(1134, amount);
+    store.SetFieldStr(1135, code);
+    store.StoreInstance(kScheduleType, 1);
+}
+
+std::vector<std::string> FifteenYearExemption::ToList() const { return Flatten(rows); }
+
+void ScripForScrip::Show(FieldStore& store) {
+    rows.clear();
+    ForEachAssetWorksheet(store, 451, 452, [&](int type, int n) {
+        if (!store.FieldChecked(kTagScripRollover) || Trim(store.GetFieldStr(1148)) != "Yes") return;
+        const auto v = [&](int tag) { return double(store.GetFieldVal(tag)); };
+        const double costBase = v(1134) > 0.0011 ? v(1134) : v(1137) > 0 ? v(1137) : 0;
+        const double proceeds = v(1133) > 0.0011 ? v(1133) : v(1136) > 0 ? v(1136) : 0;
+        rows.push_back({store.GetFieldStr(710), WholeCell(costBase), WholeCell(v(1146) > 0 ? v(1146) : 0),
+                        WholeCell(v(1147) > 0 ? v(1147) : 0), WholeCell(proceeds), std::to_string(type),
+                        std::to_string(n)});
+    });
+}
+
+std::optional<GridCheckFailure> ScripForScrip::Validate() const {
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const auto& row = rows[std::size_t(i)];
+        if (std::trunc(Cell(row, 4)) != std::trunc(Cell(row, 2) + Cell(row, 3)))
+            return GridCheckFailure{"Market value of replacement plus other consideration must equal total capital proceeds.",
+                                    i, 2};
+    }
+    return std::nullopt;
+}
+
+void ScripForScrip::Next(FieldStore& store) const {
+    double totals[3] = {};
+    for (const auto& row : rows) {
+        if (Trim(row[0]).empty()) continue;
+        if (const auto source = Source(row, 5)) {
+            store.LoadInstance(source->first, source->second);
+            store.SetFieldVal(1146, Cell(row, 2));
+            store.SetFieldVal(1147, Cell(row, 3));
+            store.StoreInstance(source->first, source->second);
+        }
+    }
+    for (const auto& row : rows)
+        for (int k = 0; k < 3; ++k) totals[k] += Cell(row, std::size_t(1 + k));
+    store.LoadInstance(kScheduleType, 1);
+    if (!rows.empty() && !Trim(rows[0][0]).empty()) {
+        store.SetFieldChecked(1136);
+        store.SetFieldUnchecked(1167);
+    } else {
+        store.SetFieldChecked(1167);
+        store.SetFieldUnchecked(1136);
+    }
+    store.SetFieldVal(1137, totals[0]);
+    store.SetFieldVal(1138, totals[1]);
+    store.SetFieldVal(1139, totals[2]);
+    store.StoreInstance(kScheduleType, 1);
+}
+
+}  // namespace cgt

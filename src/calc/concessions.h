@@ -1,0 +1,53 @@
+#pragma once
+// The small business concession screens' calculations: the elections of the
+// 50% active asset reduction, retirement exemption and roll-over per asset
+// (grid bound to field 801), the 15-year exemption (field 802) and the scrip
+// for scrip roll-over; each writes its totals into the CGT schedule.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cgt {
+
+class FieldStore;
+
+struct GridCheckFailure {
+    std::string message;
+    int row = 0;     // 0-based data row
+    int column = 0;
+};
+
+// Rows of 9 cells: description, indexed, discount, other gain, SBAAR, SBRE,
+// SBRO, worksheet type, worksheet number.
+struct ConcessionElections {
+    std::vector<std::vector<std::string>> rows;
+
+    // Reads field 801 and fills the elections stored with each asset (719).
+    void Show(FieldStore& store);
+    std::optional<GridCheckFailure> Validate() const;
+    // Stores each asset's elections and the schedule's Part G and Part H.
+    void Next(FieldStore& store) const;
+    std::vector<std::string> ToList() const;
+};
+
+// Rows of 3 cells: description, asset type letter, gain.
+struct FifteenYearExemption {
+    std::vector<std::vector<std::string>> rows;
+
+    void Show(FieldStore& store);
+    void Next(FieldStore& store) const;
+    std::vector<std::string> ToList() const;
+};
+
+// Rows of 7 cells: description, cost base, market value of the replacement
+// interests, cash and other consideration, total capital proceeds, worksheet
+// type, worksheet number.
+struct ScripForScrip {
+    std::vector<std::vector<std::string>> rows;
+
+    void Show(FieldStore& store);
+    std::optional<GridCheckFailure> Validate() const;
+    void Next(FieldStore& store) const;
+};
+
+}  // namespace cgt
