@@ -110,3 +110,23 @@ long double PercentOfText(std::string_view text) {
 }
 
 }  // namespace cgt
+
+namespace cgt {
+
+std::optional<int> CostBaseDate(FieldStore& store) {
+    const std::optional<int> acquired = FieldDate(store, 726);
+    const std::optional<int> effective = FieldDate(store, 729);
+    if (acquired && (!effective || *effective < *acquired)) return acquired;
+    return effective;
+}
+
+int WholeYearsHeld(int from, int to) {
+    const CivilDate a = CivilFromDayNumber(from);
+    const CivilDate b = CivilFromDayNumber(to);
+    int years = b.year - a.year;
+    if (b.month < a.month) --years;
+    if (b.month == a.month && b.day <= a.day) --years;
+    return years;
+}
+
+}  // namespace cgt

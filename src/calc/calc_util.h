@@ -46,3 +46,15 @@ std::string PercentBoxText(long double value);
 long double PercentOfText(std::string_view text);
 
 }  // namespace cgt
+
+namespace cgt {
+
+// The date of an entered cost base: that of its calculation (729), unless the
+// asset was acquired (726) later; the acquisition date when 729 is absent.
+std::optional<int> CostBaseDate(FieldStore& store);
+
+// Whole years from one day to another; the second counts as a full year only
+// once the anniversary has passed by at least a day.
+int WholeYearsHeld(int from, int to);
+
+}  // namespace cgt

@@ -1,0 +1,417 @@
+#include "calc/cost_base_history.h"
+
+#include <map>
+
+#include "base/daynumber.h"
+#include "base/income_year.h"
+#include "base/numtext.h"
+#include "base/rounding.h"
+#include "base/text.h"
+#include "calc/calc_util.h"
+#include "calc/cpi.h"
+#include "calc/shown_boxes.h"
+#include "calc/work_grid.h"
+#include "calc/worksheet_grids.h"
+#include "store/fieldstore.h"
+
+namespace cgt {
+namespace {
+
+// History grid columns.
+enum HistoryCol {
+    kSortDate = 0,
+    kEffective = 1,
+    kPaid = 2,
+    kEventDate = 3,
+    kDescription = 4,
+    kCode = 5,
+    kEvent = 6,
+    kAmount = 7,
+    kExcluded = 8,
+    kNetNonIndexed = 9,
+    kCostCPI = 10,
+    kEventCPI = 11,
+    kFactor = 12,
+    kIndexed = 13,
+    kExcludedReduced = 14,
+    kReduced = 15,
+    kReceipt = 16,
+    kReceiptCostBase = 17,
+    kReceiptReduced = 18,
+    kTotalNonIndexed = 19,
+    kTotalIndexed = 20,
+    kTotalReduced = 21,
+    kProcessed = 22,
+};
+
+constexpr int kCostCells = 8;
+constexpr int kShareReceiptCells = 6;
+constexpr int kTrustReceiptCells = 8;
+const char* const kProcessedMark = "*";
+
+std::string CellAt(const TextList& list, std::size_t row, int cell, int cells) {
+    const std::size_t i = row * std::size_t(cells) + std::size_t(cell);
+    return i < list.size() ? list[i] : std::string();
+}
+std::size_t RowsIn(const TextListPtr& list, int cells) {
+    return list ? (list->size() + std::size_t(cells) - 1) / std::size_t(cells) : 0;
+}
+
+// One receipt row of the grid before sorting.
+struct Receipt {
+    std::string eventDate;  // columns 0 and 3
+    std::string paidDate;   // column 2
+    std::string receipt;    // column 16
+    std::string costBaseAdj;  // column 17
+    std::string reducedAdj;   // column 18
+};
+
+// Shares: one row per receipt, receipts with the same date of CGT event
+// combined, so that each date is replayed once.
+std::vector<Receipt> ShareReceipts(const TextListPtr& list) {
+    std::vector<Receipt> out;
+    struct Sum {
+        std::size_t index;
+        long double amount, excluded;
+        int rows;
+    };
+    std::map<int, Sum> byDay;
+    for (std::size_t r = 0; r < RowsIn(list, kShareReceiptCells); ++r) {
+        const std::string event = CellAt(*list, r, 0, kShareReceiptCells);
+        if (event.empty()) continue;
+        const std::string amount = CellAt(*list, r, 3, kShareReceiptCells);
+        const std::string excluded = CellAt(*list, r, 4, kShareReceiptCells);
+        const std::optional<int> day = DateOfText(event);
+        if (day) {
+            auto it = byDay.find(*day);
+            if (it != byDay.end()) {
+                Sum& s = it->second;
+                s.amount += AmountOfText(amount);
+                s.excluded += AmountOfText(excluded);
+                ++s.rows;
+                out[s.index].receipt = FormatGeneral(s.amount);
+                out[s.index].costBaseAdj = FormatGeneral(s.excluded);
+                out[s.index].reducedAdj = out[s.index].costBaseAdj;
+                continue;
+            }
+            byDay[*day] = Sum{out.size(), AmountOfText(amount), AmountOfText(excluded), 1};
+        }
+        out.push_back({event, CellAt(*list, r, 1, kShareReceiptCells), amount, excluded, excluded});
+    }
+    return out;
+}
+
+// Trust interests: consecutive rows with the same date of CGT event make one
+// receipt of their summed amounts.
+std::vector<Receipt> TrustReceipts(const TextListPtr& list) {
+    std::vector<std::size_t> rows;
+    for (std::size_t r = 0; r < RowsIn(list, kTrustReceiptCells); ++r)
+        if (!CellAt(*list, r, 0, kTrustReceiptCells).empty()) rows.push_back(r);
+    std::vector<Receipt> out;
+    long double concession = 0, taxFree = 0, exempted = 0, deferred = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::size_t r = rows[i];
+        concession += AmountOfText(CellAt(*list, r, 4, kTrustReceiptCells));
+        taxFree += AmountOfText(CellAt(*list, r, 5, kTrustReceiptCells));
+        exempted += AmountOfText(CellAt(*list, r, 6, kTrustReceiptCells));
+        deferred += AmountOfText(CellAt(*list, r, 7, kTrustReceiptCells));
+        const std::string event = CellAt(*list, r, 1, kTrustReceiptCells);
+        if (i + 1 < rows.size()) {
+            const std::string next = CellAt(*list, rows[i + 1], 1, kTrustReceiptCells);
+            if (!next.empty() && next == event) continue;
+        }
+        out.push_back({event, CellAt(*list, r, 0, kTrustReceiptCells), "0", FormatGeneral(-(concession + deferred)),
+                       FormatGeneral(-(concession + taxFree + deferred))});
+        concession = taxFree = exempted = deferred = 0;
+    }
+    return out;
+}
+
+int LastUsedRow(const WorkGrid& grid) {
+    for (int r = grid.RowCount() - 1; r >= 1; --r)
+        for (int c = 0; c < grid.ColCount(); ++c)
+            if (!Trim(grid.Cell(c, r)).empty()) return r;
+    return 0;
+}
+
+}  // namespace
+
+bool CostBaseHistoryResult::IsDisabled(int tag) const {
+    for (int t : disabledBoxes)
+        if (t == tag) return true;
+    return false;
+}
+
+CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin twin) {
+    const bool shares = twin == HistoryTwin::Shares;
+    CostBaseHistoryResult result;
+    ShownBoxes boxes;
+    boxes.Add(1101, BoxKind::Date);
+    boxes.Add(1151, BoxKind::Date);
+    for (int t = 1152; t <= 1160; ++t) boxes.Add(t, BoxKind::Dollars);
+
+    const std::string type = AssetTypeCode(store);
+    result.activeChoice = IsActiveType(type) ? 0 : IsNonActiveType(type) ? 1 : -1;
+    if (type == "UA" || type == "UN" || type == "SA" || type == "SN")
+        result.typeChoice = 0;
+    else if (type == "RA" || type == "RN")
+        result.typeChoice = 1;
+    else if (type == "G" || type == "P" || type == "OA" || type == "ON")
+        result.typeChoice = 2;
+    else if (type == "A")
+        result.typeChoice = 3;
+
+    WorkGrid grid(HistoryGridColumns());
+    grid.ClearRows();
+    grid.SetRowCount(5);
+
+    // Base date.
+    const std::optional<int> rollOverDate = FieldDate(store, 730);
+    if (rollOverDate)
+        boxes.SetText(1101, store.GetFieldStr(730));
+    else if (FieldDate(store, 726))
+        boxes.SetText(1101, store.GetFieldStr(726));
+    const int baseDate = DateOfText(boxes.Text(1101)).value_or(0);
+
+    const TextListPtr receiptList = store.GetFieldLst(738);
+    const std::vector<Receipt> receipts = shares ? ShareReceipts(receiptList) : TrustReceipts(receiptList);
+    int lastReceipt = 0;
+    for (const Receipt& r : receipts)
+        if (auto d = DateOfText(r.eventDate)) lastReceipt = std::max(lastReceipt, *d);
+
+    int row = 1;
+    if (AmountPresent(store.GetFieldVal(734)) || AmountPresent(store.GetFieldVal(735)) ||
+        AmountPresent(store.GetFieldVal(736))) {
+        const std::optional<int> d = CostBaseDate(store);
+        const std::string dText = d ? DateToText(*d) : std::string();
+        const struct {
+            const char* label;
+            const char* code;
+            int tag;
+        } starts[3] = {{"Cost base - indexed", "1A", 734},
+                       {shares ? "Cost base - non-indexed" : "Cost base - discount/non-indexed", "1B", 735},
+                       {"Reduced cost base", "1C", 736}};
+        for (const auto& s : starts) {
+            grid.SetCell(kSortDate, row, dText);
+            grid.SetCell(kEffective, row, dText);
+            grid.SetCell(kDescription, row, s.label);
+            grid.SetCell(kCode, row, s.code);
+            grid.SetCell(kAmount, row, AmountCell(store.GetFieldVal(s.tag)));
+            ++row;
+        }
+    }
+
+    // Costs up to the last receipt. A cost whose date does not convert cannot
+    // be placed in the history; the asset worksheet takes it in instead.
+    const TextListPtr costs = store.GetFieldLst(737);
+    for (std::size_t r = 0; r < RowsIn(costs, kCostCells); ++r) {
+        const std::string codeCell = CellAt(*costs, r, 0, kCostCells);
+        if (codeCell.empty()) continue;
+        const std::string incurred = CellAt(*costs, r, 1, kCostCells);
+        const std::optional<int> day = DateOfText(incurred);
+        if (!day || *day > lastReceipt) continue;
+        const std::string code = CodeOf(codeCell);
+        const std::string excluded = CellAt(*costs, r, 5, kCostCells);
+        grid.SetCell(kSortDate, row, incurred);
+        grid.SetCell(kEffective, row, incurred);
+        grid.SetCell(kPaid, row, CellAt(*costs, r, 2, kCostCells));
+        grid.SetCell(kDescription, row, CellAt(*costs, r, 3, kCostCells));
+        grid.SetCell(kCode, row, code);
+        grid.SetCell(kAmount, row, CellAt(*costs, r, 4, kCostCells));
+        if (code != "3B") grid.SetCell(kExcluded, row, excluded);
+        if (code != "3A") grid.SetCell(kExcludedReduced, row, excluded);
+        ++row;
+    }
+
+    const std::string eventCode = CodeOf(Trim(store.FieldAsText(748)));
+    for (const Receipt& r : receipts) {
+        grid.SetCell(kSortDate, row, r.eventDate);
+        grid.SetCell(kEventDate, row, r.eventDate);
+        grid.SetCell(kPaid, row, r.paidDate);
+        grid.SetCell(kDescription, row, "Capital receipt");
+        grid.SetCell(kCode, row, "B");
+        grid.SetCell(kEvent, row, eventCode);
+        grid.SetCell(kReceipt, row, r.receipt);
+        grid.SetCell(kReceiptCostBase, row, r.costBaseAdj);
+        grid.SetCell(kReceiptReduced, row, r.reducedAdj);
+        ++row;
+    }
+    grid.SortRows("0,5");
+
+    // Processing.
+    store.SetFieldUnchecked(1198);
+    bool noIndexation = false, noDiscount = false;
+    if (baseDate > kDiscountStart && !rollOverDate) noIndexation = true;
+    if (store.FieldChecked(727) && !rollOverDate) noIndexation = true;
+    if (rollOverDate && *rollOverDate > kDiscountStart) noIndexation = true;
+    if (store.FieldChecked(732)) noIndexation = true;
+    const std::optional<int> eventDate = FieldDate(store, 739);
+    if (eventDate && *eventDate < kDiscountStart) noDiscount = true;
+    if (store.FieldChecked(741)) noDiscount = true;
+    if (eventDate) {
+        const bool baseConverts = DateOfText(boxes.Text(1101)).has_value();
+        const int years = baseConverts ? WholeYearsHeld(baseDate, *eventDate) : 0;
+        if (years <= 0) noIndexation = noDiscount = true;
+    }
+    result.indexationAvailable = !noIndexation;
+    result.discountAvailable = !noDiscount;
+
+    long double gainDiscountCurrent = 0, gainDiscountPrior = 0, gainIndexedCurrent = 0, gainIndexedPrior = 0;
+    const int passes = grid.RowCount() - 1;
+    int receiptRow = 0;
+    int d = 0;
+    for (int pass = 0; pass < passes; ++pass) {
+        long double receipt = 0, adjNonIndexed = 0, adjIndexed = 0, adjReduced = 0;
+        int found = 0;
+        for (int r = 1; r < grid.RowCount(); ++r) {
+            if (grid.Cell(kProcessed, r) != kProcessedMark && !grid.Cell(kEventDate, r).empty()) {
+                found = r;
+                break;
+            }
+        }
+        if (found) {
+            receiptRow = found;
+            receipt = AmountOfText(grid.Cell(kReceipt, found));
+            const long double rc = AmountOfText(grid.Cell(kReceiptCostBase, found));
+            const long double rr = AmountOfText(grid.Cell(kReceiptReduced, found));
+            d = DateOfText(grid.Cell(kEventDate, found)).value_or(0);
+            grid.SetCell(kProcessed, found, kProcessedMark);
+            adjNonIndexed = adjIndexed = receipt - rc;
+            adjReduced = receipt - rr;
+        }
+        const long double p = QuarterCPI(d);
+
+        long double w = 0, c = 0, dr = 0;
+        for (int r = 1; r <= receiptRow && r < grid.RowCount(); ++r) {
+            if (grid.Cell(kEffective, r).empty() || !grid.Cell(kProcessed, r).empty()) continue;
+            const std::string code = CodeOf(grid.Cell(kCode, r));
+            const bool indexed = code != "1B" && code != "1C";
+            const bool nonIndexed = code != "1A" && code != "1C";
+            const bool reduced = code != "1A" && code != "1B";
+            const long double amount = AmountOfText(grid.Cell(kAmount, r));
+            if (indexed) {
+                const long double f = QuarterCPIOfText(grid.Cell(kEffective, r), p);
+                grid.SetCell(kEventCPI, r, CPICell(p, 1));
+                grid.SetCell(kCostCPI, r, CPICell(f, 1));
+                const long double factor = IndexationFactor(p, f);
+                grid.SetCell(kFactor, r, FactorCell(factor));
+                const std::int64_t j = Round(amount - AmountOfText(grid.Cell(kExcluded, r)));
+                const std::int64_t l = Round(j * factor);
+                c += l;
+                grid.SetCell(kIndexed, r, AmountCell(l));
+            }
+            if (nonIndexed) {
+                const std::int64_t j = Round(amount - AmountOfText(grid.Cell(kExcluded, r)));
+                w += j;
+                grid.SetCell(kNetNonIndexed, r, AmountCell(j));
+            }
+            if (reduced) {
+                const long double v = amount - AmountOfText(grid.Cell(kExcludedReduced, r));
+                dr += v;
+                grid.SetCell(kReduced, r, AmountCell(v));
+            }
+            grid.SetCell(kProcessed, r, kProcessedMark);
+        }
+        if (w <= 0 && c <= 0 && dr <= 0 && adjNonIndexed <= 0 && adjIndexed <= 0 && adjReduced <= 0) break;
+
+        const std::string dText = DateToText(d);
+        const bool currentYear = d >= kIncomeYearStart;
+        long double g = w - adjNonIndexed, h = c - adjIndexed, i = dr - adjReduced;
+        if (g < 0) {
+            g = 0;
+            (currentYear ? gainDiscountCurrent : gainDiscountPrior) += adjNonIndexed - w;
+            if (currentYear) store.SetFieldChecked(1198);
+        }
+        if (h < 0) {
+            h = 0;
+            (currentYear ? gainIndexedCurrent : gainIndexedPrior) += adjIndexed - c;
+            if (currentYear) store.SetFieldChecked(1198);
+        }
+        if (i < 0) i = 0;
+
+        int at = LastUsedRow(grid) + 1;
+        const auto append = [&](const std::string& label, const char* code, long double a, long double b,
+                                long double e) {
+            grid.SetCell(kSortDate, at, dText);
+            grid.SetCell(kEffective, at, dText);
+            grid.SetCell(kDescription, at, label);
+            grid.SetCell(kCode, at, code);
+            grid.SetCell(kTotalNonIndexed, at, AmountCell(a));
+            grid.SetCell(kTotalIndexed, at, AmountCell(b));
+            grid.SetCell(kTotalReduced, at, AmountCell(e));
+            grid.SetCell(kProcessed, at, kProcessedMark);
+            ++at;
+        };
+        append((shares ? "Total Cost bases at " : "Cost bases at ") + dText, "9", w, c, dr);
+        append("Receipt adjustments at " + dText, "X", adjNonIndexed, adjIndexed, adjReduced);
+        append("Adjusted Costbase " + dText, "Y", g, h, i);
+
+        // The carried cost bases start the next pass; dated a day later so
+        // that they sort after this receipt.
+        const std::string nextDay = DateToText(d + 1);
+        const struct {
+            std::string label;
+            const char* code;
+            long double amount;
+        } carried[3] = {{"Cost base - Indexed at " + dText, "1A", h},
+                        {"Cost base - non-indexed  at " + dText, "1B", g},
+                        {"Reduced cost base at " + dText, "1C", i}};
+        for (const auto& s : carried) {
+            grid.SetCell(kSortDate, at, nextDay);
+            grid.SetCell(kEffective, at, shares ? nextDay : dText);
+            grid.SetCell(kDescription, at, s.label);
+            grid.SetCell(kCode, at, s.code);
+            grid.SetCell(kAmount, at, AmountCell(s.amount));
+            ++at;
+        }
+        grid.SortRows("0,5");
+
+        boxes.SetText(1151, dText);
+        boxes.Set(1152, Round(g));
+        boxes.Set(1153, Round(h));
+        boxes.Set(1154, Round(i));
+        boxes.Set(1155, Round(gainDiscountCurrent));
+        boxes.Set(1156, Round(gainDiscountPrior));
+        boxes.Set(1157, Round(gainIndexedCurrent));
+        boxes.Set(1158, Round(gainIndexedPrior));
+        boxes.Set(1159, 0);
+        boxes.Set(1160, 0);
+        if (noIndexation) boxes.ZeroAndDisable({1157, 1158});
+        if (noDiscount) {
+            boxes.Set(1159, Round(gainDiscountCurrent));
+            boxes.Set(1160, Round(gainDiscountPrior));
+            boxes.ZeroAndDisable({1155, 1156});
+        }
+        ++result.receiptsProcessed;
+    }
+    // With no receipt replayed the boxes stay blank: an adjusted cost base of
+    // an earlier showing must not outlive its receipts.
+
+    TextListPtr list = store.GetFieldLst(kTagHistoryGrid);
+    if (!list) list = std::make_shared<TextList>();
+    grid.SaveToList(*list);
+    store.SetFieldLst(kTagHistoryGrid, list);
+    boxes.Save(store);
+    result.disabledBoxes = boxes.DisabledTags();
+    return result;
+}
+
+CostBaseHistoryResult CalculateCostBaseHistoryInstance(FieldStore& store, HistoryTwin twin, int worksheetType,
+                                                       int instance) {
+    store.LoadInstance(worksheetType, instance);
+    CostBaseHistoryResult result = CalculateCostBaseHistory(store, twin);
+    store.StoreInstance(worksheetType, instance);
+    return result;
+}
+
+std::optional<int> FirstHistoryRowBeforeCgt(FieldStore& store) {
+    const TextListPtr list = store.GetFieldLst(kTagHistoryGrid);
+    const int cols = int(HistoryGridColumns().size());
+    const std::size_t rows = RowsIn(list, cols);
+    for (std::size_t r = 0; r < rows; ++r)
+        for (int c = 0; c <= 3; ++c)
+            if (auto day = DateOfText(CellAt(*list, r, c, cols)); day && *day < kCgtStart) return int(r) + 1;
+    return std::nullopt;
+}
+
+}  // namespace cgt

@@ -1,0 +1,50 @@
+#pragma once
+// The read-only boxes of a calculation screen as the calculation fills them,
+// and the generic save that writes them to the store when the screen is
+// left: amounts with SetFieldVal after the box's own rounding, dates and
+// percentages as their text.
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace cgt {
+
+class FieldStore;
+
+enum class BoxKind { Dollars, Cents, Date, Percent };
+
+class ShownBoxes {
+public:
+    // Declares a box and blanks it (the show's "set every result box to 0").
+    void Add(int tag, BoxKind kind);
+    // A box the calculation does not fill: it saves back what it loaded.
+    void AddPassThrough(int tag, BoxKind kind);
+
+    void Set(int tag, long double value);
+    void SetText(int tag, const std::string& text);
+    // The number the box holds, as the screen reads it back.
+    long double Value(int tag) const;
+    std::string Text(int tag) const;
+    void Disable(int tag);
+    bool Disabled(int tag) const { return disabled_.count(tag) != 0; }
+    // Sets the boxes to 0 and disables them.
+    void ZeroAndDisable(std::initializer_list<int> tags);
+
+    // The frame's generic save, in box order.
+    void Save(FieldStore& store) const;
+    std::vector<int> DisabledTags() const { return {disabled_.begin(), disabled_.end()}; }
+
+private:
+    struct Box {
+        BoxKind kind;
+        bool passThrough = false;
+        long double value = 0;
+        std::string text;
+    };
+    std::vector<int> order_;
+    std::map<int, Box> boxes_;
+    std::set<int> disabled_;
+};
+
+}  // namespace cgt
