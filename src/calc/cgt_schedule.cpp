@@ -11,8 +11,15 @@ namespace {
 
 using namespace choice;
 
-enum RowClass { kSharesNonActive, kRealEstateNonActive, kOtherNonActive, kCollectables, kSharesActive,
-                kRealEstateActive, kOtherActive };
+enum RowClass {
+    kSharesNonActive,
+    kRealEstateNonActive,
+    kOtherNonActive,
+    kCollectables,
+    kSharesActive,
+    kRealEstateActive,
+    kOtherActive
+};
 
 // The first box of each class's three columns (index, discount, other).
 constexpr int kPartABox[7] = {711, 714, 717, 720, 723, 726, 729};
@@ -29,10 +36,14 @@ RowClass ClassOf(const std::string& type) {
     return kOtherNonActive;
 }
 
-bool IsActiveClass(RowClass c) { return c == kSharesActive || c == kRealEstateActive || c == kOtherActive; }
+bool IsActiveClass(RowClass c) {
+    return c == kSharesActive || c == kRealEstateActive || c == kOtherActive;
+}
 
 // Running totals are kept in whole dollars: the whole part of total + amount.
-void AddTo(double& total, double amount) { total = std::trunc(total + amount); }
+void AddTo(double& total, double amount) {
+    total = std::trunc(total + amount);
+}
 
 }  // namespace
 
@@ -55,7 +66,7 @@ void ComputeCgtSchedule(FieldStore& store, const ChoiceTable& table, const LossA
     store.LoadInstance(kScheduleType, 1);
 
     double partA[7][3] = {};
-    double partB[3] = {};  // shares, real estate, other
+    double partB[3] = {};     // shares, real estate, other
     double partE[2][3] = {};  // non-active (collectables included), active
     double collApplied[3] = {}, otherApplied[3] = {}, transferredApplied[3] = {};
 
@@ -68,17 +79,22 @@ void ComputeCgtSchedule(FieldStore& store, const ChoiceTable& table, const LossA
         const double o = ChoiceTable::Amount(r, kOtherGain);
         const double loss = ChoiceTable::Amount(r, kLoss);
         if (loss > 0) {
-            if (cls == kSharesNonActive || cls == kSharesActive) AddTo(partB[0], loss);
-            else if (cls == kRealEstateNonActive || cls == kRealEstateActive) AddTo(partB[1], loss);
-            else if (cls != kCollectables) AddTo(partB[2], loss);
+            if (cls == kSharesNonActive || cls == kSharesActive)
+                AddTo(partB[0], loss);
+            else if (cls == kRealEstateNonActive || cls == kRealEstateActive)
+                AddTo(partB[1], loss);
+            else if (cls != kCollectables)
+                AddTo(partB[2], loss);
             continue;
         }
         int column = -1;
         double gain = 0;
         if (ChoiceTable::ChoiceReq(r) == "Yes") {
             const std::string method = ChoiceTable::Method(r);
-            if (method == "Indexed") column = 0, gain = i;
-            else if (method == "Discount") column = 1, gain = d;
+            if (method == "Indexed")
+                column = 0, gain = i;
+            else if (method == "Discount")
+                column = 1, gain = d;
         } else if (i > 0) {
             column = 0, gain = i;
         } else if (d > 0) {

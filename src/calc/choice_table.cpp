@@ -70,26 +70,40 @@ int TrustComponentIndex(const std::string& code) {
 std::optional<LossEntries> EntriesOfPart(const std::string& code) {
     if (code == "C") return kDisposalEntries;
     if (code == "B") return kReceiptEntries;
-    if (const TrustPart* p = PartByCode(code)) return LossEntries{p->collectableEntry, p->otherEntry, p->transferredEntry};
+    if (const TrustPart* p = PartByCode(code))
+        return LossEntries{p->collectableEntry, p->otherEntry, p->transferredEntry};
     return std::nullopt;
 }
 
 bool IsNumericColumn(int c) {
     switch (c) {
-        case kIndexedGain: case kDiscountGain: case kOtherGain: case kLoss: case kCollectableApplied:
-        case kPriorCollectableApplied: case kOtherApplied: case kTransferredApplied: case kNetGain:
-        case kSourceTag: case kSourceIndex: case kIndexFactor:
-            return true;
-        default:
-            return false;
+        case kIndexedGain:
+        case kDiscountGain:
+        case kOtherGain:
+        case kLoss:
+        case kCollectableApplied:
+        case kPriorCollectableApplied:
+        case kOtherApplied:
+        case kTransferredApplied:
+        case kNetGain:
+        case kSourceTag:
+        case kSourceIndex:
+        case kIndexFactor: return true;
+        default: return false;
     }
 }
 
-double CellNumber(const std::string& text) { return double(StrToFloatDef(Trim(text), 0)); }
+double CellNumber(const std::string& text) {
+    return double(StrToFloatDef(Trim(text), 0));
+}
 
-std::string WholeCell(long double v) { return FloatToStrWD(v, 10, 0); }
+std::string WholeCell(long double v) {
+    return FloatToStrWD(v, 10, 0);
+}
 
-bool IsExplicitZero(long double v) { return std::fabs(double(v) - 0.0011) < 1e-9; }
+bool IsExplicitZero(long double v) {
+    return std::fabs(double(v) - 0.0011) < 1e-9;
+}
 
 // Both gains present, and not both the typed zero: the taxpayer must choose.
 bool ChoiceNeeded(long double indexed, long double discount) {
@@ -112,7 +126,9 @@ bool IsFifteenYearActiveType(const std::string& code) {
     return code == "UA" || code == "SA" || code == "RA" || code == "G" || code == "OA";
 }
 
-ChoiceRow EmptyRow() { return ChoiceRow{}; }
+ChoiceRow EmptyRow() {
+    return ChoiceRow{};
+}
 
 // Sum of a numeric column as the entry grid totals it: a sum of zero over
 // cells that hold a typed zero is the explicit zero.
@@ -169,9 +185,9 @@ const std::vector<std::string>& UnappliedLossGridColumns() {
 }
 
 std::string SectionName(int typeTag) {
-    static const char* const kNames[] = {"Shares",       "Trusts",       "Other trust",         "Real estate",
+    static const char* const kNames[] = {"Shares",       "Trusts",       "Other trust",        "Real estate",
                                          "Personal use", "Other assets", "Creation of rights", "Depreciating assets",
-                                         "SB status",    "Bankrupt",     "Residency",           "Other cap pay"};
+                                         "SB status",    "Bankrupt",     "Residency",          "Other cap pay"};
     if (typeTag >= kFirstAssetType && typeTag <= kLastAssetType) return kNames[typeTag - kFirstAssetType];
     return "Not allocated";
 }
@@ -193,15 +209,25 @@ static std::string YesNo(const std::string& cell) {
     const std::string s = Trim(cell);
     return s.empty() ? "No" : s;
 }
-std::string ChoiceTable::ChoiceReq(const ChoiceRow& r) { return YesNo(r[kChoiceReq]); }
-std::string ChoiceTable::CanDefer(const ChoiceRow& r) { return YesNo(r[kCanDefer]); }
-std::string ChoiceTable::DeferAuto(const ChoiceRow& r) { return YesNo(r[kDeferAuto]); }
-std::string ChoiceTable::WantDefer(const ChoiceRow& r) { return YesNo(r[kWantDefer]); }
+std::string ChoiceTable::ChoiceReq(const ChoiceRow& r) {
+    return YesNo(r[kChoiceReq]);
+}
+std::string ChoiceTable::CanDefer(const ChoiceRow& r) {
+    return YesNo(r[kCanDefer]);
+}
+std::string ChoiceTable::DeferAuto(const ChoiceRow& r) {
+    return YesNo(r[kDeferAuto]);
+}
+std::string ChoiceTable::WantDefer(const ChoiceRow& r) {
+    return YesNo(r[kWantDefer]);
+}
 std::string ChoiceTable::Method(const ChoiceRow& r) {
     const std::string s = Trim(r[kMethod]);
     return s.empty() ? "None" : s;
 }
-bool ChoiceTable::Deferred(const ChoiceRow& r) { return DeferAuto(r) == "Yes" || WantDefer(r) == "Yes"; }
+bool ChoiceTable::Deferred(const ChoiceRow& r) {
+    return DeferAuto(r) == "Yes" || WantDefer(r) == "Yes";
+}
 
 double ChoiceTable::Amount(const ChoiceRow& r, int column) {
     const std::string t = Trim(r[std::size_t(column)]);
@@ -377,7 +403,8 @@ void ChoiceTable::SortRows(const std::string& keys) {
     std::size_t start = 0;
     while (start <= keys.size()) {
         const std::size_t comma = keys.find(',', start);
-        const std::string part = Trim(keys.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        const std::string part =
+            Trim(keys.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (const auto c = TryStrToInt(part); c && *c >= 0 && *c < kColumnCount) columns.push_back(int(*c));
         if (comma == std::string::npos) break;
         start = comma + 1;
@@ -402,7 +429,8 @@ void ChoiceTable::SortRows(const std::string& keys) {
         }
         return 0;
     };
-    std::stable_sort(rows.begin(), rows.end(), [&](const ChoiceRow& a, const ChoiceRow& b) { return compare(a, b) < 0; });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const ChoiceRow& a, const ChoiceRow& b) { return compare(a, b) < 0; });
 }
 
 void ChoiceTable::MakeMethodChoices() {

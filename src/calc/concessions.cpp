@@ -23,8 +23,12 @@ constexpr const char* kElectionsTitle = "SBAA concessions";
 double Cell(const std::vector<std::string>& row, std::size_t c) {
     return c < row.size() ? double(StrToFloatDef(Trim(row[c]), 0)) : 0;
 }
-bool Filled(const std::vector<std::string>& row, std::size_t c) { return c < row.size() && !Trim(row[c]).empty(); }
-std::string WholeCell(double v) { return FloatToStrWD(v, 10, 0); }
+bool Filled(const std::vector<std::string>& row, std::size_t c) {
+    return c < row.size() && !Trim(row[c]).empty();
+}
+std::string WholeCell(double v) {
+    return FloatToStrWD(v, 10, 0);
+}
 
 std::vector<std::string> Flatten(const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::string> list;
@@ -94,16 +98,23 @@ std::optional<GridCheckFailure> ConcessionElections::Validate() const {
     for (int i = 0; i < int(rows.size()); ++i) {
         const auto& row = rows[std::size_t(i)];
         if (Trim(row[0]).empty()) continue;
-        const double g = Filled(row, 1) ? Cell(row, 1) : Filled(row, 2) ? Cell(row, 2) : Filled(row, 3) ? Cell(row, 3) : 0;
+        const double g = Filled(row, 1)   ? Cell(row, 1)
+                         : Filled(row, 2) ? Cell(row, 2)
+                         : Filled(row, 3) ? Cell(row, 3)
+                                          : 0;
         const double a = Cell(row, 4), e = Cell(row, 5), o = Cell(row, 6);
         if (a > g / 2)
-            return GridCheckFailure{"Check amount. SBAA concession cannot be greater than 50% of net capital gain.", i, 4};
+            return GridCheckFailure{"Check amount. SBAA concession cannot be greater than 50% of net capital gain.", i,
+                                    4};
         if (e > g / 2)
-            return GridCheckFailure{"Check amount. SBRE concession cannot be greater than 50% of net capital gain.", i, 5};
+            return GridCheckFailure{"Check amount. SBRE concession cannot be greater than 50% of net capital gain.", i,
+                                    5};
         if (o > g / 2)
-            return GridCheckFailure{"Check amount. SBRO concession cannot be greater than 50% of net capital gain.", i, 6};
+            return GridCheckFailure{"Check amount. SBRO concession cannot be greater than 50% of net capital gain.", i,
+                                    6};
         if (g < a + e + o)
-            return GridCheckFailure{"Check amounts. Total concession cannot be greater than 50% of net capital gain.", i, 4};
+            return GridCheckFailure{"Check amounts. Total concession cannot be greater than 50% of net capital gain.",
+                                    i, 4};
     }
     return std::nullopt;
 }
@@ -116,7 +127,8 @@ void ConcessionElections::Next(FieldStore& store) const {
             store.LoadInstance(source->first, source->second);
             if (store.FieldType(kTagElections) != dtNone && store.FieldType(kTagElections) != dtList)
                 store.SetFieldType(kTagElections, dtNone);
-            store.SetFieldLst(kTagElections, std::make_shared<TextList>(TextList{kElectionsTitle, row[4], row[5], row[6]}));
+            store.SetFieldLst(kTagElections,
+                              std::make_shared<TextList>(TextList{kElectionsTitle, row[4], row[5], row[6]}));
             store.StoreInstance(source->first, source->second);
         }
         for (int kind = 0; kind < 3; ++kind)
@@ -131,7 +143,9 @@ void ConcessionElections::Next(FieldStore& store) const {
     store.StoreInstance(kScheduleType, 1);
 }
 
-std::vector<std::string> ConcessionElections::ToList() const { return Flatten(rows); }
+std::vector<std::string> ConcessionElections::ToList() const {
+    return Flatten(rows);
+}
 
 void FifteenYearExemption::Show(FieldStore& store) {
     rows.clear();
@@ -141,9 +155,12 @@ void FifteenYearExemption::Show(FieldStore& store) {
         if (!store.FieldChecked(kTagFifteenYear) || type.empty() || !IsFifteenYearType(type)) return;
         if (store.GetFieldVal(1141) > 0) return;
         double gain = 0;
-        if (store.GetFieldVal(1132) > 0.0011L) gain = double(store.GetFieldVal(1132));
-        else if (store.GetFieldVal(1135) > 0) gain = double(store.GetFieldVal(1135));
-        else if (store.GetFieldVal(1138) > 0) gain = double(store.GetFieldVal(1138));
+        if (store.GetFieldVal(1132) > 0.0011L)
+            gain = double(store.GetFieldVal(1132));
+        else if (store.GetFieldVal(1135) > 0)
+            gain = double(store.GetFieldVal(1135));
+        else if (store.GetFieldVal(1138) > 0)
+            gain = double(store.GetFieldVal(1138));
         rows.push_back({store.GetFieldStr(710), type.substr(0, 1), WholeCell(gain)});
     });
     // By gain, then asset type; ties keep their order.
@@ -165,7 +182,9 @@ void FifteenYearExemption::Next(FieldStore& store) const {
     store.StoreInstance(kScheduleType, 1);
 }
 
-std::vector<std::string> FifteenYearExemption::ToList() const { return Flatten(rows); }
+std::vector<std::string> FifteenYearExemption::ToList() const {
+    return Flatten(rows);
+}
 
 void ScripForScrip::Show(FieldStore& store) {
     rows.clear();
@@ -184,8 +203,8 @@ std::optional<GridCheckFailure> ScripForScrip::Validate() const {
     for (int i = 0; i < int(rows.size()); ++i) {
         const auto& row = rows[std::size_t(i)];
         if (std::trunc(Cell(row, 4)) != std::trunc(Cell(row, 2) + Cell(row, 3)))
-            return GridCheckFailure{"Market value of replacement plus other consideration must equal total capital proceeds.",
-                                    i, 2};
+            return GridCheckFailure{
+                "Market value of replacement plus other consideration must equal total capital proceeds.", i, 2};
     }
     return std::nullopt;
 }

@@ -13,7 +13,7 @@ class FieldStore;
 
 struct GridCheckFailure {
     std::string message;
-    int row = 0;     // 0-based data row
+    int row = 0;  // 0-based data row
     int column = 0;
 };
 

@@ -14,11 +14,19 @@ namespace {
 
 using namespace choice;
 
-bool IsActive(const std::string& t) { return t == "UA" || t == "SA" || t == "RA" || t == "OA" || t == "G"; }
-bool IsNonActive(const std::string& t) { return t == "UN" || t == "SN" || t == "RN" || t == "ON" || t == "P"; }
+bool IsActive(const std::string& t) {
+    return t == "UA" || t == "SA" || t == "RA" || t == "OA" || t == "G";
+}
+bool IsNonActive(const std::string& t) {
+    return t == "UN" || t == "SN" || t == "RN" || t == "ON" || t == "P";
+}
 
-bool Filled(const ChoiceRow& r, int c) { return !Trim(r[std::size_t(c)]).empty(); }
-double Number(const ChoiceRow& r, int c) { return double(StrToFloatDef(Trim(r[std::size_t(c)]), 0)); }
+bool Filled(const ChoiceRow& r, int c) {
+    return !Trim(r[std::size_t(c)]).empty();
+}
+double Number(const ChoiceRow& r, int c) {
+    return double(StrToFloatDef(Trim(r[std::size_t(c)]), 0));
+}
 
 // Sum of a column's cells, truncated to whole dollars.
 double TruncatedSum(const std::vector<ChoiceRow>& rows, int c) {
@@ -27,7 +35,9 @@ double TruncatedSum(const std::vector<ChoiceRow>& rows, int c) {
     return std::trunc(sum);
 }
 
-std::string AmountText(double v) { return FormatGeneral(v); }
+std::string AmountText(double v) {
+    return FormatGeneral(v);
+}
 
 const std::string kFixedTrusts = "Fixed Trusts";
 
@@ -49,9 +59,15 @@ LossApplication::LossApplication(ChoiceTable& table, FieldStore& store) : table_
     unapplied_ = InitialUnapplied();
 }
 
-double LossApplication::CollectableAppliedTotal() const { return TruncatedSum(table_.rows, kCollectableApplied); }
-double LossApplication::OtherAppliedTotal() const { return TruncatedSum(table_.rows, kOtherApplied); }
-double LossApplication::TransferredAppliedTotal() const { return TruncatedSum(table_.rows, kTransferredApplied); }
+double LossApplication::CollectableAppliedTotal() const {
+    return TruncatedSum(table_.rows, kCollectableApplied);
+}
+double LossApplication::OtherAppliedTotal() const {
+    return TruncatedSum(table_.rows, kOtherApplied);
+}
+double LossApplication::TransferredAppliedTotal() const {
+    return TruncatedSum(table_.rows, kTransferredApplied);
+}
 
 UnappliedLosses LossApplication::InitialUnapplied() const {
     return {priorCollectable_, table_.currentCollectableLosses, priorOther_, table_.currentOtherLosses};
@@ -264,7 +280,8 @@ std::optional<ChoiceCheckFailure> LossApplication::CheckOnNext() const {
     double collectableNet = 0, otherNet = 0;
     for (const auto& r : rows) (ChoiceTable::AssetType(r) == "A" ? collectableNet : otherNet) += Number(r, kNetGain);
     if (AvailableCollectable() > 0.0011 && collectableNet > 0.0011)
-        return ChoiceCheckFailure{"Collectable losses must be applied until available collectable gains are exhausted.", 0};
+        return ChoiceCheckFailure{"Collectable losses must be applied until available collectable gains are exhausted.",
+                                  0};
     if (AvailableOther() > 0.0011 && otherNet > 0.0011)
         return ChoiceCheckFailure{"Losses must be applied until available gains are exhausted.", 0};
     if (CollectablePool() < CollectableAppliedTotal())
