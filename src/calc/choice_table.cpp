@@ -7,6 +7,7 @@
 #include "base/numtext.h"
 #include "base/rounding.h"
 #include "base/text.h"
+#include "grid/grid_model.h"
 #include "store/fieldstore.h"
 
 namespace cgt {
@@ -75,24 +76,6 @@ std::optional<LossEntries> EntriesOfPart(const std::string& code) {
     return std::nullopt;
 }
 
-bool IsNumericColumn(int c) {
-    switch (c) {
-        case kIndexedGain:
-        case kDiscountGain:
-        case kOtherGain:
-        case kLoss:
-        case kCollectableApplied:
-        case kPriorCollectableApplied:
-        case kOtherApplied:
-        case kTransferredApplied:
-        case kNetGain:
-        case kSourceTag:
-        case kSourceIndex:
-        case kIndexFactor: return true;
-        default: return false;
-    }
-}
-
 double CellNumber(const std::string& text) {
     return double(StrToFloatDef(Trim(text), 0));
 }
@@ -130,20 +113,15 @@ ChoiceRow EmptyRow() {
     return ChoiceRow{};
 }
 
-// Sum of a numeric column as the entry grid totals it: a sum of zero over
-// cells that hold a typed zero is the explicit zero.
-long double ColumnTotalOf(const std::vector<ChoiceRow>& rows, int column) {
-    long double sum = 0;
-    bool zeroSeen = false;
-    for (const auto& r : rows) {
-        std::string kept;
-        for (char ch : r[std::size_t(column)])
-            if (ch == '-' || ch == '.' || (ch >= '0' && ch <= '9')) kept += ch;
-        if (kept == "0" || kept == "0.00") zeroSeen = true;
-        sum += TryStrToFloat(kept).value_or(0);
-    }
-    if (sum == 0 && zeroSeen) return kExplicitZero;
-    return sum;
+// The choice grid as the entry grid holds it, for its sort and totals.
+GridModel ChoiceGrid(const std::vector<ChoiceRow>& rows) {
+    GridModel grid(kColumnCount, 2);
+    grid.SetDisplay(ChoiceGridColumns());
+    TextList list;
+    list.reserve(rows.size() * kColumnCount);
+    for (const auto& r : rows) list.insert(list.end(), r.begin(), r.end());
+    grid.LoadFromList(list);
+    return grid;
 }
 
 }  // namespace
@@ -393,44 +371,19 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
         else
             currentOtherLosses += loss;
     }
-    store.SetFieldVal(kTagLossTotal, ColumnTotalOf(rows, kLoss));
+    store.SetFieldVal(kTagLossTotal, ChoiceGrid(rows).ColumnTotal(kLoss));
 
     if (sortBySource) SortRows("17,18,19");
 }
 
 void ChoiceTable::SortRows(const std::string& keys) {
-    std::vector<int> columns;
-    std::size_t start = 0;
-    while (start <= keys.size()) {
-        const std::size_t comma = keys.find(',', start);
-        const std::string part =
-            Trim(keys.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (const auto c = TryStrToInt(part); c && *c >= 0 && *c < kColumnCount) columns.push_back(int(*c));
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-    // Negative, zero or positive as a compares before, level with or after b;
-    // empty cells go last, and ties keep their order (a stable sort gives the
-    // same order as exchanging neighbours only when one is greater).
-    const auto compare = [&](const ChoiceRow& a, const ChoiceRow& b) {
-        for (int c : columns) {
-            const std::string& x = a[std::size_t(c)];
-            const std::string& y = b[std::size_t(c)];
-            if (x == y) continue;
-            const bool xe = Trim(x).empty(), ye = Trim(y).empty();
-            if (xe != ye) return xe ? 1 : -1;
-            if (xe && ye) return 0;
-            if (IsNumericColumn(c)) {
-                const double xv = CellNumber(x), yv = CellNumber(y);
-                return xv < yv ? -1 : xv > yv ? 1 : 0;
-            }
-            const std::string xu = UpperCase(x), yu = UpperCase(y);
-            return xu < yu ? -1 : xu > yu ? 1 : 0;
-        }
-        return 0;
-    };
-    std::stable_sort(rows.begin(), rows.end(),
-                     [&](const ChoiceRow& a, const ChoiceRow& b) { return compare(a, b) < 0; });
+    // Sorted on the entry grid, so the table orders rows exactly as the
+    // screen's grid does. Blank rows are dropped, as the grid's list form does.
+    GridModel grid = ChoiceGrid(rows);
+    grid.SortRows(keys);
+    const TextList sorted = grid.SaveToList();
+    rows.assign(sorted.size() / kColumnCount, ChoiceRow{});
+    for (std::size_t i = 0; i < sorted.size(); ++i) rows[i / kColumnCount][i % kColumnCount] = sorted[i];
 }
 
 void ChoiceTable::MakeMethodChoices() {
