@@ -59,9 +59,9 @@ std::size_t RowsIn(const TextListPtr& list, int cells) {
 
 // One receipt row of the grid before sorting.
 struct Receipt {
-    std::string eventDate;  // columns 0 and 3
-    std::string paidDate;   // column 2
-    std::string receipt;    // column 16
+    std::string eventDate;    // columns 0 and 3
+    std::string paidDate;     // column 2
+    std::string receipt;      // column 16
     std::string costBaseAdj;  // column 17
     std::string reducedAdj;   // column 18
 };
@@ -127,13 +127,6 @@ std::vector<Receipt> TrustReceipts(const TextListPtr& list) {
     return out;
 }
 
-int LastUsedRow(const WorkGrid& grid) {
-    for (int r = grid.RowCount() - 1; r >= 1; --r)
-        for (int c = 0; c < grid.ColCount(); ++c)
-            if (!Trim(grid.Cell(c, r)).empty()) return r;
-    return 0;
-}
-
 }  // namespace
 
 bool CostBaseHistoryResult::IsDisabled(int tag) const {
@@ -161,9 +154,9 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
     else if (type == "A")
         result.typeChoice = 3;
 
-    WorkGrid grid(HistoryGridColumns());
+    GridModel grid = MakeWorkGrid(HistoryGridColumns());
     grid.ClearRows();
-    grid.SetRowCount(5);
+    grid.SetRowCount(kGridDefaultRowCount);
 
     // Base date.
     const std::optional<int> rollOverDate = FieldDate(store, 730);
@@ -387,10 +380,7 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
     // With no receipt replayed the boxes stay blank: an adjusted cost base of
     // an earlier showing must not outlive its receipts.
 
-    TextListPtr list = store.GetFieldLst(kTagHistoryGrid);
-    if (!list) list = std::make_shared<TextList>();
-    grid.SaveToList(*list);
-    store.SetFieldLst(kTagHistoryGrid, list);
+    SaveGridToField(store, kTagHistoryGrid, grid);
     boxes.Save(store);
     result.disabledBoxes = boxes.DisabledTags();
     return result;

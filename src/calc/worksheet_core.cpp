@@ -22,13 +22,6 @@ std::string CellAt(const TextList& list, std::size_t row, int cell, int cells) {
     return i < list.size() ? list[i] : std::string();
 }
 
-void SaveGrid(FieldStore& store, int tag, const WorkGrid& grid) {
-    TextListPtr list = store.GetFieldLst(tag);
-    if (!list) list = std::make_shared<TextList>();
-    grid.SaveToList(*list);
-    store.SetFieldLst(tag, list);
-}
-
 struct HeadRows {
     bool present = false;
     std::optional<int> date;  // D
@@ -76,8 +69,8 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     else if (type == "A")
         result.typeChoice = 3;
 
-    WorkGrid worksheet(WorksheetGridColumns());
-    WorkGrid reg(RegisterGridColumns());
+    GridModel worksheet = MakeWorkGrid(WorksheetGridColumns());
+    GridModel reg = MakeWorkGrid(RegisterGridColumns());
 
     // Base date, event date and proceeds.
     const std::optional<int> rollOverDate = FieldDate(store, 730);
@@ -106,15 +99,15 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
                       entReduced = store.GetFieldVal(736);
     const bool enteredCostBase = AmountPresent(entIndexed) || AmountPresent(entNonIndexed) || AmountPresent(entReduced);
     if (AmountPresent(adjIndexed) || AmountPresent(adjNonIndexed) || AmountPresent(adjReduced)) {
-        head = {true,
-                FieldDate(store, 1151),
-                adjIndexed,
-                adjNonIndexed,
-                adjReduced,
-                {"Adjusted cost base - indexed", "Adjusted cost base - discount/non-indexed",
-                 "Adjusted reduced cost base"},
-                {"Adjusted Cost base - indexed", "Adjusted Cost base - discount/non-indexed",
-                 "Adjusted Reduced cost base"}};
+        head = {
+            true,
+            FieldDate(store, 1151),
+            adjIndexed,
+            adjNonIndexed,
+            adjReduced,
+            {"Adjusted cost base - indexed", "Adjusted cost base - discount/non-indexed", "Adjusted reduced cost base"},
+            {"Adjusted Cost base - indexed", "Adjusted Cost base - discount/non-indexed",
+             "Adjusted Reduced cost base"}};
     } else if (enteredCostBase) {
         head = {true,
                 CostBaseDate(store),
@@ -311,8 +304,8 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
         reg.SetCell(9, regRow, mark);
     }
 
-    SaveGrid(store, kTagRegisterGrid, reg);
-    SaveGrid(store, kTagWorksheetGrid, worksheet);
+    SaveGridToField(store, kTagRegisterGrid, reg);
+    SaveGridToField(store, kTagWorksheetGrid, worksheet);
 
     core.indexationUnavailable = noIndexation;
     core.discountUnavailable = noDiscount;

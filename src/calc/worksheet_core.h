@@ -14,8 +14,8 @@ struct WorksheetCore {
     ShownBoxes boxes;
     AssetWorksheetResult result;
     std::string typeCode;
-    int eventDay = 0;          // E: 0 when no event with proceeds
-    long double proceeds = 0;  // PR
+    int eventDay = 0;               // E: 0 when no event with proceeds
+    long double proceeds = 0;       // PR
     bool eventDatePresent = false;  // 739 holds a date
     bool heldTwelveMonths = false;
     bool indexationUnavailable = false;
