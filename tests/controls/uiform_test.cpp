@@ -37,5 +37,24 @@ TEST(DesignerForm, SetsEveryEntryFieldProperty) {
     EXPECT_EQ(acquired.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 }
 
+TEST(DesignerForm, SetsEveryLabelProperty) {
+    QWidget form;
+    Ui::ControlsTestForm ui;
+    ui.setupUi(&form);
+    TTextLbl& label = *ui.TextLbl1;
+    EXPECT_EQ(label.color(), QColor(255, 255, 224));
+    EXPECT_EQ(label.lineSpacing(), 12);
+    EXPECT_EQ(label.text(), (QStringList{"<s1><T1>Heading<.>", ";", "<s2>Other"}));
+    EXPECT_TRUE(label.transparent());
+    EXPECT_EQ(label.bevelInner(), TTextLbl::bvRaised);
+    EXPECT_EQ(label.bevelOuter(), TTextLbl::bvLowered);
+    EXPECT_EQ(label.bevelWidth(), 2);
+    EXPECT_EQ(label.section(), 1);
+    EXPECT_EQ(label.currentSection(), 2);
+    EXPECT_TRUE(label.calculateHeight());
+    EXPECT_EQ(label.textBottomMargin(), 5);
+    EXPECT_EQ(label.parentBottomMargin(), 8);
+}
+
 }  // namespace
 }  // namespace cgt
