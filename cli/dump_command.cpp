@@ -1,0 +1,89 @@
+// cgt dump: the field listing of a return.
+#include <iomanip>
+#include <ostream>
+
+#include "base/cp1252.h"
+#include "base/numtext.h"
+#include "command.h"
+#include "session.h"
+
+namespace cgt::cli {
+namespace {
+
+std::string ValueText(const Slot& slot) {
+    switch (slot.type) {
+        case dtNone: return slot.number != 0 ? FormatGeneral(slot.number) : "";
+        case dtNumeric:
+        case dtCurrency:
+        case dtCurrencyCnt: return FormatGeneral(slot.number);
+        case dtString: return slot.longText ? Cp1252ToUtf8(*slot.longText) : "(no text)";
+        case dtSmallStr: return Cp1252ToUtf8(slot.smallText);
+        case dtCheckbox: return slot.checked ? "checked" : "unchecked";
+        case dtList: {
+            if (!slot.list) return "(no list)";
+            const std::size_t n = slot.list->size();
+            return std::to_string(n) + (n == 1 ? " line" : " lines");
+        }
+        case dtWorksheet: {
+            const std::size_t n = slot.worksheet ? slot.worksheet->size() : 0;
+            return std::to_string(n) + (n == 1 ? " item" : " items");
+        }
+        default: return "";
+    }
+}
+
+void Line(std::ostream& out, const std::string& indent, long long tag, const Slot& slot) {
+    out << indent << std::setw(5) << tag << "  " << std::left << std::setw(13) << DataTypeName(slot.type) << std::right
+        << ' ' << ValueText(slot) << '\n';
+    if (slot.type == dtList && slot.list)
+        for (const auto& l : *slot.list) out << indent << std::string(22, ' ') << "| " << Cp1252ToUtf8(l) << '\n';
+}
+
+int RunDump(const Args& args, Io& io) {
+    Session session(args.Value("--id"));
+    session.Load(args.positional[0]);
+    const ModuleRun& run = session.run();
+    std::ostream& out = io.out;
+    out << "position: section " << run.section << ", index " << run.screenIndex << '\n';
+    out << "history:";
+    for (const auto h : run.history) out << ' ' << h;
+    out << "\nfields:\n";
+    const FieldStore& store = session.store();
+    for (int tag = kFirstTag; tag <= kLastTag; ++tag) {
+        const Slot& slot = store.SlotAt(tag);
+        if (slot.type != dtNone) Line(out, "", tag, slot);
+    }
+    out << "worksheets:\n";
+    for (int tag = kFirstTag; tag <= kLastTag; ++tag) {
+        const Slot& slot = store.SlotAt(tag);
+        if (slot.type != dtWorksheet || !slot.worksheet) continue;
+        const int type = tag - kWorksheetTagOffset;
+        const int count = slot.worksheet->empty() ? 0 : slot.worksheet->back().instance;
+        out << "  type " << type << " (field " << tag << "): " << count
+            << (count == 1 ? " instance\n" : " instances\n");
+        int current = -1;
+        for (const auto& item : *slot.worksheet) {
+            if (item.instance != current) {
+                current = item.instance;
+                out << "    instance " << current << '\n';
+            }
+            Line(out, "    ", item.tag, item.slot);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+extern const Command kDumpCommand{
+    "dump",
+    "FILE",
+    "list every field: tag, type and value, one line each; worksheets by type and instance",
+    "Also shows the position (section and screen index) and the screen history stored in the file.",
+    1,
+    1,
+    {kIdOption},
+    RunDump,
+};
+
+}  // namespace cgt::cli

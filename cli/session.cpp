@@ -1,0 +1,39 @@
+#include "session.h"
+
+#include "base/cp1252.h"
+#include "command.h"
+#include "store/datafile.h"
+
+namespace cgt::cli {
+
+std::string StoreText(const std::string& utf8) {
+    return Utf8ToCp1252(utf8);
+}
+
+Session::Session(const std::string& identityUtf8) : run_(dialogs_, clock_) {
+    run_.identity = StoreText(identityUtf8);
+    run_.store().SetFieldStr(kTagIdentity, run_.identity);
+    run_.SetDataChanged(false);
+}
+
+void Session::ThrowMessages() {
+    if (!dialogs_.messages.empty()) throw Failure(dialogs_.messages.front());
+}
+
+void Session::Load(const std::string& file) {
+    LoadReturnFile(run_, file);
+    ThrowMessages();
+}
+
+void Session::Save(const std::string& file) {
+    switch (SaveReturnFile(run_, file)) {
+        case SaveOutcome::Written: break;
+        case SaveOutcome::Lodged:
+            throw Failure("not saved: the return is lodged (field 1453 is 999999999) and is never written again");
+        case SaveOutcome::NoName: throw Failure("not saved: no file name");
+    }
+    ThrowMessages();
+    run_.SetDataChanged(false);
+}
+
+}  // namespace cgt::cli

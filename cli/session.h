@@ -1,0 +1,51 @@
+#pragma once
+// A return opened by a command: its module run, with message boxes turned
+// into failures (nobody is there to read them).
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/clock.h"
+#include "base/dialogs.h"
+#include "store/modulerun.h"
+
+namespace cgt::cli {
+
+class CollectingDialogs final : public Dialogs {
+public:
+    MsgResult Message(const std::string& text, const std::string&, MsgIcon, MsgButtons, MsgResult d) override {
+        messages.push_back(text);
+        return d;
+    }
+    bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
+    void Beep() override {}
+
+    std::vector<std::string> messages;
+};
+
+class Session {
+public:
+    // An empty return whose field 1 holds the identity text (as the module's
+    // start puts it there), so that it opens again with the same text.
+    explicit Session(const std::string& identityUtf8);
+
+    ModuleRun& run() { return run_; }
+    FieldStore& store() { return run_.store(); }
+
+    // Loads the file; any message of the reader is a failure.
+    void Load(const std::string& file);
+    // Saves; a lodged return or a failed step is a failure.
+    void Save(const std::string& file);
+
+private:
+    void ThrowMessages();
+
+    CollectingDialogs dialogs_;
+    SystemClock clock_;
+    ModuleRun run_;
+};
+
+// The identity text as the store holds it (Windows-1252).
+std::string StoreText(const std::string& utf8);
+
+}  // namespace cgt::cli
