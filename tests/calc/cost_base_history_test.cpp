@@ -125,9 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
                         w.Receipts({ShareReceipt("10/10/2002", "14000.00")});
                     },
                     {"10/10/2002", 0, 0, 0, 4000, 0, 0, 0, 0, 0, true}},
-        // A receipt on 31/03/1998 (March quarter 120.3: 123.4... no, the
-        // cost 100.9 -> 120.3 / 100.9 = 1.1922 -> 1.192, 11920) of 1000:
-        // carried 9000 / 10920 / 9000. The shares twin indexes the carried
+        // A receipt of 1000 on 31/03/1998 (March quarter 120.3): the cost
+        // indexes by 120.3 / 100.9 = 1.1922 -> 1.192 to 11920; carried
+        // 9000 / 10920 / 9000. The shares twin indexes the carried
         // cost base from 01/04/1998 (June quarter 121.0): 123.4 / 121.0 =
         // 1.0198 -> 1.020, Round(10920 x 1.020) = 11138; less 500: 10638.
         HistoryCase{"SharesCarryFromTheNextDay",
