@@ -1,0 +1,111 @@
+#include "calc/calc_chain.h"
+
+#include <memory>
+
+#include "calc/asset_worksheet.h"
+#include "calc/cgt_schedule.h"
+#include "calc/concessions.h"
+#include "calc/cost_base_history.h"
+#include "store/fieldstore.h"
+
+namespace cgt {
+namespace {
+
+constexpr int kTagReceipts = 738;
+constexpr int kTagFifteenYearGrid = 802;
+constexpr int kDepreciatingType = 458;
+
+// A bound grid is saved into its field when its screen is left.
+void SaveGrid(FieldStore& store, int tag, std::vector<std::string> list) {
+    if (store.FieldType(tag) != dtNone && store.FieldType(tag) != dtList) store.SetFieldType(tag, dtNone);
+    if (const TextListPtr existing = store.GetFieldLst(tag))
+        *existing = std::move(list);
+    else
+        store.SetFieldLst(tag, std::make_shared<TextList>(std::move(list)));
+}
+
+bool HasReceipts(FieldStore& store, int type, int instance) {
+    store.LoadInstance(type, instance);
+    const TextListPtr receipts = store.GetFieldLst(kTagReceipts);
+    const bool any = receipts && !receipts->empty();
+    store.StoreInstance(type, instance);
+    return any;
+}
+
+AssetOutcome Outcome(FieldStore& store, int type, int instance, const AssetWorksheetResult& r) {
+    store.LoadInstance(type, instance);
+    AssetOutcome o{type,
+                   instance,
+                   store.GetFieldStr(710),
+                   store.GetFieldVal(1132, true),
+                   store.GetFieldVal(1135, true),
+                   store.GetFieldVal(1138, true),
+                   store.GetFieldVal(1141, true),
+                   r.message1,
+                   r.message2};
+    store.StoreInstance(type, instance);
+    return o;
+}
+
+}  // namespace
+
+CalcChainResult RunCalculationChain(FieldStore& store) {
+    CalcChainResult result;
+    store.EmptyWorkingTags();
+
+    for (int type = kFirstAssetType; type <= kLastAssetType; ++type) {
+        const int count = store.WorksheetCount(type);
+        for (int n = 1; n <= count; ++n) {
+            if ((type == 451 || type == 452) && HasReceipts(store, type, n))
+                CalculateCostBaseHistoryInstance(store, type == 451 ? HistoryTwin::Shares : HistoryTwin::TrustInterests,
+                                                 type, n);
+            const AssetWorksheetResult r = type == kDepreciatingType ? CalculateDepreciatingWorksheetInstance(store, n)
+                                                                     : CalculateAssetWorksheetInstance(store, type, n);
+            result.assets.push_back(Outcome(store, type, n, r));
+        }
+    }
+
+    // The choice table: shown, every choice made by the program, Next.
+    ChoiceTable& table = result.table;
+    table.Build(store);
+    LossApplication losses(table, store);
+    losses.RecomputeNets();
+    losses.ApplyAutomatically();
+    result.netGainLabel = losses.RecomputeNets();
+    table.WriteBack(store);
+    ComputeCgtSchedule(store, table, losses);
+    SaveGrid(store, kTagChoiceGrid, table.ToList());
+    result.unapplied = losses.Unapplied();
+    if (const auto failure = losses.CheckOnNext()) {
+        result.failure = failure->message;
+        result.failedScreen = "choice table";
+        return result;
+    }
+
+    ConcessionElections elections;
+    elections.Show(store);
+    if (const auto failure = elections.Validate()) {
+        result.failure = failure->message;
+        result.failedScreen = "small business concession elections";
+        return result;
+    }
+    elections.Next(store);
+    SaveGrid(store, kTagConcessionGains, elections.ToList());
+
+    FifteenYearExemption exemption;
+    exemption.Show(store);
+    exemption.Next(store);
+    SaveGrid(store, kTagFifteenYearGrid, exemption.ToList());
+
+    ScripForScrip scrip;
+    scrip.Show(store);
+    if (const auto failure = scrip.Validate()) {
+        result.failure = failure->message;
+        result.failedScreen = "scrip for scrip roll-over";
+        return result;
+    }
+    scrip.Next(store);
+    return result;
+}
+
+}  // namespace cgt
