@@ -85,11 +85,11 @@ Args Parse(const Command& c, const std::vector<std::string>& tokens) {
         }
         args.options[name] = value;
     }
-    for (const auto& o : c.options)
-        if (o.required && !args.Has(o.name)) throw UsageError(std::string("missing ") + o.name + " " + o.value);
     const int n = int(args.positional.size());
     if (n < c.minPositional) throw UsageError(std::string("expected ") + c.arguments);
     if (n > c.maxPositional) throw UsageError("unexpected argument " + args.positional[std::size_t(c.maxPositional)]);
+    for (const auto& o : c.options)
+        if (o.required && !args.Has(o.name)) throw UsageError(std::string("missing ") + o.name + " " + o.value);
     return args;
 }
 

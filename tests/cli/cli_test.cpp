@@ -1,0 +1,332 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "command.h"
+#include "store/cipher.h"
+
+namespace cgt {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class CgtTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("cgt_cli_" + std::to_string(::getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+
+    // Runs the real program with the arguments and the standard input given.
+    Result Run(const std::vector<std::string>& args, const std::string& input = "") {
+        WriteText("stdin.txt", input);
+        std::string command = Quote(CGT_EXE);
+        for (const auto& a : args) command += " " + Quote(a);
+        command +=
+            " <" + Quote(Path("stdin.txt")) + " >" + Quote(Path("stdout.txt")) + " 2>" + Quote(Path("stderr.txt"));
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText("stdout.txt"), ReadText("stderr.txt")};
+    }
+
+    void WriteText(const std::string& name, const std::string& text) {
+        std::ofstream(Path(name), std::ios::binary) << text;
+    }
+    std::string ReadText(const std::string& name) {
+        std::ifstream in(Path(name), std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+    Bytes ReadBytes(const std::string& name) {
+        const std::string s = ReadText(name);
+        return Bytes(s.begin(), s.end());
+    }
+
+    fs::path dir;
+};
+
+// Expected plain content, built by hand, little-endian.
+struct Content {
+    Bytes b;
+    Content& Text(std::string_view s) {
+        b.insert(b.end(), s.begin(), s.end());
+        return *this;
+    }
+    Content& U8(int v) {
+        b.push_back(std::uint8_t(v));
+        return *this;
+    }
+    Content& U16(int v) { return U8(v & 0xFF).U8(v >> 8); }
+    Content& I32(std::int64_t v) {
+        for (int i = 0; i < 4; ++i) U8(int((std::uint32_t(v) >> (8 * i)) & 0xFF));
+        return *this;
+    }
+    Content& Hex(std::string_view hex) {
+        for (std::size_t i = 0; i + 1 < hex.size(); i += 3) U8(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
+        return *this;
+    }
+    Content& Zeros(int n) {
+        b.insert(b.end(), std::size_t(n), 0);
+        return *this;
+    }
+};
+
+// One field or item of every type, typed and bare.
+constexpr const char* kEveryType = R"({
+  "position": {"section": 20, "index": 4},
+  "history": [2004, 2009],
+  "fields": {
+    "5": {"type": "dtNumeric", "value": 0},
+    "6": {"type": "dtCurrency", "value": 0},
+    "7": 1,
+    "8": {"type": "dtCurrencyCnt", "value": 2.5},
+    "100": true,
+    "101": false,
+    "102": "abcdefghijk",
+    "103": {"type": "dtString", "value": ""},
+    "104": {"type": "dtString", "value": null},
+    "105": "",
+    "106": "hi",
+    "107": ["a", "bc"],
+    "108": [],
+    "1999": {"type": "dtNumeric", "value": 7}
+  },
+  "worksheets": {
+    "451": [
+      {"710": "Shares", "1100": 12.5, "1101": true, "1102": "long text here", "1103": ["x"],
+       "1104": {"type": "dtList", "value": null}},
+      {"710": {"type": "dtNumeric", "value": 3}}
+    ]
+  }
+})";
+
+TEST_F(CgtTest, ImportWritesTheExactPlainLayoutForEveryType) {
+    const Result imported = Run({"import", Path("r.dat"), "--id", "42"}, kEveryType);
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    const Result decrypted = Run({"decrypt", Path("r.dat"), Path("plain.bin"), "--id", "No. 42"});
+    ASSERT_EQ(decrypted.status, 0) << decrypted.err;
+
+    Content c;
+    c.Text("Electronic Quorvin'2003 (c) Ravelle Revenue Department ").I32(20).I32(4).I32(2).I32(2004).I32(2009);
+    c.I32(1).U8(5).U8(2).Text("42");  // the identity text, as the module's start stores it
+    c.I32(5).U8(1).Zeros(10);
+    c.I32(7).U8(2).Hex("00 00 00 00 00 00 00 80 FF 3F");
+    c.I32(8).U8(3).Hex("00 00 00 00 00 00 00 A0 00 40");
+    c.I32(100).U8(6).U8(1).Zeros(9);
+    c.I32(102).U8(4).U8(11).Text("abcdefghijk");
+    c.I32(103).U8(4).U8(0);
+    c.I32(106).U8(5).U8(2).Text("hi");
+    c.I32(107).U8(7).I32(10).Text("a\r\nbc\r\n").Zeros(3);
+    c.I32(960).U8(2).Hex("00 00 00 00 00 00 6C EA 0E 40");  // 60012
+    c.I32(1202).U8(8).I32(7);
+    c.U16(1).I32(710).U8(5).U8(0).U8(6).Text("Shares").Zeros(3);
+    c.U16(1).I32(1100).U8(2).U8(0).Hex("00 00 00 00 00 00 00 C8 02 40");
+    c.U16(1).I32(1101).U8(6).U8(0).U8(1).Zeros(9).U8(1).Zeros(9);
+    c.U16(1).I32(1102).U8(4).U8(0).Zeros(10).U8(14).Text("long text here");
+    c.U16(1).I32(1103).U8(7).U8(0).Zeros(10).I32(6).Text("x\r\n").Zeros(3);
+    c.U16(1).I32(1104).U8(7).U8(0).Zeros(10).I32(0);
+    c.U16(2).I32(710).U8(1).U8(0).Hex("00 00 00 00 00 00 00 C0 00 40");
+    c.I32(1300).U8(5).U8(2).Text("EI");
+    c.I32(1999).U8(1).Hex("00 00 00 00 00 00 00 E0 01 40");
+
+    const Bytes plain = ReadBytes("plain.bin");
+    ASSERT_EQ(plain.size(), c.b.size());
+    for (std::size_t i = 0; i < plain.size(); ++i) ASSERT_EQ(plain[i], c.b[i]) << "byte " << i;
+}
+
+TEST_F(CgtTest, DumpListsEveryField) {
+    ASSERT_EQ(Run({"import", Path("r.dat"), "--id", "42"}, kEveryType).status, 0);
+    const Result dump = Run({"dump", Path("r.dat"), "--id", "42"});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    const std::string expected[] = {
+        "position: section 20, index 4\nhistory: 2004 2009\nfields:\n",
+        "    1  dtSmallStr    42\n",
+        "    5  dtNumeric     0\n",
+        "    7  dtCurrency    1\n",
+        "    8  dtCurrencyCnt 2.5\n",
+        "  100  dtCheckbox    checked\n",
+        "  102  dtString      abcdefghijk\n",
+        "  103  dtString      \n",
+        "  106  dtSmallStr    hi\n",
+        "  107  dtList        2 lines\n                      | a\n                      | bc\n",
+        "  960  dtCurrency    60012\n",
+        " 1202  dtWorksheet   7 items\n",
+        " 1300  dtSmallStr    EI\n",
+        " 1999  dtNumeric     7\n",
+        "  type 451 (field 1202): 2 instances\n    instance 1\n      710  dtSmallStr    Shares\n",
+        "     1103  dtList        1 line\n",
+        "    instance 2\n      710  dtNumeric     3\n",
+    };
+    for (const auto& e : expected)
+        EXPECT_NE(dump.out.find(e), std::string::npos) << "missing:\n" << e << "in:\n" << dump.out;
+    for (const char* absent : {"  6  ", "  101  ", "  104  ", "  105  ", "  108  "})
+        EXPECT_EQ(dump.out.find(absent), std::string::npos) << absent;
+}
+
+TEST_F(CgtTest, ExportAfterImportGivesBackTheSameStore) {
+    ASSERT_EQ(Run({"import", Path("r.dat"), "--id", "42"}, kEveryType).status, 0);
+    const Result first = Run({"export", Path("r.dat"), "--id", "42"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    WriteText("first.json", first.out);
+    ASSERT_EQ(Run({"import", Path("r2.dat"), Path("first.json"), "--id", "42"}).status, 0);
+    const Result second = Run({"export", Path("r2.dat"), "--id", "42"});
+    EXPECT_EQ(second.out, first.out);
+
+    const auto j = nlohmann::json::parse(first.out);
+    EXPECT_EQ(j["position"], nlohmann::json::parse(R"({"section": 20, "index": 4})"));
+    EXPECT_EQ(j["history"], nlohmann::json::parse("[2004, 2009]"));
+    EXPECT_EQ(j["fields"]["8"], nlohmann::json::parse(R"({"type": "dtCurrencyCnt", "value": 2.5})"));
+    EXPECT_EQ(j["fields"]["103"], nlohmann::json::parse(R"({"type": "dtString", "value": ""})"));
+    EXPECT_EQ(j["fields"]["107"], nlohmann::json::parse(R"({"type": "dtList", "value": ["a", "bc"]})"));
+    EXPECT_FALSE(j["fields"].contains("6"));
+    EXPECT_EQ(j["worksheets"]["451"][1], nlohmann::json::parse(R"({"710": {"type": "dtNumeric", "value": 3}})"));
+    EXPECT_EQ(j["worksheets"]["451"][0]["1104"], nlohmann::json::parse(R"({"type": "dtList", "value": []})"));
+    // Items keep their order inside an instance.
+    std::vector<std::string> order;
+    const auto ordered = nlohmann::ordered_json::parse(first.out);
+    for (const auto& [k, v] : ordered["worksheets"]["451"][0].items()) order.push_back(k);
+    EXPECT_EQ(order, (std::vector<std::string>{"710", "1100", "1101", "1102", "1103", "1104"}));
+}
+
+TEST_F(CgtTest, NewReturnOpensWithTheSameIdentityText) {
+    const Result made = Run({"new", Path("n.dat"), "--id", "Smith 123 456 789"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    const Result dump = Run({"dump", Path("n.dat"), "--id", "Smith 123 456 789"});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(dump.out,
+              "position: section 0, index 0\nhistory:\nfields:\n"
+              "    1  dtString      Smith 123 456 789\n"
+              "  960  dtCurrency    60012\n"
+              " 1300  dtSmallStr    EI\n"
+              "worksheets:\n");
+    EXPECT_EQ(Run({"new", Path("n.dat"), "--id", "1"}).status, 1);
+    EXPECT_EQ(Run({"new", Path("n.dat"), "--id", "1", "--force"}).status, 0);
+    EXPECT_TRUE(fs::exists(Path("n.BAK")));
+}
+
+TEST_F(CgtTest, ImportReadsStandardInputOrAFileAndKeepsTheIdentityItIsGiven) {
+    ASSERT_EQ(Run({"import", Path("r.dat"), "--id", "TFN 42"}, R"({"fields": {"1": "TFN 42", "300": 5}})").status, 0);
+    WriteText("in.json", R"({"fields": {"1": "Ref 4-2", "300": 6}})");
+    ASSERT_EQ(Run({"import", Path("r.dat"), Path("in.json"), "--id", "TFN 42"}).status, 0);
+    const Result dump = Run({"dump", Path("r.dat"), "--id", "42"});
+    EXPECT_NE(dump.out.find("    1  dtSmallStr    Ref 4-2\n"), std::string::npos) << dump.out;
+    EXPECT_NE(dump.out.find("  300  dtCurrency    6\n"), std::string::npos) << dump.out;
+}
+
+TEST_F(CgtTest, CipherCommandsMatchTheFileCipher) {
+    WriteText("plain.txt", "seventeen bytes!!");
+    ASSERT_EQ(Run({"encrypt", Path("plain.txt"), Path("c.bin"), "--id", "A1B2C3"}).status, 0);
+    const Bytes plain = ReadBytes("plain.txt");
+    EXPECT_EQ(ReadBytes("c.bin"), EncryptBytes(plain, CipherKeyFor("123")));
+    ASSERT_EQ(Run({"decrypt", Path("c.bin"), Path("back.txt"), "--id", "123"}).status, 0);
+    EXPECT_EQ(ReadText("back.txt"), "seventeen bytes!!");
+
+    const Result key = Run({"key", "--id", "TFN 123-456-789"});
+    EXPECT_EQ(key.status, 0);
+    EXPECT_EQ(key.out, "c19b40cfe741e4dd0f903f1a60c9af50\n");
+}
+
+// Failures and bad usage: the exit status and one line on standard error.
+TEST_F(CgtTest, ErrorsAreOneLineWithTheirExitStatus) {
+    ASSERT_EQ(Run({"new", Path("r.dat"), "--id", "42"}).status, 0);
+    WriteText("short.bin", "abc");
+    WriteText("bad.json", "{\n  \"fields\": {\n    \"300\": 12,,\n  }\n}");
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string message;  // part of the line
+    } cases[] = {
+        {{}, "", 2, "cgt: no command given"},
+        {{"bogus"}, "", 2, "cgt: unknown command bogus"},
+        {{"dump"}, "", 2, "cgt dump: expected FILE"},
+        {{"dump", Path("r.dat")}, "", 2, "cgt dump: missing --id TEXT"},
+        {{"dump", Path("r.dat"), "--id"}, "", 2, "--id needs a value"},
+        {{"dump", Path("r.dat"), "--id", "42", "--what"}, "", 2, "unknown option --what"},
+        {{"dump", Path("r.dat"), "extra", "--id", "42"}, "", 2, "unexpected argument extra"},
+        {{"help", "bogus"}, "", 2, "cgt help: unknown command bogus"},
+        {{"dump", Path("missing.dat"), "--id", "42"}, "", 1, "missing.dat: No such file or directory"},
+        {{"dump", Path("r.dat"), "--id", "43"}, "", 1, "cgt dump: Unable to open file - " + Path("r.dat")},
+        {{"export", Path("r.dat"), "--id", "43"}, "", 1, "cgt export: Unable to open file - " + Path("r.dat")},
+        {{"dump", Path("short.bin"), "--id", "42"}, "", 1, "cgt dump: Invalid file format"},
+        {{"import", Path("r.dat"), Path("bad.json"), "--id", "42"}, "", 1, "parse error at line 3, column 15"},
+        {{"import", Path("r.dat"), "--id", "42"},
+         R"({"fields": {"300": {"type": "dtFoo", "value": 1}}})",
+         1,
+         R"(fields."300": unknown field type "dtFoo")"},
+        {{"import", Path("r.dat"), "--id", "42"}, R"({"fields": {"2000": 1}})", 1, "2000 is outside 1 to 1999"},
+        {{"import", Path("r.dat"), "--id", "42"}, R"({"fields": {"300": null}})", 1, "cannot tell the type of null"},
+        {{"import", Path("r.dat"), "--id", "42"},
+         R"({"fields": {"300": {"type": "dtSmallStr", "value": "0123456789"}}})",
+         1,
+         "longer than 9 characters"},
+        {{"import", Path("r.dat"), "--id", "42"}, R"({"fields": {"1": "43"}})", 1, "other digits than --id"},
+        {{"import", Path("r.dat"), "--id", "42"}, R"({"fields": {"399": ["a\nb"]}})", 1, "line break"},
+        {{"import", Path("r.dat"), "--id", "42"}, R"({"fields": {"1453": "999999999"}})", 1, "lodged"},
+        {{"import", Path("r.dat"), Path("none.json"), "--id", "42"}, "", 1, "cannot open"},
+        {{"decrypt", Path("short.bin"), Path("out.bin"), "--id", "42"}, "", 1, "Invalid file format"},
+        {{"encrypt", Path("r.dat"), Path("r.dat"), "--id", "42"}, "", 1, "same file"},
+        {{"encrypt", Path("missing.bin"), Path("out.bin"), "--id", "42"}, "", 1, "missing.bin"},
+    };
+    for (const auto& c : cases) {
+        const Result r = Run(c.args, c.input);
+        std::string shown;
+        for (const auto& a : c.args) shown += a + " ";
+        EXPECT_EQ(r.status, c.status) << shown << "\n" << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << shown << "\n" << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << shown << "\n" << r.err;
+        EXPECT_TRUE(r.out.empty()) << shown << "\n" << r.out;
+    }
+    // Nothing of the failed imports reached the file.
+    EXPECT_EQ(Run({"dump", Path("r.dat"), "--id", "42"}).status, 0);
+}
+
+TEST_F(CgtTest, HelpForEveryCommand) {
+    const Result list = Run({"help"});
+    EXPECT_EQ(list.status, 0);
+    for (const auto* c : cli::Commands()) {
+        EXPECT_NE(list.out.find(std::string("  ") + c->name + " "), std::string::npos) << c->name;
+        for (const auto& form :
+             {std::vector<std::string>{c->name, "--help"}, std::vector<std::string>{"help", c->name}}) {
+            const Result r = Run(form);
+            EXPECT_EQ(r.status, 0) << c->name;
+            EXPECT_EQ(r.out.rfind(std::string("usage: cgt ") + c->name, 0), 0u) << r.out;
+        }
+    }
+    EXPECT_EQ(Run({"--help"}).out, list.out);
+}
+
+// The command functions run without the program, too.
+TEST(CgtMainTest, RunsInProcessWithItsOwnStreams) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    cli::Io io{in, out, err};
+    EXPECT_EQ(cli::Main({"cgt", "key", "--id=0"}, io), 0);
+    EXPECT_EQ(out.str(), "d049a4856c780ba4b97f0adb6fdc123a\n");
+    EXPECT_EQ(cli::Main({"cgt", "key", "--id"}, io), 2);
+    EXPECT_EQ(cli::Main({"cgt", "key", "surplus", "--id", "1"}, io), 2);
+    EXPECT_NE(cli::FindCommand("import"), nullptr);
+}
+
+}  // namespace
+}  // namespace cgt
