@@ -177,16 +177,18 @@ TEST_F(ReturnContentTest, ReadsBackWhatWasWritten) {
     EXPECT_EQ(loaded.GetFieldStr(106), "hi");
     EXPECT_EQ(*loaded.GetFieldLst(107), (TextList{"a", "bc"}));
     EXPECT_EQ(loaded.WorksheetCount(451), 2);
-    const auto items = loaded.WorksheetList(451);
-    ASSERT_EQ(items->size(), 7u);
-    EXPECT_EQ((*items)[0].slot.smallText, "Shares");
-    EXPECT_EQ((*items)[1].slot.number, 12.5L);
-    EXPECT_TRUE((*items)[2].slot.checked);
-    EXPECT_EQ((*items)[3].slot.longText, std::optional<std::string>("long text here"));
-    EXPECT_EQ(*(*items)[4].slot.list, TextList{"x"});
-    ASSERT_TRUE((*items)[5].slot.list);  // a code-7 item always gets a list
-    EXPECT_TRUE((*items)[5].slot.list->empty());
-    EXPECT_EQ((*items)[6].instance, 2);
+    const auto list = loaded.WorksheetList(451);
+    ASSERT_TRUE(list);
+    const std::vector<WorksheetItem> items(list->begin(), list->end());
+    ASSERT_EQ(items.size(), 7u);
+    EXPECT_EQ(items[0].slot.smallText, "Shares");
+    EXPECT_EQ(items[1].slot.number, 12.5L);
+    EXPECT_TRUE(items[2].slot.checked);
+    EXPECT_EQ(items[3].slot.longText, std::optional<std::string>("long text here"));
+    EXPECT_EQ(*items[4].slot.list, TextList{"x"});
+    ASSERT_TRUE(items[5].slot.list);  // a code-7 item always gets a list
+    EXPECT_TRUE(items[5].slot.list->empty());
+    EXPECT_EQ(items[6].instance, 2);
     EXPECT_EQ(loaded.GetFieldVal(1999), 7.0L);
 
     // Written again, the loaded store gives the same bytes, except that the
