@@ -97,10 +97,10 @@ void ReturnReader::ReadPayload(Slot& slot, std::int32_t tag) {
             auto items = std::make_shared<WorksheetItems>();
             // Each item takes at least 18 bytes; a count beyond that is damage.
             if (std::size_t(count) > (data_.size() - pos_) / 18) Damaged("item count beyond the end of file");
-            items->reserve(std::size_t(count));
             for (std::int32_t i = 0; i < count; ++i) {
-                items->emplace_back();
-                ReadItem(items->back());
+                WorksheetItem item;
+                ReadItem(item);
+                items->push_back(std::move(item));
             }
             slot.worksheet = std::move(items);
             break;

@@ -51,7 +51,7 @@ using TextList = std::vector<std::string>;
 using TextListPtr = std::shared_ptr<TextList>;
 
 struct WorksheetItem;
-using WorksheetItems = std::vector<WorksheetItem>;
+class WorksheetItems;  // worksheet_items.h
 using WorksheetListPtr = std::shared_ptr<WorksheetItems>;
 
 // One field. Strings are held by value; text lists and worksheet lists are
@@ -82,3 +82,6 @@ struct WorksheetItem {
 std::string WorksheetTypeDescription(int type);
 
 }  // namespace cgt
+
+// The item list is usable wherever its items are.
+#include "store/worksheet_items.h"

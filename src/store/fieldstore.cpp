@@ -338,8 +338,7 @@ int FieldStore::WorksheetCount(int type) const {
 void FieldStore::LoadWorksheetInstance(const WorksheetListPtr& list, int instance) {
     if (!list || !allocated_) return;
     EmptyWorkingTags();
-    for (const WorksheetItem& item : *list) {
-        if (item.instance != instance) continue;
+    list->ForEachOf(instance, [&](const WorksheetItem& item) {
         const Slot& s = item.slot;
         switch (s.type) {
             case dtNumeric:
@@ -356,7 +355,7 @@ void FieldStore::LoadWorksheetInstance(const WorksheetListPtr& list, int instanc
             case dtList: SetFieldLst(item.tag, s.list); break;
             default: break;
         }
-    }
+    });
 }
 
 void FieldStore::LoadInstance(int type, int instance) {
@@ -365,31 +364,17 @@ void FieldStore::LoadInstance(int type, int instance) {
     EmptyWorkingTags();
     const WorksheetListPtr list = EnsureWorksheetList(type);
     if (!list) return;
-    for (const WorksheetItem& item : *list)
-        if (item.instance == instance && IsValidTag(item.tag)) At(item.tag) = item.slot;
-}
-
-std::size_t FieldStore::RemoveInstanceItems(WorksheetItems& items, int instance) {
-    const auto isThis = [&](const WorksheetItem& i) { return i.instance == instance; };
-    const auto first = std::find_if(items.begin(), items.end(), isThis);
-    if (first == items.end()) {
-        // A new instance goes after every lower one.
-        return std::size_t(
-            std::count_if(items.begin(), items.end(), [&](const WorksheetItem& i) { return i.instance < instance; }));
-    }
-    const std::size_t at = std::size_t(first - items.begin());
-    items.erase(std::remove_if(items.begin(), items.end(), isThis), items.end());
-    return at;
+    list->ForEachOf(instance, [&](const WorksheetItem& item) {
+        if (IsValidTag(item.tag)) At(item.tag) = item.slot;
+    });
 }
 
 void FieldStore::PackInstance(int type, int instance, bool drop) {
     if (!allocated_) return;
     const WorksheetListPtr list = EnsureWorksheetList(type);
     if (!list) return;
-    std::size_t at = RemoveInstanceItems(*list, instance);
     if (drop) {
-        for (WorksheetItem& item : *list)
-            if (item.instance > instance) --item.instance;
+        list->RemoveInstanceAndRenumber(instance);
         return;
     }
     if (FieldIsEmpty(kTagInstanceName)) SetFieldStr(kTagInstanceName, "Worksheet No." + std::to_string(instance));
@@ -403,8 +388,7 @@ void FieldStore::PackInstance(int type, int instance, bool drop) {
                                            : !FieldAsText(t).empty();
         if (keep) packed.push_back({std::uint16_t(instance), t, s});
     }
-    at = std::min(at, list->size());
-    list->insert(list->begin() + std::ptrdiff_t(at), packed.begin(), packed.end());
+    list->ReplaceInstance(instance, std::move(packed));
 }
 
 void FieldStore::StoreInstance(int type, int instance) {
@@ -418,11 +402,7 @@ void FieldStore::StoreInstance(int type, int instance) {
 }
 
 void FieldStore::DeleteInstance(int type, int instance) {
-    const WorksheetListPtr list = WorksheetList(type);
-    if (!list) return;
-    RemoveInstanceItems(*list, instance);
-    for (WorksheetItem& item : *list)
-        if (item.instance > instance) --item.instance;
+    if (const WorksheetListPtr list = WorksheetList(type)) list->RemoveInstanceAndRenumber(instance);
 }
 
 std::vector<std::string> FieldStore::BuildNames(int type) const {

@@ -121,8 +121,6 @@ private:
     const Slot& At(int tag) const { return slots_[std::size_t(tag - 1)]; }
     void ReportBadTag(int tag, const char* function);
     void SetChecked(int tag, bool checked, const char* function);
-    // Removes the items of one instance; returns where they stood.
-    std::size_t RemoveInstanceItems(WorksheetItems& items, int instance);
 
     std::vector<Slot> slots_;
     Dialogs* dialogs_ = nullptr;
