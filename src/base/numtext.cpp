@@ -51,10 +51,11 @@ Decimal ToDecimal(long double value, int keepSignificant, int decimals) {
         if (i >= 0) {
             ++digits[i];
         } else {
-            digits.insert(digits.begin(), '1');
-            digits.pop_back();
+            // All nines (or nothing kept): one more digit before the point.
+            // The trailing zeros are dropped below anyway.
+            digits.assign(std::size_t(keep) + 1, '0');
+            digits[0] = '1';
             ++d.exponent;
-            if (keep == 0) digits = "1";
         }
     }
     while (!digits.empty() && digits.back() == '0') digits.pop_back();
