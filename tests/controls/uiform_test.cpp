@@ -56,5 +56,29 @@ TEST(DesignerForm, SetsEveryLabelProperty) {
     EXPECT_EQ(label.parentBottomMargin(), 8);
 }
 
+TEST(DesignerForm, SetsEveryGridProperty) {
+    QWidget form;
+    Ui::ControlsTestForm ui;
+    ui.setupUi(&form);
+    TXGrid& grid = *ui.XGrid1;
+    EXPECT_EQ(grid.fieldTag(), 2300);
+    EXPECT_EQ(grid.colCount(), 3);
+    EXPECT_EQ(grid.rowCount(), 6);
+    EXPECT_EQ(grid.defaultRowHeight(), 22);
+    EXPECT_EQ(grid.colWidths(), "200,90,-1");
+    ASSERT_EQ(grid.display().size(), 3);
+    EXPECT_EQ(grid.Model().ColumnKind(1), ColKind::Number);
+    EXPECT_EQ(grid.Cell(1, 0), "Amount");
+    EXPECT_TRUE(grid.Model().Spec(2).readOnly);
+    EXPECT_EQ(grid.titleLines(), 2);
+    EXPECT_FALSE(grid.rowAutoInc());
+    EXPECT_TRUE(grid.doNotDelete());
+    EXPECT_FALSE(grid.showColHints());
+    // The strip finds its grid by name and registers with it.
+    EXPECT_EQ(ui.XGridTotals1->XGrid(), &grid);
+    EXPECT_EQ(grid.Totals(), ui.XGridTotals1);
+    EXPECT_TRUE(grid.Model().HasTotals);
+}
+
 }  // namespace
 }  // namespace cgt

@@ -1,0 +1,157 @@
+#pragma once
+// The entry grid: a string grid whose columns are described by
+// specification strings. The rules (typing, cell checks, totals, sorting,
+// the list form) are GridModel's; this widget draws the model, keeps the
+// cell editor over the current cell and maps keys, mouse and focus onto it.
+#include <QAbstractScrollArea>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+
+#include "controls/control_context.h"
+#include "controls/xgrid_totals.h"
+#include "grid/grid_model.h"
+
+namespace cgt {
+
+class TXGridInplaceEdit;
+class XGridPickList;
+
+class TXGrid : public QAbstractScrollArea {
+    Q_OBJECT
+    Q_PROPERTY(int fieldTag READ fieldTag WRITE setFieldTag)
+    Q_PROPERTY(int colCount READ colCount WRITE setColCount)
+    Q_PROPERTY(int rowCount READ rowCount WRITE setRowCount)
+    Q_PROPERTY(int defaultRowHeight READ defaultRowHeight WRITE setDefaultRowHeight)
+    // Pixel widths separated by commas ("80,120,-1"); -1 hides a column.
+    Q_PROPERTY(QString colWidths READ colWidths WRITE setColWidths)
+    Q_PROPERTY(QStringList display READ display WRITE setDisplay)
+    Q_PROPERTY(int titleLines READ titleLines WRITE setTitleLines)
+    Q_PROPERTY(bool rowAutoInc READ rowAutoInc WRITE setRowAutoInc)
+    Q_PROPERTY(bool doNotDelete READ doNotDelete WRITE setDoNotDelete)
+    Q_PROPERTY(bool showColHints READ showColHints WRITE setShowColHints)
+
+public:
+    explicit TXGrid(QWidget* parent = nullptr);
+    ~TXGrid() override;
+
+    GridModel& Model() { return model_; }
+    const GridModel& Model() const { return model_; }
+
+    int fieldTag() const { return fieldTag_; }
+    void setFieldTag(int t) { fieldTag_ = t; }
+    int colCount() const { return model_.ColCount(); }
+    void setColCount(int n);
+    int rowCount() const { return model_.RowCount(); }
+    void setRowCount(int n) { model_.SetRowCount(n); }
+    int defaultRowHeight() const { return rowHeight_; }
+    void setDefaultRowHeight(int h);
+    QString colWidths() const;
+    void setColWidths(const QString& widths);
+    QStringList display() const;
+    void setDisplay(const QStringList& specs);
+    int titleLines() const { return model_.TitleLines; }
+    void setTitleLines(int n);
+    bool rowAutoInc() const { return model_.RowAutoInc; }
+    void setRowAutoInc(bool b) { model_.RowAutoInc = b; }
+    bool doNotDelete() const { return model_.DoNotDelete; }
+    void setDoNotDelete(bool b) { model_.DoNotDelete = b; }
+    bool showColHints() const { return model_.ShowColHints; }
+    void setShowColHints(bool b) { model_.ShowColHints = b; }
+
+    // Cell text (Unicode at this boundary; the model holds Windows-1252).
+    QString Cell(int col, int row) const;
+    void SetCell(int col, int row, const QString& text);
+
+    int Col() const { return col_; }
+    int Row() const { return row_; }
+    // Moves the cursor as a click or key would: the cell being left is
+    // checked first (unless `checkLeft` is false) and may refuse.
+    bool MoveTo(int col, int row, bool checkLeft = true);
+    int LeftCol() const { return leftCol_; }
+    int TopRow() const { return topRow_; }
+    int TitleRowHeight() const { return titleHeight_; }
+    // Cell rectangle in viewport coordinates; empty when hidden or scrolled away.
+    QRect CellRect(int col, int row) const;
+    // Left edge of a column in viewport coordinates, following the horizontal scroll.
+    int ColumnX(int col) const;
+    bool ColumnVisible(int col) const;
+
+    TXGridInplaceEdit* Editor() const { return editor_; }
+    XGridPickList* PickListPopup() const { return pickList_; }
+    bool PickListOpen() const;
+    void OpenPickList();
+    TXGridTotals* Totals() const { return totals_; }
+
+    // Column hint texts by string resource number (field 4 of a specification).
+    void SetHintSource(std::function<QString(int)> source) { hintSource_ = std::move(source); }
+    // The hint shown for a point over the title row; empty below it.
+    QString HintAt(const QPoint& viewportPos) const;
+
+    void ScaleBy(int m, int d);
+
+signals:
+    // OnEnterCell
+    void cellEntered(int col, int row);
+    // OnElippsisclicked
+    void elippsisClicked(int col, int row);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
+
+private:
+    friend class TXGridInplaceEdit;
+    friend class XGridPickList;
+    friend class TXGridTotals;
+
+    // Called by the editor; true when the grid handled the key.
+    bool EditorKeyPress(QKeyEvent* e);
+    bool EditorKeyRelease(QKeyEvent* e);
+    void EditorFocusIn(QFocusEvent* e);
+    void EditorFocusOut(QFocusEvent* e);
+    void EditorTextEdited(const QString& text);
+    void EditorButtonClicked();
+    void AcceptPickItem(int index);
+
+    void EnterFirstCell();
+    void TabForward();
+    void TabBackward();
+    void RowDown();
+    void ModelChanged();
+    void PlaceEditor();
+    void LoadEditor();
+    void EnsureVisible(int col, int row);
+    void UpdateScrollBars();
+    void RecomputeTitleHeight();
+    QPoint CellAt(const QPoint& viewportPos) const;
+    void AttachTotals(TXGridTotals* t);
+    void DetachTotals(TXGridTotals* t);
+    void RepaintTotals();
+    class Dialogs& GridDialogs() const;
+
+    ContextClock clock_{this};  // the two-digit-year window of typed dates
+    GridModel model_;
+    TXGridInplaceEdit* editor_ = nullptr;
+    XGridPickList* pickList_ = nullptr;
+    QPointer<TXGridTotals> totals_;
+    std::function<QString(int)> hintSource_;
+    int fieldTag_ = 0;
+    int col_ = 0;
+    int row_ = 1;
+    int leftCol_ = 0;
+    int topRow_ = 1;
+    int rowHeight_ = kGridDefaultRowHeight;
+    int titleHeight_ = kGridDefaultRowHeight;
+    bool focused_ = false;  // the grid (its editor) holds the keyboard
+    bool loadingEditor_ = false;
+};
+
+}  // namespace cgt
