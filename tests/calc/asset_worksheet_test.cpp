@@ -349,6 +349,39 @@ INSTANTIATE_TEST_SUITE_P(
                       {{1109, -150}, {1110, -150}, {1111, -100}, {1112, 9850}, {1113, 12080}, {1114, 9900}},
                       nullptr,
                       kMsgChooseMethod},
+        // A cost in February 1985 falls in a quarter without a CPI figure:
+        // factor 1, so the indexed cost base stays 10000.
+        WorksheetCase{"Cost1985WithoutFigure",
+                      kShares,
+                      [](WorksheetStore& w) {
+                          w.Text(714, "SN");
+                          w.Text(726, "15/02/1985");
+                          w.Costs({{"1", "15/02/1985", "", "Parcel", "10000.00", "", "", ""}});
+                          w.Text(739, "15/08/2002");
+                          w.Amount(742, 20000);
+                      },
+                      {10000, 10000, kBlank, kBlank},
+                      {{1107, 10000}, {1131, 10000}},
+                      nullptr,
+                      kMsgChooseMethod},
+        // The 1997 CPI falls: a cost of March 1997 (120.5) against an event
+        // of September 1997 (119.7) keeps factor 1; the March 1996 cost
+        // (119.0) indexes by 1.00588 -> 1.006 to 10060. 20000 - 11060 = 8940;
+        // no discount before 21/09/1999.
+        WorksheetCase{"Falling1997CPI",
+                      kShares,
+                      [](WorksheetStore& w) {
+                          w.Text(714, "SN");
+                          w.Text(726, "15/03/1996");
+                          w.Costs({{"1", "15/03/1996", "", "Parcel", "10000.00", "", "", ""},
+                                   {"4", "15/03/1997", "", "Works", "1000.00", "", "", ""}});
+                          w.Text(739, "15/09/1997");
+                          w.Amount(742, 20000);
+                      },
+                      {8940, kBlank, kBlank, kBlank},
+                      {{1107, 11060}, {1122, 119.7L}},
+                      nullptr,
+                      nullptr},
         // Capital loss: proceeds below the reduced cost base; the other
         // column goes.
         WorksheetCase{"CapitalLoss",
@@ -509,6 +542,34 @@ TEST_F(AssetWorksheetTest, EnteredCostBaseWithoutIndexedAmountHasNoIndexation) {
     EXPECT_FALSE(r.indexationAvailable);
     EXPECT_EQ(w.Val(1132), kBlank);
     EXPECT_EQ(w.Val(1135), 5000);
+}
+
+TEST_F(AssetWorksheetTest, FactorsOfTheZeroAndFallingQuartersShowOne) {
+    w.Text(714, "SN");
+    w.Text(726, "15/02/1985");
+    w.Costs({{"1", "15/02/1985", "", "Parcel", "10000.00", "", "", ""}});
+    w.Text(739, "15/08/2002");
+    w.Amount(742, 20000);
+    CalculateAssetWorksheet(w.store, kShares);
+    EXPECT_EQ(w.ListRow(1105, 12, 0)[6], "      0.00");
+    EXPECT_EQ(w.ListRow(1105, 12, 0)[8], "     1.000");
+    EXPECT_EQ(w.ListRow(1105, 12, 0)[9], "  10000.00");
+}
+
+TEST_F(AssetWorksheetTest, CostBaseDateIsTheAcquisitionWhenLater) {
+    // The cost base was calculated before the asset was acquired: the
+    // acquisition date (June quarter 1995, 116.2) dates it.
+    w.Text(714, "SN");
+    w.Text(726, "30/06/1995");
+    w.Text(729, "01/01/1995");
+    w.Amount(734, 5000);
+    w.Amount(735, 5000);
+    w.Amount(736, 5000);
+    w.Text(739, "15/08/2002");
+    w.Amount(742, 9000);
+    CalculateAssetWorksheet(w.store, kShares);
+    EXPECT_EQ(w.ListRow(1105, 12, 0)[0], "30/06/1995");
+    EXPECT_EQ(w.Val(1119), 5310);
 }
 
 TEST_F(AssetWorksheetTest, EventWithoutProceedsShowsItsOwnDate) {
