@@ -41,6 +41,9 @@ bool Ignorable(Qt::FocusReason r) {
 }  // namespace
 
 TXGrid::TXGrid(QWidget* parent) : QAbstractScrollArea(parent), model_(clock_) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(10);
+    setFont(f);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     editor_ = new TXGridInplaceEdit(this, viewport());
