@@ -142,14 +142,13 @@ bool TCustomNumEdit::IsValid() {
 }
 
 void TCustomNumEdit::ApplyColors(bool focused) {
+    // Only the enabled groups: a disabled field keeps the style's grey text.
     QPalette p = palette();
-    if (focused) {
-        p.setColor(QPalette::Base, focusColor_);
-        p.setColor(QPalette::Text, Qt::white);
-    } else {
-        p.setColor(QPalette::Base, normalColor_);
-        p.setColor(QPalette::Text, Qt::black);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::Base, focused ? focusColor_ : normalColor_);
+        p.setColor(group, QPalette::Text, focused ? QColor(Qt::white) : QColor(Qt::black));
     }
+    p.setColor(QPalette::Disabled, QPalette::Base, normalColor_);
     setPalette(p);
 }
 

@@ -362,6 +362,12 @@ void TXGrid::ModelChanged() {
     if (col_ >= model_.ColCount()) col_ = std::max(0, model_.ColCount() - 1);
     UpdateScrollBars();
     PlaceEditor();
+    if (editor_ && model_.ColCount() > 0) {
+        // A column made read-only or display-only while the cursor is in it.
+        const ColumnSpec& spec = model_.Spec(col_);
+        editor_->SetStyle(spec.Style());
+        editor_->setReadOnly(spec.readOnly || spec.displayOnly);
+    }
     if (!loadingEditor_ && editor_ && editor_->text() != Cell(col_, row_)) LoadEditor();
     viewport()->update();
     RepaintTotals();
@@ -452,8 +458,11 @@ bool TXGrid::EditorKeyPress(QKeyEvent* e) {
         case Qt::Key_Insert: model_.SetModified(true); return ctrl;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (ctrl && spec.Style() == EditStyle::Ellipsis) emit elippsisClicked(col_, row_);
-            return true;
+            if (ctrl && spec.Style() == EditStyle::Ellipsis) {
+                emit elippsisClicked(col_, row_);
+                return true;
+            }
+            return false;  // a plain Enter goes on to the window's default button
         case Qt::Key_Backspace:
             model_.SetModified(true);
             if (spec.Style() == EditStyle::PickList && !editor_->isReadOnly()) {

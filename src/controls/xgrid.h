@@ -64,6 +64,21 @@ public:
     QString Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
 
+    // The grid's operations by their usual names; the rules are the model's.
+    ColKind ColumnKind(int col) const { return model_.ColumnKind(col); }
+    long double ColumnTotal(int col) const { return model_.ColumnTotal(col); }
+    std::string ColumnTotalText(int col) const { return model_.ColumnTotalText(col); }
+    void SaveToList(TextList& list) const { model_.SaveToList(list); }
+    void LoadFromList(const TextList& list) { model_.LoadFromList(list); }
+    void ClearRows() { model_.ClearRows(); }
+    void SortRows(std::string_view keys) { model_.SortRows(keys); }
+    void SetColumnReadOnly(int col) { model_.SetColumnReadOnly(col); }
+    void SetColumnEditable(int col) { model_.SetColumnEditable(col); }
+    void SetColumnDisplayOnly(int col, bool flag) { model_.SetColumnDisplayOnly(col, flag); }
+    void InsertRow(int index) { model_.InsertRow(index); }
+    void DeleteRow(int index) { model_.DeleteRow(index); }
+    bool Modified() const { return model_.Modified(); }
+
     int Col() const { return col_; }
     int Row() const { return row_; }
     // Moves the cursor as a click or key would: the cell being left is

@@ -182,3 +182,53 @@ TEST_F(NumEditWidgetTest, AnotherWindowTakingTheKeyboardIsNotAnExit) {
 
 }  // namespace
 }  // namespace cgt
+
+namespace cgt {
+namespace {
+
+// Leftmost and rightmost columns holding ink darker than mid-grey, inside the frame.
+std::pair<int, int> InkColumns(const QImage& img) {
+    int left = img.width();
+    int right = -1;
+    for (int y = 2; y < img.height() - 2; ++y)
+        for (int x = 2; x < img.width() - 2; ++x)
+            if (qGray(img.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return {left, right};
+}
+
+TEST_F(NumEditWidgetTest, PaintsItsOwnTextWhenNotFocused) {
+    field->setFixedSize(120, 24);
+    field->setNormalColor(Qt::white);
+    field->setText("8888");
+    QApplication::processEvents();
+    const int textWidth = QFontMetrics(field->font()).horizontalAdvance("8888");
+    struct {
+        Qt::Alignment align;
+        int expectLeft;  // where the text starts inside the 1-pixel frame
+    } cases[] = {
+        {Qt::AlignLeft, 1 + 3},
+        {Qt::AlignRight, 1 + 118 - textWidth - 3},
+        {Qt::AlignHCenter, 1 + (118 - textWidth - 1) / 2},
+    };
+    for (const auto& c : cases) {
+        field->setAlignment(c.align);
+        const auto [left, right] = InkColumns(field->grab().toImage());
+        EXPECT_NEAR(left, c.expectLeft, 2) << int(c.align);
+        EXPECT_NEAR(right - left, textWidth, 3) << int(c.align);
+    }
+    // Disabled: the text in the style's grey.
+    field->setEnabled(false);
+    const QImage disabled = field->grab().toImage();
+    const QColor grey = field->palette().color(QPalette::Disabled, QPalette::Text);
+    ASSERT_NE(grey, QColor(Qt::black));
+    bool greyInk = false;
+    for (int y = 2; y < disabled.height() - 2; ++y)
+        for (int x = 2; x < disabled.width() - 2; ++x) greyInk = greyInk || disabled.pixelColor(x, y) == grey;
+    EXPECT_TRUE(greyInk);
+}
+
+}  // namespace
+}  // namespace cgt

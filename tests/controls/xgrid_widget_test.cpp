@@ -283,6 +283,22 @@ TEST_F(XGridWidgetTest, PickListOpensSearchesAndAccepts) {
     EXPECT_TRUE(grid->Model().Modified());
 }
 
+TEST_F(XGridWidgetTest, PickListByTheButtonAndAClick) {
+    Columns({kCode, kText}, 3);
+    EnterGrid();
+    const QRect button = Ed()->ButtonRect();
+    ASSERT_FALSE(button.isEmpty());
+    QTest::mouseClick(Ed(), Qt::LeftButton, Qt::NoModifier, button.center());
+    ASSERT_TRUE(grid->PickListOpen());
+    XGridPickList* list = grid->PickListPopup();
+    const QRect second = list->visualItemRect(list->item(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+    QApplication::processEvents();
+    EXPECT_FALSE(grid->PickListOpen());
+    EXPECT_EQ(grid->Cell(0, 1), "SH");
+    EXPECT_EQ(grid->Col(), 1);
+}
+
 TEST_F(XGridWidgetTest, PickListRefreshedByTheScreenBeforeItDrops) {
     Columns({kCode, kText}, 3);
     grid->Model().OnPicklistDropdown = [](int, int, std::vector<std::string>& items) {
