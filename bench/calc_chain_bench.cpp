@@ -61,3 +61,4 @@ void BM_CalculationChain(benchmark::State& state) {
 BENCHMARK(BM_CalculationChain)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 }  // namespace
+BENCHMARK_MAIN();

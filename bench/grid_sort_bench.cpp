@@ -69,3 +69,4 @@ BENCHMARK_CAPTURE(BM_SortRows, number, "5")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SortRows, text_date, "18,1,2")->Unit(benchmark::kMillisecond);
 
 }  // namespace
+BENCHMARK_MAIN();

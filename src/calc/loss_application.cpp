@@ -60,10 +60,17 @@ LossApplication::LossApplication(ChoiceTable& table, FieldStore& store) : table_
 }
 
 double LossApplication::CollectableAppliedTotal() const {
-    return TruncatedSum(table_.rows, kCollectableApplied);
+    return running_ ? std::trunc(collectableSum_) : TruncatedSum(table_.rows, kCollectableApplied);
 }
 double LossApplication::OtherAppliedTotal() const {
-    return TruncatedSum(table_.rows, kOtherApplied);
+    return running_ ? std::trunc(otherSum_) : TruncatedSum(table_.rows, kOtherApplied);
+}
+
+void LossApplication::WriteApplied(ChoiceRow& row, int column, double amount) {
+    double& sum = column == kCollectableApplied ? collectableSum_ : otherSum_;
+    sum -= Number(row, column);
+    row[std::size_t(column)] = AmountText(amount);
+    sum += Number(row, column);
 }
 double LossApplication::TransferredAppliedTotal() const {
     return TruncatedSum(table_.rows, kTransferredApplied);
@@ -147,9 +154,9 @@ void LossApplication::ApplyAgainst(ChoiceRow& row, double gain, int column, bool
     const double need = gain - c;
     const double available = otherPool ? AvailableOther() : AvailableCollectable();
     if (available >= need) {
-        if (need > 0) row[std::size_t(column)] = AmountText(need);
+        if (need > 0) WriteApplied(row, column, need);
     } else if (available > 0) {
-        row[std::size_t(column)] = AmountText(available);
+        WriteApplied(row, column, available);
     }
 }
 
@@ -170,7 +177,7 @@ void LossApplication::ChooseAndApply(ChoiceRow& row, bool otherPool) {
         row[kMethod] = "Discount";
         applied = f;
     }
-    if (applied > 0) row[std::size_t(column)] = AmountText(applied);
+    if (applied > 0) WriteApplied(row, column, applied);
 }
 
 void LossApplication::ApplyAll(Dialogs& dialogs) {
@@ -190,6 +197,9 @@ void LossApplication::ApplyAutomatically() {
             r[std::size_t(c)].clear();
     table_.MakeDeferChoices();
     RecomputeNets();
+    running_ = true;
+    collectableSum_ = 0;
+    otherSum_ = 0;
 
     const auto req = [](const ChoiceRow& r) { return ChoiceTable::ChoiceReq(r); };
     const auto method = [](const ChoiceRow& r) { return ChoiceTable::Method(r); };
@@ -254,6 +264,7 @@ void LossApplication::ApplyAutomatically() {
     pass([&](const ChoiceRow& r) { return fixedTrust(r) && active(r) && noOrDiscount(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, D(r), kOtherApplied, P); });
     table_.SortRows("17,18,19");
+    running_ = false;
 
     table_.MakeMethodChoices();
     RecomputeNets();

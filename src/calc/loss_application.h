@@ -68,8 +68,17 @@ private:
     void ApplyAgainst(ChoiceRow& row, double gain, int column, bool otherPool);
     void ChooseAndApply(ChoiceRow& row, bool otherPool);
 
+    // Writes an applied amount and keeps the running totals in step.
+    void WriteApplied(ChoiceRow& row, int column, double amount);
+
     ChoiceTable& table_;
     FieldStore& store_;
+    // While losses are applied automatically, the applied totals are kept as
+    // running sums instead of being summed over every row before each row:
+    // the same figures, without the time growing with the square of the rows.
+    bool running_ = false;
+    double collectableSum_ = 0;
+    double otherSum_ = 0;
     double priorCollectable_ = 0;
     double priorOther_ = 0;
     double transferredIn_ = 0;

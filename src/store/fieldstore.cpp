@@ -286,7 +286,10 @@ void FieldStore::EmptyWorkingTags() {
     if (!allocated_) return;
     // The values belong to the worksheet items while an instance is unpacked;
     // the working tags only drop their share.
-    for (int t : WorkingTags()) At(t) = Slot{};
+    for (int t : WorkingTags()) {
+        Slot& s = At(t);
+        if (!s.IsZeroed()) s = Slot{};
+    }
 }
 
 void FieldStore::ClearStore() {

@@ -49,12 +49,13 @@ void WorksheetItems::ReplaceInstance(int instance, std::vector<WorksheetItem> it
     if (at < groups_.size() && groups_[at].instance == instance) {
         size_ -= groups_[at].items.size();
         // Any further group of the same instance (only in a list read from
-        // elsewhere) joins this one's place.
-        for (std::size_t g = groups_.size(); g-- > at + 1;)
-            if (groups_[g].instance == instance) {
-                size_ -= groups_[g].items.size();
-                groups_.erase(groups_.begin() + std::ptrdiff_t(g));
-            }
+        // elsewhere, never in an ordered one) joins this one's place.
+        if (!sorted_)
+            for (std::size_t g = groups_.size(); g-- > at + 1;)
+                if (groups_[g].instance == instance) {
+                    size_ -= groups_[g].items.size();
+                    groups_.erase(groups_.begin() + std::ptrdiff_t(g));
+                }
     } else {
         if (!sorted_) {
             // Where a new instance goes: after every lower one.
