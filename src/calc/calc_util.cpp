@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/daynumber.h"
+#include "base/income_year.h"
 #include "base/numtext.h"
 #include "base/rounding.h"
 #include "base/text.h"
@@ -50,22 +51,6 @@ std::optional<int> FieldDate(FieldStore& store, int tag) {
 
 long double AmountOfText(std::string_view text) {
     return TryStrToFloat(Trim(text)).value_or(0.0L);
-}
-
-std::string CodeOf(std::string_view text) {
-    return Trim(text.substr(0, std::min<std::size_t>(text.size(), 2)));
-}
-
-std::string AssetTypeCode(FieldStore& store) {
-    return CodeOf(Trim(store.FieldAsText(714)));
-}
-
-bool IsActiveType(std::string_view code) {
-    return code == "UA" || code == "SA" || code == "RA" || code == "G" || code == "OA";
-}
-
-bool IsNonActiveType(std::string_view code) {
-    return code == "UN" || code == "SN" || code == "RN" || code == "A" || code == "P" || code == "ON";
 }
 
 std::string AmountCell(long double value) {
@@ -127,6 +112,24 @@ int WholeYearsHeld(int from, int to) {
     if (b.month < a.month) --years;
     if (b.month == a.month && b.day <= a.day) --years;
     return years;
+}
+
+}  // namespace cgt
+
+namespace cgt {
+
+std::string BaseDateText(FieldStore& store) {
+    if (FieldDate(store, 730)) return store.GetFieldStr(730);
+    if (FieldDate(store, 726)) return store.GetFieldStr(726);
+    return {};
+}
+
+bool IndexationExcludedByDates(FieldStore& store, int baseDate) {
+    const std::optional<int> rollOver = FieldDate(store, 730);
+    if (baseDate > kDiscountStart && !rollOver) return true;
+    if (store.FieldChecked(727) && !rollOver) return true;
+    if (rollOver && *rollOver > kDiscountStart) return true;
+    return store.FieldChecked(732);
 }
 
 }  // namespace cgt

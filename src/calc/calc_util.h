@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/asset_codes.h"
+
 namespace cgt {
 
 class FieldStore;
@@ -17,15 +19,6 @@ std::optional<int> FieldDate(FieldStore& store, int tag);
 
 // A cell or field text as an amount; 0 when it is not a number.
 long double AmountOfText(std::string_view text);
-
-// The trimmed first two characters of a code ("P " -> "P", "2B - ..." -> "2B").
-std::string CodeOf(std::string_view text);
-
-// The asset type code of field 714.
-std::string AssetTypeCode(FieldStore& store);
-// Active types: UA, SA, RA, G, OA.
-bool IsActiveType(std::string_view code);
-bool IsNonActiveType(std::string_view code);
 
 // Amount text of the worksheets: two decimals, ten wide.
 std::string AmountCell(long double value);
@@ -56,5 +49,18 @@ std::optional<int> CostBaseDate(FieldStore& store);
 // Whole years from one day to another; the second counts as a full year only
 // once the anniversary has passed by at least a day.
 int WholeYearsHeld(int from, int to);
+
+}  // namespace cgt
+
+namespace cgt {
+
+// The base date of the worksheets: the roll-over date (730) when present,
+// else the acquisition date (726), else blank.
+std::string BaseDateText(FieldStore& store);
+
+// Indexation is excluded by the dates alone: a base date after 21/09/1999
+// (without a roll-over date), acquisition on 21/09/1999 after 11.45am, or a
+// roll-over acquisition after 21/09/1999 or on it after 11.45am.
+bool IndexationExcludedByDates(FieldStore& store, int baseDate);
 
 }  // namespace cgt

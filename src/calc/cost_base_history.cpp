@@ -144,26 +144,15 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
     for (int t = 1152; t <= 1160; ++t) boxes.Add(t, BoxKind::Dollars);
 
     const std::string type = AssetTypeCode(store);
-    result.activeChoice = IsActiveType(type) ? 0 : IsNonActiveType(type) ? 1 : -1;
-    if (type == "UA" || type == "UN" || type == "SA" || type == "SN")
-        result.typeChoice = 0;
-    else if (type == "RA" || type == "RN")
-        result.typeChoice = 1;
-    else if (type == "G" || type == "P" || type == "OA" || type == "ON")
-        result.typeChoice = 2;
-    else if (type == "A")
-        result.typeChoice = 3;
+    result.activeChoice = ActiveChoiceOf(type);
+    result.typeChoice = TypeChoiceOf(type);
 
     GridModel grid = MakeWorkGrid(HistoryGridColumns());
     grid.ClearRows();
     grid.SetRowCount(kGridDefaultRowCount);
 
     // Base date.
-    const std::optional<int> rollOverDate = FieldDate(store, 730);
-    if (rollOverDate)
-        boxes.SetText(1101, store.GetFieldStr(730));
-    else if (FieldDate(store, 726))
-        boxes.SetText(1101, store.GetFieldStr(726));
+    boxes.SetText(1101, BaseDateText(store));
     const int baseDate = DateOfText(boxes.Text(1101)).value_or(0);
 
     const TextListPtr receiptList = store.GetFieldLst(738);
@@ -233,11 +222,7 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
 
     // Processing.
     store.SetFieldUnchecked(1198);
-    bool noIndexation = false, noDiscount = false;
-    if (baseDate > kDiscountStart && !rollOverDate) noIndexation = true;
-    if (store.FieldChecked(727) && !rollOverDate) noIndexation = true;
-    if (rollOverDate && *rollOverDate > kDiscountStart) noIndexation = true;
-    if (store.FieldChecked(732)) noIndexation = true;
+    bool noIndexation = IndexationExcludedByDates(store, baseDate), noDiscount = false;
     const std::optional<int> eventDate = FieldDate(store, 739);
     if (eventDate && *eventDate < kDiscountStart) noDiscount = true;
     if (store.FieldChecked(741)) noDiscount = true;

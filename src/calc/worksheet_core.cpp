@@ -59,26 +59,14 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
 
     core.typeCode = AssetTypeCode(store);
     const std::string& type = core.typeCode;
-    result.activeChoice = IsActiveType(type) ? 0 : IsNonActiveType(type) ? 1 : -1;
-    if (type == "UA" || type == "UN" || type == "SA" || type == "SN")
-        result.typeChoice = 0;
-    else if (type == "RA" || type == "RN")
-        result.typeChoice = 1;
-    else if (type == "G" || type == "P" || type == "OA" || type == "ON")
-        result.typeChoice = 2;
-    else if (type == "A")
-        result.typeChoice = 3;
+    result.activeChoice = ActiveChoiceOf(type);
+    result.typeChoice = TypeChoiceOf(type);
 
     GridModel worksheet = MakeWorkGrid(WorksheetGridColumns());
     GridModel reg = MakeWorkGrid(RegisterGridColumns());
 
     // Base date, event date and proceeds.
-    const std::optional<int> rollOverDate = FieldDate(store, 730);
-    const std::optional<int> acquisitionDate = FieldDate(store, 726);
-    if (rollOverDate)
-        boxes.SetText(1101, store.GetFieldStr(730));
-    else if (acquisitionDate)
-        boxes.SetText(1101, store.GetFieldStr(726));
+    boxes.SetText(1101, BaseDateText(store));
     const int baseDate = DateOfText(boxes.Text(1101)).value_or(0);
 
     const std::optional<int> eventDate = FieldDate(store, 739);
@@ -120,10 +108,7 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
 
     // Method availability and whole years held.
     bool noIndexation = false, noDiscount = false;
-    if (baseDate > kDiscountStart && !rollOverDate) noIndexation = true;
-    if (store.FieldChecked(727) && !rollOverDate) noIndexation = true;
-    if (rollOverDate && *rollOverDate > kDiscountStart) noIndexation = true;
-    if (store.FieldChecked(732)) noIndexation = true;
+    if (IndexationExcludedByDates(store, baseDate)) noIndexation = true;
     if (enteredCostBase && store.FieldIsEmpty(734)) noIndexation = true;
     if (E > 0 && E < kDiscountStart) noDiscount = true;
     if (store.FieldChecked(741)) noDiscount = true;

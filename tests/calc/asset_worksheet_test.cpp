@@ -382,6 +382,47 @@ INSTANTIATE_TEST_SUITE_P(
                       {{1107, 11060}, {1122, 119.7L}},
                       nullptr,
                       nullptr},
+        // Received under a roll-over: the replaced asset's acquisition
+        // (730, 1990) is the base date, so indexation stays open although the
+        // asset itself was acquired in 2001. The entered cost base dated
+        // 01/03/2001 indexes by 1: 20000 - 12000 and 20000 - 10000.
+        WorksheetCase{"RollOverKeepsOriginalDate",
+                      kShares,
+                      [](WorksheetStore& w) {
+                          w.Text(714, "SN");
+                          w.Text(726, "01/03/2001");
+                          w.Text(729, "01/03/2001");
+                          w.Text(730, "01/03/1990");
+                          w.Amount(734, 12000);
+                          w.Amount(735, 10000);
+                          w.Amount(736, 10000);
+                          w.Text(739, "15/08/2002");
+                          w.Amount(742, 20000);
+                      },
+                      {8000, 10000, kBlank, kBlank},
+                      {},
+                      nullptr,
+                      kMsgChooseMethod},
+        // The replaced asset acquired on 21/09/1999 after 11.45am (732): no
+        // indexation.
+        WorksheetCase{"RollOver21Sep1999After1145",
+                      kShares,
+                      [](WorksheetStore& w) {
+                          w.Text(714, "SN");
+                          w.Text(726, "01/03/2001");
+                          w.Text(729, "01/03/2001");
+                          w.Text(730, "21/09/1999");
+                          w.Check(732);
+                          w.Amount(734, 12000);
+                          w.Amount(735, 10000);
+                          w.Amount(736, 10000);
+                          w.Text(739, "15/08/2002");
+                          w.Amount(742, 20000);
+                      },
+                      {kBlank, 10000, kBlank, kBlank},
+                      {},
+                      nullptr,
+                      nullptr},
         // Capital loss: proceeds below the reduced cost base; the other
         // column goes.
         WorksheetCase{"CapitalLoss",
