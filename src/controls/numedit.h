@@ -79,6 +79,8 @@ public:
 
     int fieldTag() const { return fieldTag_; }
     void setFieldTag(int t) { fieldTag_ = t; }
+    // alignment and maxLength hide QLineEdit's: call them on a TCustomNumEdit,
+    // not through a QLineEdit pointer, so that the rules see the change.
     Qt::Alignment alignment() const;
     void setAlignment(Qt::Alignment a);
     QColor normalColor() const { return normalColor_; }
