@@ -1,12 +1,17 @@
 #include "calc/asset_worksheet.h"
 
 #include "base/rounding.h"
+#include "calc/cost_base_history.h"
 #include "calc/worksheet_core.h"
 #include "store/fieldstore.h"
 
 namespace cgt {
 
 AssetWorksheetResult CalculateAssetWorksheet(FieldStore& store, int worksheetType) {
+    // Without receipts the history is not shown, so adjustments it left
+    // earlier would outlive the receipts they came from.
+    if ((worksheetType == 451 || worksheetType == 452) && !HasReceipts(store)) ClearCostBaseHistory(store);
+
     WorksheetCore core;
     ShownBoxes& boxes = core.boxes;
     for (int t : {1131, 1134, 1137, 1139}) boxes.Add(t, BoxKind::Dollars);

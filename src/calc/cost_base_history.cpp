@@ -379,6 +379,19 @@ CostBaseHistoryResult CalculateCostBaseHistoryInstance(FieldStore& store, Histor
     return result;
 }
 
+bool HasReceipts(FieldStore& store) {
+    // As the deferral screens decide whether the history is shown: a saved
+    // grid holds only rows with something in them.
+    const TextListPtr list = store.GetFieldLst(738);
+    return list && !list->empty();
+}
+
+void ClearCostBaseHistory(FieldStore& store) {
+    for (int t = 1151; t <= 1160; ++t) store.ClearField(t);
+    store.ClearField(1198);
+    store.ClearField(kTagHistoryGrid);
+}
+
 std::optional<int> FirstHistoryRowBeforeCgt(FieldStore& store) {
     const TextListPtr list = store.GetFieldLst(kTagHistoryGrid);
     const int cols = int(HistoryGridColumns().size());

@@ -36,6 +36,12 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
 CostBaseHistoryResult CalculateCostBaseHistoryInstance(FieldStore& store, HistoryTwin twin, int worksheetType,
                                                        int instance);
 
+// True when the receipts list (738) has a row: the history screen is shown.
+bool HasReceipts(FieldStore& store);
+// Clears what a replay leaves (1151-1160, 1198, the history grid), so that an
+// asset whose receipts were all removed does not keep their adjustments.
+void ClearCostBaseHistory(FieldStore& store);
+
 inline constexpr const char* kMsgHistoryDateTooEarly =
     "Check your date. You cannot enter a date earlier than 20/09/1985. \r\nAssets acquired before 20 September "
     "1985 are generally not subject to CGT although there\r\nis an exception for some shares and trust "

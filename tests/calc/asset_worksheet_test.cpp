@@ -527,6 +527,7 @@ TEST_F(AssetWorksheetTest, AdjustedCostBaseStartsTheWorksheet) {
     w.Amount(1153, 9230);
     w.Amount(1154, 7000);
     w.Amount(1155, 1000);
+    w.Receipts({{"10/10/2002", "", "Return of capital", "3000.00", "", ""}});
     w.Text(739, "15/11/2002");
     w.Amount(742, 12000);
     CalculateAssetWorksheet(w.store, kShares);
@@ -547,6 +548,33 @@ TEST_F(AssetWorksheetTest, AdjustedCostBaseStartsTheWorksheet) {
     EXPECT_EQ(w.Val(1135), 12000 - 7100);
     // Shown, not recomputed.
     EXPECT_EQ(w.Val(1155), 1000);
+}
+
+TEST_F(AssetWorksheetTest, AdjustmentsOfRemovedReceiptsAreDropped) {
+    // The history left adjusted cost bases, then every receipt was removed:
+    // the history screen is no longer shown, and the worksheet starts from
+    // the costs again.
+    Held1990(w, 20000);
+    w.Text(1151, "10/10/2002");
+    w.Amount(1152, 7000);
+    w.Amount(1153, 9230);
+    w.Amount(1154, 7000);
+    w.Amount(1155, 1000);
+    w.Check(1198);
+    CalculateAssetWorksheet(w.store, kShares);
+    EXPECT_EQ(w.Str(1151), "");
+    EXPECT_EQ(w.Val(1153), kBlank);
+    EXPECT_EQ(w.Val(1155), kBlank);
+    EXPECT_FALSE(w.store.FieldChecked(1198));
+    EXPECT_EQ(w.Val(1132), 7770);
+    EXPECT_EQ(w.Val(1135), 10000);
+
+    // Other kinds of asset have no history and keep what they hold.
+    WorksheetStore v;
+    Held1990(v, 20000);
+    v.Amount(1155, 1000);
+    CalculateAssetWorksheet(v.store, kRealEstate);
+    EXPECT_EQ(v.Val(1155), 1000);
 }
 
 TEST_F(AssetWorksheetTest, EnteredCostBaseIsDatedByItsCalculation) {
