@@ -1,5 +1,6 @@
-// cgt dump: the field listing of a return.
+// cgt dump: the field listing of a return, one line per field or item.
 #include <iomanip>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "base/cp1252.h"
@@ -21,8 +22,10 @@ std::string ValueText(const Slot& slot) {
         case dtCheckbox: return slot.checked ? "checked" : "unchecked";
         case dtList: {
             if (!slot.list) return "(no list)";
-            const std::size_t n = slot.list->size();
-            return std::to_string(n) + (n == 1 ? " line" : " lines");
+            // The lines as a JSON array keep the listing at one line per field.
+            nlohmann::json lines = nlohmann::json::array();
+            for (const auto& line : *slot.list) lines.push_back(Cp1252ToUtf8(line));
+            return lines.dump();
         }
         case dtWorksheet: {
             const std::size_t n = slot.worksheet ? slot.worksheet->size() : 0;
@@ -35,8 +38,6 @@ std::string ValueText(const Slot& slot) {
 void Line(std::ostream& out, const std::string& indent, long long tag, const Slot& slot) {
     out << indent << std::setw(5) << tag << "  " << std::left << std::setw(13) << DataTypeName(slot.type) << std::right
         << ' ' << ValueText(slot) << '\n';
-    if (slot.type == dtList && slot.list)
-        for (const auto& l : *slot.list) out << indent << std::string(22, ' ') << "| " << Cp1252ToUtf8(l) << '\n';
 }
 
 int RunDump(const Args& args, Io& io) {

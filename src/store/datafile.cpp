@@ -10,7 +10,12 @@ namespace {
 // run must not stay on disk.
 void RemoveStalePlainFile(FileSystem& fs, const std::string& name) {
     const auto sec = CompanionFile(name, ".SEC");
-    if (fs.Exists(sec)) fs.Remove(sec);
+    if (!fs.Exists(sec)) return;
+    try {
+        fs.Remove(sec);
+    } catch (const EInOutError&) {
+        // Not a reason to refuse the return; it is tried again at every load and save.
+    }
 }
 
 template <typename F>

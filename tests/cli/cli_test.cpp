@@ -168,13 +168,14 @@ TEST_F(CgtTest, DumpListsEveryField) {
         "  102  dtString      abcdefghijk\n",
         "  103  dtString      \n",
         "  106  dtSmallStr    hi\n",
-        "  107  dtList        2 lines\n                      | a\n                      | bc\n",
+        "  107  dtList        [\"a\",\"bc\"]\n",
         "  960  dtCurrency    60012\n",
         " 1202  dtWorksheet   7 items\n",
         " 1300  dtSmallStr    EI\n",
         " 1999  dtNumeric     7\n",
         "  type 451 (field 1202): 2 instances\n    instance 1\n      710  dtSmallStr    Shares\n",
-        "     1103  dtList        1 line\n",
+        "     1103  dtList        [\"x\"]\n",
+        "     1104  dtList        []\n",
         "    instance 2\n      710  dtNumeric     3\n",
     };
     for (const auto& e : expected)

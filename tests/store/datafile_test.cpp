@@ -192,6 +192,13 @@ TEST_F(ReturnFileTest, PlainContentNeverReachesTheDiskAndStaleCopiesAreRemoved) 
     LoadReturnFile(*loaded, kName, fs);
     EXPECT_EQ(fs.files.count("ret.SEC"), 0u);
     EXPECT_EQ(fs.counts[FsStep::Create], 1) << "only the temporary file of the save was created";
+
+    // One that cannot be deleted does not stop the load.
+    fs.files["ret.SEC"] = Bytes{'p'};
+    fs.failAt = {{FsStep::Remove, fs.counts[FsStep::Remove] + 1}};
+    auto third = NewRun("42");
+    LoadReturnFile(*third, kName, fs);
+    EXPECT_EQ(third->store().GetFieldVal(300), 1234.5L);
 }
 
 TEST_F(ReturnFileTest, EverySaveKeepsThePreviousContentAsBak) {
