@@ -8,6 +8,7 @@
 #include "base/rounding.h"
 #include "base/text.h"
 #include "grid/grid_model.h"
+#include "calc/asset_codes.h"
 #include "store/fieldstore.h"
 
 namespace cgt {
@@ -103,10 +104,6 @@ void SetLossCells(ChoiceRow& row, const TextListPtr& list, const LossEntries& e)
     row[kCollectableApplied] = ListEntry(list, e.collectable);
     row[kOtherApplied] = ListEntry(list, e.other);
     if (list && list->size() > 23) row[kTransferredApplied] = ListEntry(list, e.transferred);
-}
-
-bool IsFifteenYearActiveType(const std::string& code) {
-    return code == "UA" || code == "SA" || code == "RA" || code == "G" || code == "OA";
 }
 
 ChoiceRow EmptyRow() {
@@ -288,7 +285,7 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
             const std::string assetType = Trim(store.GetFieldStr(714)).substr(0, 2);
             const std::string code = Trim(assetType);
             const auto val = [&](int tag) { return store.GetFieldVal(tag); };
-            if (store.FieldChecked(746) && IsFifteenYearActiveType(code) && !(val(1141) > 0)) continue;
+            if (store.FieldChecked(746) && IsActiveType(code) && !(val(1141) > 0)) continue;
             const std::string name = store.GetFieldStr(710);
             const TextListPtr applied = store.GetFieldLst(kTagLossesApplied);
             const std::string method = Trim(store.GetFieldStr(kTagMethodChosen));

@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "calc/cgt_schedule.h"
 #include "calc/choice_table.h"
+#include "calc/asset_codes.h"
 #include "store/fieldstore.h"
 
 namespace cgt {
@@ -56,10 +57,6 @@ std::optional<std::pair<int, int>> Source(const std::vector<std::string>& row, s
     const auto number = TryStrToInt(row[typeCol + 1]);
     if (!type || !number) return std::nullopt;
     return std::make_pair(int(*type), int(*number));
-}
-
-bool IsFifteenYearType(const std::string& code) {
-    return code == "UA" || code == "SA" || code == "RA" || code == "G" || code == "OA";
 }
 
 // Calls `visit` with every asset worksheet unpacked in the working tags
@@ -152,7 +149,7 @@ void FifteenYearExemption::Show(FieldStore& store) {
     ForEachAssetWorksheet(store, kFirstAssetType, kLastAssetType, [&](int, int) {
         const std::string code = Trim(store.GetFieldStr(714)).substr(0, 2);
         const std::string type = Trim(code);
-        if (!store.FieldChecked(kTagFifteenYear) || type.empty() || !IsFifteenYearType(type)) return;
+        if (!store.FieldChecked(kTagFifteenYear) || type.empty() || !IsActiveType(type)) return;
         if (store.GetFieldVal(1141) > 0) return;
         double gain = 0;
         if (store.GetFieldVal(1132) > 0.0011L)

@@ -7,6 +7,7 @@
 #include "base/numtext.h"
 #include "base/rounding.h"
 #include "base/text.h"
+#include "calc/asset_codes.h"
 #include "store/fieldstore.h"
 
 namespace cgt {
@@ -14,9 +15,7 @@ namespace {
 
 using namespace choice;
 
-bool IsActive(const std::string& t) {
-    return t == "UA" || t == "SA" || t == "RA" || t == "OA" || t == "G";
-}
+// Collectables ("A") are neither: they have a loss pool of their own.
 bool IsNonActive(const std::string& t) {
     return t == "UN" || t == "SN" || t == "RN" || t == "ON" || t == "P";
 }
@@ -110,7 +109,7 @@ std::string LossApplication::RecomputeNets() {
         if (by == By::None) continue;
         const double net = by == By::Indexed ? i - applied : by == By::Discount ? (d - applied) / 2 : o - applied;
         r[kNetGain] = net == 0 ? std::string("0") : FloatToStrWD(net, 10, 2);
-        if (IsActive(ChoiceTable::AssetType(r))) {
+        if (IsActiveType(ChoiceTable::AssetType(r))) {
             const std::string text = Trim(r[kNetGain]);
             gains->push_back(r[kDescription]);
             gains->push_back(by == By::Indexed ? text : "");
@@ -237,7 +236,7 @@ void LossApplication::ApplyAutomatically() {
     // Other losses, against every gain but the collectables.
     const bool P = true;  // the other pool
     const auto nonActive = [](const ChoiceRow& r) { return IsNonActive(ChoiceTable::AssetType(r)); };
-    const auto active = [](const ChoiceRow& r) { return IsActive(ChoiceTable::AssetType(r)); };
+    const auto active = [](const ChoiceRow& r) { return IsActiveType(ChoiceTable::AssetType(r)); };
     pass([&](const ChoiceRow& r) { return nonActive(r) && noOrIndexed(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, I(r), kOtherApplied, P); });
     pass([&](const ChoiceRow& r) { return nonActive(r) && req(r) == "No"; },

@@ -7,8 +7,8 @@
 #include "base/numtext.h"
 #include "base/rounding.h"
 #include "base/text.h"
-#include "controls/idnumbers.h"
-#include "controls/textroutines.h"
+#include "base/idnumbers.h"
+#include "base/textroutines.h"
 
 namespace cgt {
 namespace {

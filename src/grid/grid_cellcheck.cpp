@@ -4,7 +4,7 @@
 #include "base/numtext.h"
 #include "base/rounding.h"
 #include "base/text.h"
-#include "grid/abn_tfn.h"
+#include "base/idnumbers.h"
 #include "grid/grid_model.h"
 
 namespace cgt {
@@ -89,13 +89,13 @@ CellCheckResult GridModel::CheckCell(int col, int row) {
 
     // 3. Identification numbers.
     if (spec.kind == ColKind::BusinessNumber) {
-        if (!grid_ids::IsValidABN(text)) return finish(false, kInvalidAbnMessage);
-        text = grid_ids::FormatABN(text);
+        if (!IsValidABN(text)) return finish(false, kInvalidAbnMessage);
+        text = FormatABN(text);
         return finish(true);
     }
     if (spec.kind == ColKind::TaxFileNumber) {
-        if (!grid_ids::IsValidTFN(text)) return finish(false, kInvalidTfnMessage);
-        text = grid_ids::FormatTFN(text);
+        if (!IsValidTFN(text)) return finish(false, kInvalidTfnMessage);
+        text = FormatTFN(text);
         return finish(true);
     }
 

@@ -1,9 +1,9 @@
-#include "controls/idnumbers.h"
+#include "base/idnumbers.h"
 
 #include <initializer_list>
 #include <vector>
 
-#include "controls/textroutines.h"
+#include "base/textroutines.h"
 
 namespace cgt {
 namespace {

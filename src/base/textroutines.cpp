@@ -1,4 +1,4 @@
-#include "controls/textroutines.h"
+#include "base/textroutines.h"
 
 #include <cmath>
 

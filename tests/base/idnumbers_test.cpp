@@ -1,8 +1,8 @@
-#include "controls/idnumbers.h"
+#include "base/idnumbers.h"
 
 #include <gtest/gtest.h>
 
-#include "controls/textroutines.h"
+#include "base/textroutines.h"
 
 namespace cgt {
 namespace {
