@@ -12,7 +12,6 @@ namespace cgt {
 namespace {
 
 constexpr int kTagReceipts = 738;
-constexpr int kTagFifteenYearGrid = 802;
 constexpr int kDepreciatingType = 458;
 
 // A bound grid is saved into its field when its screen is left.

@@ -18,7 +18,6 @@ namespace {
 constexpr int kTagElections = 719;
 constexpr int kTagFifteenYear = 746;
 constexpr int kTagScripRollover = 724;
-constexpr int kTagExemptionList = 802;
 constexpr const char* kElectionsTitle = "SBAA concessions";
 
 double Cell(const std::vector<std::string>& row, std::size_t c) {

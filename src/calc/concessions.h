@@ -11,6 +11,9 @@ namespace cgt {
 
 class FieldStore;
 
+// The 15-year exemption grid's field.
+inline constexpr int kTagFifteenYearGrid = 802;
+
 struct GridCheckFailure {
     std::string message;
     int row = 0;  // 0-based data row
