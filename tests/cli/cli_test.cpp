@@ -318,6 +318,53 @@ TEST_F(CgtTest, HelpForEveryCommand) {
 }
 
 // The command functions run without the program, too.
+// A small return for the calculation: one share parcel sold at a gain,
+// one sold at a loss, prior-year losses and a manual calculation row.
+constexpr const char* kSmallReturn = R"({
+  "fields": {"921": 400, "1201": ["", "Private company", "SN", "", "2000", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""]},
+  "worksheets": {"451": [
+    {"710": "BHP", "714": "SN", "726": "15/03/1995", "739": "10/10/2002", "742": 25000, "721": true,
+     "737": ["1 - Acquisition", "15/03/1995", "15/03/1995", "", "10000.00", "", "", ""]},
+    {"710": "Telstra", "714": "SN", "726": "20/11/1999", "739": "02/12/2002", "742": 3500, "721": true,
+     "737": ["1 - Acquisition", "20/11/1999", "20/11/1999", "", "5000.00", "", "", ""]}
+  ]}
+})";
+
+TEST_F(CgtTest, CalcSavedTwiceGivesTheSameFile) {
+    WriteText("r.json", kSmallReturn);
+    ASSERT_EQ(Run({"import", Path("r.dat"), Path("r.json"), "--id", "42"}).status, 0);
+    const Result first = Run({"calc", Path("r.dat"), "--id", "42", "--save"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    // BHP: indexed 25000 - 10000 x 1.076 = 14240, discount 15000. The 1900 of
+    // losses (1500 this year, 400 earlier) meet BHP first: (15000 - 1900) / 2
+    // = 6550 is not above 14240 - 1900, so Discount. Net capital gain
+    // (15000 + 2000 - 1900) / 2 = 7550.
+    EXPECT_NE(first.out.find("field 174 net capital gain: 7550"), std::string::npos) << first.out;
+    const Bytes once = ReadBytes("r.dat");
+    ASSERT_EQ(Run({"calc", Path("r.dat"), "--id", "42", "--save"}).status, 0);
+    EXPECT_EQ(ReadBytes("r.dat"), once);
+
+    const Result json = Run({"calc", Path("r.dat"), "--id", "42", "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto j = nlohmann::json::parse(json.out);
+    EXPECT_EQ(j["fields"]["174"], 7550);
+    EXPECT_EQ(j["schedule"]["712"], 17000);
+    EXPECT_EQ(j["assets"].size(), 2u);
+}
+
+TEST_F(CgtTest, CalcThatFailsACheckSavesNothing) {
+    // Losses transferred in that no row applies fail the choice table's check.
+    WriteText("r.json", R"({"fields": {"1065": 100, "1201": ["", "Land", "RN", "", "2000", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""]}})");
+    ASSERT_EQ(Run({"import", Path("r.dat"), Path("r.json"), "--id", "42"}).status, 0);
+    const Bytes before = ReadBytes("r.dat");
+    const Result r = Run({"calc", Path("r.dat"), "--id", "42", "--save"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "cgt calc: choice table: Check Capital losses transferred in. Losses cannot be transferred in unless "
+              "they can be applied.\n");
+    EXPECT_EQ(ReadBytes("r.dat"), before);
+}
+
 TEST(CgtMainTest, RunsInProcessWithItsOwnStreams) {
     std::istringstream in;
     std::ostringstream out, err;
