@@ -1,0 +1,124 @@
+// The four exports and the start and end of a module run.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QWidget>
+#include <exception>
+
+#include "base/income_year.h"
+#include "base/text.h"
+#include "entry/cgt2003.h"
+#include "entry/module_state.h"
+#include "interview/interviewframe.h"
+#include "store/datafile.h"
+
+namespace {
+
+cgt::ModuleState* g_module = nullptr;
+
+// Unload: free what is left, save nothing.
+struct ModuleUnload {
+    ~ModuleUnload() {
+        delete g_module;
+        g_module = nullptr;
+        if (QCoreApplication::instance()) QCoreApplication::processEvents();
+    }
+} g_unload;
+
+bool HelpDeskFromProcess() {
+    const QStringList args = QCoreApplication::arguments();
+    return args.size() > 1 && args[1].toUpper() == QLatin1String("HELPDESK");
+}
+
+}  // namespace
+
+extern "C" {
+
+CGT_EXPORT void CGT_CALL RunCGTModule(intptr_t hostWindow, intptr_t notifyWindow, CgtShortString dataFile,
+                                      CgtShortString identity, CgtShortString commandLine, int32_t screenNumber,
+                                      int32_t left, int32_t top, int32_t width, int32_t height, int32_t maximized,
+                                      int32_t minimized) {
+    using namespace cgt;
+    const std::string fileName = CopyShortString(dataFile);
+    const std::string identityText = CopyShortString(identity);
+    const std::string commandText = CopyShortString(commandLine);
+
+    delete g_module;  // a second start replaces the first run
+    g_module = new ModuleState;
+    ModuleState& m = *g_module;
+    auto* host = reinterpret_cast<QWidget*>(hostWindow);
+    m.dialogs.SetParent(host);
+
+    m.run = std::make_unique<ModuleRun>(m.dialogs, m.clock);
+    ModuleRun& run = *m.run;
+    run.hostWindow = hostWindow;
+    run.commandLine = commandText;
+    run.notifyWindow = notifyWindow;
+    run.history.clear();
+    run.identity = identityText;
+    run.store().SetFieldStr(kTagIdentity, identityText);
+    run.dataFileName = fileName;
+    try {
+        LoadReturnFile(run, fileName);
+    } catch (const std::exception&) {
+        m.loadFailed = true;
+        m.dialogs.Error(std::string(kUnableToOpenFile) + fileName);
+    }
+    QCoreApplication::processEvents();
+
+    run.SetHelpDesk(HelpDeskFromProcess());
+    m.window = new TMainWindow(run, nullptr, host);
+    if (host) m.window->setWindowFlag(Qt::Window, true);
+    InstallControlContext(m.window, &m.context);
+    m.window->show();
+    run.currentFileName = run.dataFileName;
+    m.window->SetCaption();
+
+    run.SetScreenNumber(screenNumber);
+    run.screenShowing = false;
+    m.window->SetHelpFile(kModuleHelpFile);
+    m.window->Frame()->ShowCurrentScreen();
+
+    if (!m.window) return;
+    if (maximized & 0xFF)
+        m.window->setWindowState(Qt::WindowMaximized);
+    else if (minimized & 0xFF)
+        m.window->setWindowState(Qt::WindowMinimized);
+    else
+        m.window->setWindowState(Qt::WindowNoState);
+    m.window->move(left, top);
+    m.window->resize(width, height);  // refused unless 800 x 575
+    m.window->LayoutFrame();
+}
+
+CGT_EXPORT int16_t CGT_CALL CheckVersion(int32_t version) {
+    const int16_t v = int16_t(version);
+    const int d = 1 - int(v);
+    return int16_t(d > 0 ? 1 : d < 0 ? -1 : 0);
+}
+
+CGT_EXPORT int32_t CGT_CALL GetFailedScreenIndex(void) {
+    if (!g_module || !g_module->window || !g_module->window->Frame()) return 0;
+    return g_module->window->Frame()->FailedScreenNumber();
+}
+
+CGT_EXPORT uint8_t CGT_CALL FreeDLLResources(void) {
+    using namespace cgt;
+    if (!g_module || !g_module->run) return 0;
+    ModuleState& m = *g_module;
+    try {
+        ModuleRun& run = *m.run;
+        if (m.loadFailed) return 0;  // never write over a file that could not be read
+        const SaveOutcome outcome = SaveReturnFile(run, run.dataFileName);
+        if (outcome == SaveOutcome::NoName) return 0;
+        run.store().FreeStore();
+        run.history.clear();
+        if (m.window && m.window->Frame()) m.window->Frame()->CloseFrame();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+}  // extern "C"

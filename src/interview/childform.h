@@ -1,0 +1,97 @@
+#pragma once
+// The base class of every question screen. Screen definitions (.ui files) set
+// the properties; the frame reads them when it shows the screen and calls the
+// two virtual hooks: Created (open worksheets) and Shown (register handlers).
+#include <QWidget>
+
+namespace cgt {
+
+class TInterviewFrame;
+
+// The icon shown beside a screen (the definitions' "icon kind" values).
+enum IconKind { kIconQuestion = 1, kIconArrow = 2, kIconInformation = 3, kIconNone = 99 };
+// Complete-first marker: 99 blocks saving while the screen is shown.
+inline constexpr int kCompleteFirstBlock = 99;
+inline constexpr int kCompleteFirstFree = 8;
+
+class TChildForm : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool ShowNextButton READ ShowNextButton WRITE setShowNextButton)
+    Q_PROPERTY(bool ShowPrevButton READ ShowPrevButton WRITE setShowPrevButton)
+    Q_PROPERTY(bool ShowYesButton READ ShowYesButton WRITE setShowYesButton)
+    Q_PROPERTY(bool ShowNoButton READ ShowNoButton WRITE setShowNoButton)
+    Q_PROPERTY(int ContextStop READ ContextStop WRITE setContextStop)
+    Q_PROPERTY(int ContextCaution READ ContextCaution WRITE setContextCaution)
+    Q_PROPERTY(int ContextNeedToKnow READ ContextNeedToKnow WRITE setContextNeedToKnow)
+    Q_PROPERTY(bool ShowDeleteButton READ ShowDeleteButton WRITE setShowDeleteButton)
+    Q_PROPERTY(bool ShowDeleteItemButton READ ShowDeleteItemButton WRITE setShowDeleteItemButton)
+    Q_PROPERTY(bool ShowCloseButton READ ShowCloseButton WRITE setShowCloseButton)
+    Q_PROPERTY(bool HideNavigator READ HideNavigator WRITE setHideNavigator)
+    Q_PROPERTY(int helpContext READ helpContext WRITE setHelpContext)
+    Q_PROPERTY(int iconKind READ iconKind WRITE setIconKind)
+    Q_PROPERTY(int completeFirst READ completeFirst WRITE setCompleteFirst)
+
+public:
+    explicit TChildForm(QWidget* parent = nullptr);
+
+    bool ShowNextButton() const { return showNext_; }
+    void setShowNextButton(bool b) { showNext_ = b; }
+    bool ShowPrevButton() const { return showPrev_; }
+    void setShowPrevButton(bool b) { showPrev_ = b; }
+    bool ShowYesButton() const { return showYes_; }
+    void setShowYesButton(bool b) { showYes_ = b; }
+    bool ShowNoButton() const { return showNo_; }
+    void setShowNoButton(bool b) { showNo_ = b; }
+    int ContextStop() const { return contextStop_; }
+    void setContextStop(int v) { contextStop_ = v; }
+    int ContextCaution() const { return contextCaution_; }
+    void setContextCaution(int v) { contextCaution_ = v; }
+    int ContextNeedToKnow() const { return contextNeedToKnow_; }
+    void setContextNeedToKnow(int v) { contextNeedToKnow_ = v; }
+    bool ShowDeleteButton() const { return showDelete_; }
+    void setShowDeleteButton(bool b) { showDelete_ = b; }
+    bool ShowDeleteItemButton() const { return showDeleteItem_; }
+    void setShowDeleteItemButton(bool b) { showDeleteItem_ = b; }
+    bool ShowCloseButton() const { return showClose_; }
+    void setShowCloseButton(bool b) { showClose_ = b; }
+    bool HideNavigator() const { return hideNavigator_; }
+    void setHideNavigator(bool b) { hideNavigator_ = b; }
+    int helpContext() const { return helpContext_; }
+    void setHelpContext(int v) { helpContext_ = v; }
+    int iconKind() const { return iconKind_; }
+    void setIconKind(int v) { iconKind_ = v; }
+    int completeFirst() const { return completeFirst_; }
+    void setCompleteFirst(int v) { completeFirst_ = v; }
+
+    // Before the values are bound: screens that edit a worksheet open it here.
+    virtual void Created(TInterviewFrame& frame);
+    // On display: screens register their next and validation handlers here.
+    // Runs again when the picker switches to another instance.
+    virtual void Shown(TInterviewFrame& frame);
+
+    // Scales the positions, sizes and fonts of every control by m/d.
+    void ScaleBy(int m, int d);
+
+signals:
+    void userRemove(QObject* sender);
+    void yesNoClick(QObject* sender);
+    void previousClick(QObject* sender);
+
+private:
+    bool showNext_ = false;
+    bool showPrev_ = false;
+    bool showYes_ = false;
+    bool showNo_ = false;
+    int contextStop_ = 0;
+    int contextCaution_ = 0;
+    int contextNeedToKnow_ = 0;
+    bool showDelete_ = false;
+    bool showDeleteItem_ = false;
+    bool showClose_ = false;
+    bool hideNavigator_ = false;
+    int helpContext_ = 0;
+    int iconKind_ = kIconInformation;
+    int completeFirst_ = 0;
+};
+
+}  // namespace cgt

@@ -1,0 +1,11 @@
+#pragma once
+// The entries of the frame's navigator tree, in tree order.
+#include <vector>
+
+#include "interview/navigator.h"
+
+namespace cgt {
+
+const std::vector<NavigatorEntry>& NavigatorGroups();
+
+}  // namespace cgt

@@ -1,0 +1,123 @@
+// The module as a host sees it: load, start at 2004 on an encrypted return,
+// click through the first screens, end, and read the saved file back.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "base/clock.h"
+#include "e2e/module_loader.h"
+#include "store/datafile.h"
+#include "store/modulerun.h"
+#include "support/scripted_dialogs.h"
+
+namespace cgt::test {
+namespace {
+
+ModuleLibrary& Library() {
+    // Loaded once for the program, as a host keeps it for one run.
+    static ModuleLibrary* lib = new ModuleLibrary;
+    return *lib;
+}
+
+const std::string kIdentity = "SMITH J 12345678";
+
+std::string NewReturn(const std::string& name) {
+    const auto path = std::filesystem::temp_directory_path() / ("cgt_e2e_" + name + ".dat");
+    std::filesystem::remove(path);
+    ScriptedDialogs dialogs;
+    ModuleRun run(dialogs, DefaultClock());
+    run.identity = kIdentity;
+    run.store().SetFieldStr(kTagIdentity, kIdentity);
+    SaveReturnFile(run, path.string());
+    return path.string();
+}
+
+QPushButton* Button(const char* name) {
+    return MainWindow() ? MainWindow()->findChild<QPushButton*>(QString::fromLatin1(name)) : nullptr;
+}
+
+QString ScreenNumber() {
+    auto* label = MainWindow()->findChild<QLabel*>(QStringLiteral("ScreenNumber"));
+    return label ? label->text() : QString();
+}
+
+void Start(NotifyRecorder& notify, const std::string& file, int screen) {
+    const std::string f = ShortString(file), id = ShortString(kIdentity), cmd = ShortString("");
+    Library().run(0, reinterpret_cast<intptr_t>(&notify), reinterpret_cast<const unsigned char*>(f.data()),
+                  reinterpret_cast<const unsigned char*>(id.data()), reinterpret_cast<const unsigned char*>(cmd.data()),
+                  screen, 20, 20, 800, 575, 0, 0);
+}
+
+TEST(ModuleExports, CheckVersionIsTheSignOfOneMinusTheVersion) {
+    ASSERT_TRUE(Library().Loaded()) << dlerror();
+    const struct {
+        int version;
+        int expected;
+    } cases[] = {{1, 0}, {0, 1}, {2, -1}, {-5, 1}, {65537, 0}};
+    for (const auto& c : cases) EXPECT_EQ(Library().checkVersion(c.version), c.expected) << c.version;
+}
+
+TEST(ModuleEndToEnd, FirstScreensThenNoScreenEndsTheInterviewAndTheFileIsSaved) {
+    ASSERT_TRUE(Library().Loaded()) << dlerror();
+    const std::string file = NewReturn("first_screens");
+    NotifyRecorder notify;
+    Start(notify, file, 2004);
+    ASSERT_NE(MainWindow(), nullptr);
+    EXPECT_TRUE(MainWindow()->isVisible());
+    EXPECT_EQ(MainWindow()->size(), QSize(800, 575));
+    EXPECT_EQ(MainWindow()->windowTitle(), QString::fromStdString("Verimo 2003 - " + file));
+    EXPECT_EQ(ScreenNumber(), QStringLiteral("2004"));
+    EXPECT_EQ(Library().failedScreen(), 0);
+
+    Button("BtnNext")->click();
+    EXPECT_EQ(ScreenNumber(), QStringLiteral("2005"));
+    auto* collectables = MainWindow()->findChild<QLineEdit*>(QStringLiteral("Edit920"));
+    auto* other = MainWindow()->findChild<QLineEdit*>(QStringLiteral("Edit921"));
+    ASSERT_TRUE(collectables && other);
+    collectables->setFocus();
+    QTest::keyClicks(collectables, QStringLiteral("1250"));
+    other->setFocus();
+    QTest::keyClicks(other, QStringLiteral("30000"));
+
+    Button("BtnNext")->click();
+    EXPECT_EQ(ScreenNumber(), QStringLiteral("2088"));
+    EXPECT_TRUE(notify.messages.empty());
+
+    Button("BtnNext")->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(notify.messages, std::vector<int>{CGT_MSG_INTERVIEW_ENDED});
+    EXPECT_EQ(Library().failedScreen(), 2006);
+    EXPECT_EQ(Library().freeResources(), 1);
+
+    ScriptedDialogs dialogs;
+    ModuleRun saved(dialogs, DefaultClock());
+    saved.identity = kIdentity;
+    LoadReturnFile(saved, file);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(saved.store().FieldType(920), dtCurrency);
+    EXPECT_EQ(saved.store().GetFieldVal(920), 1250);
+    EXPECT_EQ(saved.store().GetFieldVal(921), 30000);
+    EXPECT_EQ(saved.store().GetFieldStr(kTagFileKind), "EI");
+    EXPECT_EQ(saved.store().GetFieldVal(kTagFileVersion), kFileVersion);
+    EXPECT_EQ(saved.store().GetFieldStr(kTagIdentity), kIdentity);
+    EXPECT_EQ(saved.history, (std::vector<std::int32_t>{2004, 2005, 2088}));
+}
+
+TEST(ModuleEndToEnd, StartingAtANumberWithoutAScreenEndsTheInterviewAtOnce) {
+    ASSERT_TRUE(Library().Loaded()) << dlerror();
+    const std::string file = NewReturn("closed");
+    NotifyRecorder notify;
+    // 2100 has no screen: the interview ends at once.
+    Start(notify, file, 2100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(notify.messages, std::vector<int>{CGT_MSG_INTERVIEW_ENDED});
+    EXPECT_EQ(Library().failedScreen(), 2100);
+    EXPECT_EQ(Library().freeResources(), 1);
+}
+
+}  // namespace
+}  // namespace cgt::test
