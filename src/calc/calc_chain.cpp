@@ -75,19 +75,18 @@ CalcChainResult RunCalculationChain(FieldStore& store) {
     ComputeCgtSchedule(store, table, losses);
     SaveGrid(store, kTagChoiceGrid, table.ToList());
     result.unapplied = losses.Unapplied();
-    if (const auto failure = losses.CheckOnNext()) {
+    // A failed check ends the chain where the interview would have stopped.
+    const auto failed = [&](const auto& failure, const char* screen) {
+        if (!failure) return false;
         result.failure = failure->message;
-        result.failedScreen = "choice table";
-        return result;
-    }
+        result.failedScreen = screen;
+        return true;
+    };
+    if (failed(losses.CheckOnNext(), "choice table")) return result;
 
     ConcessionElections elections;
     elections.Show(store);
-    if (const auto failure = elections.Validate()) {
-        result.failure = failure->message;
-        result.failedScreen = "small business concession elections";
-        return result;
-    }
+    if (failed(elections.Validate(), "small business concession elections")) return result;
     elections.Next(store);
     SaveGrid(store, kTagConcessionGains, elections.ToList());
 
@@ -98,11 +97,7 @@ CalcChainResult RunCalculationChain(FieldStore& store) {
 
     ScripForScrip scrip;
     scrip.Show(store);
-    if (const auto failure = scrip.Validate()) {
-        result.failure = failure->message;
-        result.failedScreen = "scrip for scrip roll-over";
-        return result;
-    }
+    if (failed(scrip.Validate(), "scrip for scrip roll-over")) return result;
     scrip.Next(store);
     return result;
 }
