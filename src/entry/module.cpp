@@ -79,14 +79,17 @@ CGT_EXPORT void CGT_CALL RunCGTModule(intptr_t hostWindow, intptr_t notifyWindow
     m.window->Frame()->ShowCurrentScreen();
 
     if (!m.window) return;
+    // The place and size go first: Qt drops a maximized state when a window
+    // is moved, and the host asks for both (the place is then where the
+    // window returns to from maximized).
+    m.window->move(left, top);
+    m.window->resize(width, height);  // refused unless 800 x 575
     if (maximized & 0xFF)
         m.window->setWindowState(Qt::WindowMaximized);
     else if (minimized & 0xFF)
         m.window->setWindowState(Qt::WindowMinimized);
     else
         m.window->setWindowState(Qt::WindowNoState);
-    m.window->move(left, top);
-    m.window->resize(width, height);  // refused unless 800 x 575
     m.window->LayoutFrame();
 }
 

@@ -54,6 +54,8 @@ void Start(NotifyRecorder& notify, const std::string& file, int screen) {
 
 TEST(ModuleExports, CheckVersionIsTheSignOfOneMinusTheVersion) {
     ASSERT_TRUE(Library().Loaded()) << dlerror();
+    // No run yet: nowhere to have stopped.
+    EXPECT_EQ(Library().failedScreen(), 0);
     const struct {
         int version;
         int expected;
@@ -117,6 +119,20 @@ TEST(ModuleEndToEnd, StartingAtANumberWithoutAScreenEndsTheInterviewAtOnce) {
     EXPECT_EQ(notify.messages, std::vector<int>{CGT_MSG_INTERVIEW_ENDED});
     EXPECT_EQ(Library().failedScreen(), 2100);
     EXPECT_EQ(Library().freeResources(), 1);
+}
+
+TEST(ModuleEndToEnd, MaximizedWinsOverMinimized) {
+    ASSERT_TRUE(Library().Loaded()) << dlerror();
+    const std::string file = NewReturn("maximized");
+    NotifyRecorder notify;
+    const std::string f = ShortString(file), id = ShortString(kIdentity), cmd = ShortString("");
+    Library().run(0, reinterpret_cast<intptr_t>(&notify), reinterpret_cast<const unsigned char*>(f.data()),
+                  reinterpret_cast<const unsigned char*>(id.data()), reinterpret_cast<const unsigned char*>(cmd.data()),
+                  2004, 0, 0, 1024, 768, 0x101, 1);
+    ASSERT_NE(MainWindow(), nullptr);
+    EXPECT_TRUE(MainWindow()->windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(MainWindow()->windowState() & Qt::WindowMinimized);
+    EXPECT_EQ(MainWindow()->size(), QSize(800, 575)) << int(MainWindow()->windowState());
 }
 
 }  // namespace
