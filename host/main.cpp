@@ -103,5 +103,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     app.exec();
     std::fflush(stdout);
+    // Unloading frees the module's windows while the application still exists.
+    lib.unload();
     return exitCode;
 }

@@ -18,9 +18,11 @@ cgt::ModuleState* g_module = nullptr;
 // Unload: free what is left, save nothing.
 struct ModuleUnload {
     ~ModuleUnload() {
+        const bool started = g_module != nullptr;
         delete g_module;
         g_module = nullptr;
         if (QCoreApplication::instance()) QCoreApplication::processEvents();
+        if (started) cgt::ReleaseModuleResources();
     }
 } g_unload;
 

@@ -32,7 +32,7 @@ QString FromStore(const std::string& s) {
 TTagInspector::TTagInspector(FieldStore& store, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), store_(store) {
     setWindowTitle(QStringLiteral("Get Tag"));
-    setFixedSize(360, 330);
+    setFixedSize(400, 330);
 
     auto* tagLabel = new QLabel(QStringLiteral("Tag"), this);
     tagLabel->setGeometry(10, 12, 60, 20);
@@ -45,38 +45,38 @@ TTagInspector::TTagInspector(FieldStore& store, QWidget* parent)
     auto* valueLabel = new QLabel(QStringLiteral("Value"), this);
     valueLabel->setGeometry(10, 42, 60, 20);
     value_ = new QLineEdit(this);
-    value_->setGeometry(80, 40, 270, 22);
+    value_->setGeometry(80, 40, 310, 22);
     check_ = new QCheckBox(this);
-    check_->setGeometry(80, 40, 270, 22);
+    check_->setGeometry(80, 40, 300, 22);
     check_->hide();
 
     auto* group = new QGroupBox(QStringLiteral("Data Type"), this);
-    group->setGeometry(10, 70, 220, 170);
+    group->setGeometry(10, 70, 268, 170);
     types_.assign(kDataTypeCount, nullptr);
     for (int i = 0; i < kDataTypeCount; ++i) {
         const int code = kGroupOrder[i];
         auto* r = new QRadioButton(QString::fromLatin1(kTypeCaptions[code]), group);
-        r->setGeometry(10 + (i / 5) * 105, 20 + (i % 5) * 28, 105, 24);
+        r->setGeometry(8 + (i / 5) * 128, 20 + (i % 5) * 28, 128, 24);
         types_[std::size_t(code)] = r;
     }
     group->setEnabled(false);
     types_[dtNone]->setChecked(true);
 
     refresh_ = new QCheckBox(QStringLiteral("Refresh"), this);
-    refresh_->setGeometry(245, 80, 100, 22);
+    refresh_->setGeometry(288, 80, 100, 22);
 
     get_ = new QPushButton(QStringLiteral("&Get it"), this);
-    get_->setGeometry(245, 120, 100, 26);
+    get_->setGeometry(288, 120, 100, 26);
     get_->setDefault(true);
     set_ = new QPushButton(QStringLiteral("&Set It"), this);
-    set_->setGeometry(245, 155, 100, 26);
+    set_->setGeometry(288, 155, 100, 26);
     close_ = new QPushButton(QStringLiteral("&Close"), this);
-    close_->setGeometry(245, 190, 100, 26);
+    close_->setGeometry(288, 190, 100, 26);
 
     auto* note1 = new QLabel(QStringLiteral("If box on form is of type SEDT then refresh will not work"), this);
-    note1->setGeometry(10, 250, 340, 20);
+    note1->setGeometry(10, 250, 370, 20);
     auto* note2 = new QLabel(QStringLiteral("For CheckBox's do a get first."), this);
-    note2->setGeometry(10, 275, 340, 20);
+    note2->setGeometry(10, 275, 370, 20);
 
     connect(get_, &QPushButton::clicked, this, [this] { GetClick(); });
     connect(set_, &QPushButton::clicked, this, [this] { SetClick(); });

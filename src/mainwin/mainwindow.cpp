@@ -27,8 +27,19 @@
 #include "store/datafile.h"
 #include "store/modulerun.h"
 
+// Registered once per load of the library, however many windows it makes.
+static bool g_resourcesRegistered = false;
+
 static void InitModuleResources() {
+    if (g_resourcesRegistered) return;
+    g_resourcesRegistered = true;
     Q_INIT_RESOURCE(cgt2003);
+}
+
+static void CleanupModuleResources() {
+    if (!g_resourcesRegistered) return;
+    g_resourcesRegistered = false;
+    Q_CLEANUP_RESOURCE(cgt2003);
 }
 
 namespace cgt {
@@ -46,6 +57,10 @@ QString Hint(const char* hint) {
 }
 
 }  // namespace
+
+void ReleaseModuleResources() {
+    CleanupModuleResources();
+}
 
 std::string FindCalculatorOnPath() {
     for (const char* name : {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "xcalc"}) {
@@ -127,7 +142,7 @@ void TMainWindow::BuildToolBar() {
     auto* spacer = new QWidget(toolBar_);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolBar_->addWidget(spacer);
-    helpAct_ = add(QStyle::SP_DialogHelpButton, QStringLiteral("Help"), kHintHelp);
+    helpAct_ = add(QStyle::SP_MessageBoxQuestion, QStringLiteral("Help"), kHintHelp);
     new_->setEnabled(false);
     open_->setEnabled(false);
     view_->setEnabled(false);

@@ -123,6 +123,10 @@ private:
     bool closing_ = false;
 };
 
+// Unregisters the help book compiled into the module; called when the
+// library is unloaded, so that Qt keeps no pointer into it.
+void ReleaseModuleResources();
+
 // The first desktop calculator found on PATH; empty when there is none.
 std::string FindCalculatorOnPath();
 

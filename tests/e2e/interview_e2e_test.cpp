@@ -17,10 +17,23 @@
 namespace cgt::test {
 namespace {
 
+ModuleLibrary* g_library = nullptr;
+
+// Unloads the module while the application still exists, as a host does;
+// left loaded, its windows would outlive Qt at process exit.
+class UnloadModule : public ::testing::Environment {
+public:
+    void TearDown() override {
+        delete g_library;
+        g_library = nullptr;
+    }
+};
+const auto* const kUnload = ::testing::AddGlobalTestEnvironment(new UnloadModule);
+
 ModuleLibrary& Library() {
     // Loaded once for the program, as a host keeps it for one run.
-    static ModuleLibrary* lib = new ModuleLibrary;
-    return *lib;
+    if (!g_library) g_library = new ModuleLibrary;
+    return *g_library;
 }
 
 const std::string kIdentity = "SMITH J 12345678";

@@ -1,0 +1,98 @@
+// mainwin-screenshots DIR: renders the main window on each built screen, the
+// notes window and the tag inspector into PNG files (docs/images).
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cstdio>
+
+#include "base/clock.h"
+#include "controls/control_context.h"
+#include "controls/numedit.h"
+#include "interview/interviewframe.h"
+#include "interview/taginspector.h"
+#include "mainwin/mainwindow.h"
+#include "mainwin/notes.h"
+#include "store/modulerun.h"
+
+namespace {
+
+bool Save(const QPixmap& pm, const QDir& dir, const char* name) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    if (!pm.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", path.toLocal8Bit().constData());
+        return false;
+    }
+    std::printf("%s\n", path.toLocal8Bit().constData());
+    return true;
+}
+
+// The main window with another window laid over its centre.
+QPixmap Over(QWidget& main, QWidget& top) {
+    QPixmap base = main.grab();
+    const QPixmap overlay = top.grab();
+    QPainter p(&base);
+    const QPoint at((base.width() - overlay.width()) / 2, (base.height() - overlay.height()) / 2);
+    p.fillRect(QRect(at + QPoint(4, 4), overlay.size()), QColor(0, 0, 0, 80));
+    p.drawPixmap(at, overlay);
+    p.setPen(Qt::darkGray);
+    p.drawRect(QRect(at, overlay.size()).adjusted(0, 0, -1, -1));
+    return base;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: mainwin-screenshots DIR\n");
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) return 1;
+
+    cgt::SilentDialogs dialogs;
+    cgt::FixedClock clock(2003, 10, 1);
+    cgt::ControlContext context{&dialogs, &clock};
+    cgt::ModuleRun run(dialogs, clock);
+    run.SetHelpDesk(true);
+    run.store().SetFieldStr(cgt::kTagIdentity, "DEMO 12345678");
+    run.store().SetFieldVal(920, 200);
+    run.store().SetFieldVal(921, 1500);
+    run.currentFileName = "DEMO.DAT";
+
+    cgt::TMainWindow window(run);
+    cgt::InstallControlContext(&window, &context);
+    window.SetCaption();
+    window.show();
+    bool ok = true;
+    const struct {
+        int screen;
+        const char* file;
+    } shots[] = {{2004, "mainwin-2004.png"}, {2005, "mainwin-2005.png"}, {2088, "mainwin-2088.png"}};
+    for (const auto& s : shots) {
+        run.SetScreenNumber(s.screen);
+        window.Frame()->ShowCurrentScreen();
+        QCoreApplication::processEvents();
+        ok = Save(window.grab(), dir, s.file) && ok;
+    }
+
+    window.NotesClick();
+    cgt::TNotesWindow* notes = window.Notes();
+    notes->Box()->setPlainText(
+        QStringLiteral("Ask the broker for the contract notes of the BHP parcel.\n"
+                       "Losses of earlier years: see the 2002 return, item 17."));
+    QCoreApplication::processEvents();
+    ok = Save(Over(window, *notes), dir, "mainwin-notes.png") && ok;
+    notes->close();
+
+    window.Frame()->TagsClick();
+    cgt::TTagInspector* inspector = window.Frame()->TagInspector();
+    inspector->TagBox()->SetTextValue("921");
+    inspector->GetClick();
+    QCoreApplication::processEvents();
+    ok = Save(Over(window, *inspector), dir, "mainwin-tag-inspector.png") && ok;
+    return ok ? 0 : 1;
+}
