@@ -2,6 +2,22 @@
 // The base class of every question screen. Screen definitions (.ui files) set
 // the properties; the frame reads them when it shows the screen and calls the
 // two virtual hooks: Created (open worksheets) and Shown (register handlers).
+//
+// How a screen works with the frame (TInterviewFrame):
+// - Shown: frame.SetNextHandler(f) — f(FrameButton) runs for Next, Yes and
+//   No; it writes what it must and moves frame.Run().screenIndex (or the
+//   section). For Yes and No it ends with frame.PostReload(); for Next the
+//   frame moves on by itself. A handler never frees its own screen.
+// - Shown, when the screen checks its entries: frame.SetValidationHandler(v)
+//   — v() shows its own message, focuses the offending control and answers
+//   false to keep the user on the screen; it runs when the screen is left.
+//   Screens that skip checks when going back answer true while
+//   frame.GoingBack() is set.
+// - Controls whose fieldTag is a field tag are filled before Shown and
+//   stored when the screen is left; calculation screens call the routines
+//   of src/calc in their handlers and show what those return.
+// - frame.ShowNavigator(number), frame.ShowPicker(true), frame.SetYesNoVisible
+//   and frame.PrevButton() serve the screens that show those parts.
 #include <QWidget>
 
 namespace cgt {

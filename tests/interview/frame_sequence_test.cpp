@@ -1,5 +1,6 @@
 // The frame's screen sequence: validation, history, Prev, Jump, the end of
 // the interview, button visibility and the resize reload.
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -218,6 +219,49 @@ TEST_F(FrameTest, NavigatorClickMovesUnlessTheScreenRejectsAndAnEntryWithoutScre
     EXPECT_EQ(run.ScreenNumber(), 2088);
     // The bar is hidden whenever a screen is left.
     EXPECT_FALSE(frame->Navigator()->isVisibleTo(frame.get()));
+}
+
+TEST_F(FrameTest, PrevRejectedByTheScreenKeepsTheHistory) {
+    bool accept = true;
+    screens[2004] = {};
+    screens[2005] = {.validates = true, .accept = &accept};
+    StartAt(2004);
+    frame->NextButton()->click();
+    accept = false;
+    frame->PrevClick();
+    EXPECT_EQ(run.ScreenNumber(), 2005);
+    EXPECT_EQ(run.history, (std::vector<std::int32_t>{2004, 2005}));
+    EXPECT_FALSE(frame->GoingBack());
+    accept = true;
+    frame->PrevClick();
+    EXPECT_EQ(run.ScreenNumber(), 2004);
+    EXPECT_EQ(run.history, std::vector<std::int32_t>{2004});
+}
+
+TEST_F(FrameTest, HelpDeskAltF4AsksTheMainWindowToStoreAndClose) {
+    screens[2004] = {};
+    StartAt(2004);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F4, Qt::AltModifier);
+    QCoreApplication::sendEvent(frame.get(), &press);
+    EXPECT_EQ(host.storeAndClose, 0);  // only in help-desk mode
+    run.SetHelpDesk(true);
+    QCoreApplication::sendEvent(frame.get(), &press);
+    EXPECT_EQ(host.storeAndClose, 1);
+}
+
+TEST_F(FrameTest, Message1029ClearsTheFocusedComboBox) {
+    screens[2004] = {.build = [](TestScreen& s) {
+        auto* combo = new QComboBox(&s);
+        combo->addItems({QStringLiteral("A"), QStringLiteral("B")});
+        combo->setCurrentIndex(1);
+    }};
+    StartAt(2004);
+    auto* combo = frame->CurrentScreen()->findChild<QComboBox*>();
+    combo->setFocus();
+    ASSERT_EQ(frame->focusWidget(), combo);
+    QCoreApplication::postEvent(frame.get(), new QEvent(MessageType(kMsgClearCombo)));
+    Pump();
+    EXPECT_EQ(combo->currentIndex(), -1);
 }
 
 }  // namespace
