@@ -12,6 +12,7 @@
 #include "interview/childform.h"
 #include "interview/frame_host.h"
 #include "interview/navigator.h"
+#include "interview/taginspector.h"
 
 class QLabel;
 class QPushButton;
@@ -21,7 +22,6 @@ namespace cgt {
 class ModuleRun;
 class FieldStore;
 class TWorksheetPicker;
-class TTagInspector;
 
 enum class FrameButton { Next, Yes, No };
 
@@ -174,7 +174,7 @@ private:
     QWidget* buttonBar_ = nullptr;
     TNavigator* navigator_ = nullptr;
     TWorksheetPicker* picker_ = nullptr;
-    TTagInspector* inspector_ = nullptr;
+    QPointer<TTagInspector> inspector_;
     QPushButton* more_ = nullptr;
     QPushButton* yes_ = nullptr;
     QPushButton* no_ = nullptr;
