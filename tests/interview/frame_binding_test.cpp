@@ -2,6 +2,8 @@
 #include <QLabel>
 
 #include "base/text.h"
+#include "controls/textlbl.h"
+#include "controls/xgrid.h"
 #include "frame_fixture.h"
 
 namespace cgt::test {
@@ -82,6 +84,49 @@ TEST_F(FrameTest, EmptySlotsGiveZeroForNumbersAndNothingForText) {
     EXPECT_EQ(s->findChild<QComboBox*>(QStringLiteral("Combo"))->currentIndex(), -1);
     EXPECT_EQ(s->findChild<TTaxEdit*>(QStringLiteral("Amount"))->NumValue(), 0);
     EXPECT_TRUE(Trim(s->findChild<TTaxEdit*>(QStringLiteral("Percent"))->TextBytes()).empty());
+}
+
+TEST_F(FrameTest, GridsLoadTheirListAndReportChangesWhenStored) {
+    screens[2019] = {.build = [](TestScreen& s) {
+        auto* grid = new TXGrid(&s);
+        grid->setObjectName(QStringLiteral("XGrid1"));
+        grid->setColCount(2);
+        grid->setRowCount(4);
+        grid->setDisplay({QStringLiteral("Trust|2|0|40|0|F|F|-1|||||-1|0|F|F|"),
+                          QStringLiteral("Amount|1|1|10|0|F|F|0|F||||-1|0|F|F|")});
+        grid->setFieldTag(1215);
+        grid->setGeometry(10, 10, 300, 120);
+    }};
+    screens[2020] = {};
+    run.store().SetFieldLst(1215, std::make_shared<TextList>(TextList{"Smith Family Trust", "800"}));
+    StartAt(2019);
+    auto* grid = frame->CurrentScreen()->findChild<TXGrid*>(QStringLiteral("XGrid1"));
+    EXPECT_EQ(grid->Cell(0, 1), QStringLiteral("Smith Family Trust"));
+    EXPECT_FALSE(grid->Modified());
+
+    // Unchanged, the list is stored as it was and nothing is flagged.
+    run.store().SetDataChanged(false);
+    frame->StoreScreenValues();
+    EXPECT_FALSE(run.DataChanged());
+    EXPECT_EQ(*run.store().GetFieldLst(1215), (TextList{"Smith Family Trust", "800"}));
+
+    grid->Model().SetCell(0, 2, "Jones Unit Trust");
+    grid->Model().SetCell(1, 2, "150");
+    grid->Model().SetModified(true);
+    frame->NextButton()->click();
+    EXPECT_TRUE(run.DataChanged());
+    EXPECT_EQ(*run.store().GetFieldLst(1215), (TextList{"Smith Family Trust", "800", "Jones Unit Trust", "150"}));
+}
+
+TEST_F(FrameTest, LabelLinksOpenTheirHelpTopic) {
+    screens[2004] = {.build = [](TestScreen& s) { new TTextLbl(&s); }};
+    StartAt(2004);
+    auto* label = frame->CurrentScreen()->findChild<TTextLbl*>();
+    emit label->jumpClicked(80);
+    // Bound again (as the picker does), the label still opens one topic per click.
+    frame->BindScreenValues();
+    emit label->jumpClicked(346);
+    EXPECT_EQ(host.topics, (std::vector<int>{80, 346}));
 }
 
 }  // namespace
