@@ -17,6 +17,8 @@
  * runs the module's windows -> close event -> GetFailedScreenIndex (where the
  * interview stopped) -> FreeDLLResources (saves the return) -> unload.
  * Everything runs on the host's GUI thread, with a QApplication in place.
+ * Unload the library while that QApplication still exists: unloading frees
+ * the module's windows.
  */
 #include <stdint.h>
 
