@@ -73,11 +73,11 @@ Args Parse(const Command& c, const std::vector<std::string>& tokens) {
             value = t.substr(eq + 1);
             inlineValue = true;
         }
-        const OptionSpec* spec = FindOption(c, name);
-        if (!spec) throw UsageError("unknown option " + name);
-        if (spec->value) {
+        const OptionSpec* option = FindOption(c, name);
+        if (!option) throw UsageError("unknown option " + name);
+        if (option->value) {
             if (!inlineValue) {
-                if (i + 1 >= tokens.size()) throw UsageError(name + " needs a value (" + spec->value + ")");
+                if (i + 1 >= tokens.size()) throw UsageError(name + " needs a value (" + option->value + ")");
                 value = tokens[++i];
             }
         } else if (inlineValue) {

@@ -51,9 +51,9 @@ bool AllZeroDigits(const std::string& s) {
 
 }  // namespace
 
-bool ParseValidChars(const std::string& spec, std::bitset<256>& set) {
+bool ParseValidChars(const std::string& chars, std::bitset<256>& set) {
     set.reset();
-    std::string rest = spec;
+    std::string rest = chars;
     while (!rest.empty()) {
         std::string item;
         if (rest[0] == ',') {
@@ -94,8 +94,8 @@ bool NumEditRules::IsParsedKind(TNumericType t) {
            t == NT::ntCPI || t == NT::ntDec2;
 }
 
-void NumEditRules::SetValidChars(const std::string& spec) {
-    validChars_ = spec.substr(0, 100);
+void NumEditRules::SetValidChars(const std::string& chars) {
+    validChars_ = chars.substr(0, 100);
     if (!ParseValidChars(validChars_, validSet_)) dialogs_.Error("Bad ValidChars property " + validChars_ + " !");
 }
 

@@ -65,7 +65,7 @@ public:
     void SetRavelleDataType(TRavelleDataType t);
 
     const std::string& ValidChars() const { return validChars_; }
-    void SetValidChars(const std::string& spec);
+    void SetValidChars(const std::string& chars);
     bool InValidSet(unsigned char c) const { return validSet_.test(c); }
     bool ValidSetEmpty() const { return validSet_.none(); }
 
@@ -160,6 +160,6 @@ private:
 
 // The character-set syntax: "A..Z,a..z,0..9,-, ,'". Returns false for an item
 // of a length other than 1 or 4 (the set is then empty).
-bool ParseValidChars(const std::string& spec, std::bitset<256>& set);
+bool ParseValidChars(const std::string& chars, std::bitset<256>& set);
 
 }  // namespace cgt
