@@ -1,4 +1,5 @@
 #include "controls/numedit.h"
+#include "controls/qt_text.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -11,13 +12,6 @@
 namespace cgt {
 namespace {
 
-QString ToQt(const std::string& bytes) {
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
-
-std::string FromQt(const QString& s) {
-    return Utf8ToCp1252(s.toStdString());
-}
 
 Qt::Alignment ToQtAlignment(EditAlignment a) {
     switch (a) {

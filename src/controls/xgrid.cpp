@@ -1,4 +1,5 @@
 #include "controls/xgrid.h"
+#include "controls/qt_text.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -20,13 +21,6 @@
 namespace cgt {
 namespace {
 
-QString ToQt(const std::string& bytes) {
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
-
-std::string FromQt(const QString& s) {
-    return Utf8ToCp1252(s.toStdString());
-}
 
 constexpr int kGridLine = 1;
 constexpr int kTitleMarginX = 4;

@@ -1,4 +1,5 @@
 #include "controls/xgrid_totals.h"
+#include "controls/qt_text.h"
 
 #include <QPainter>
 
@@ -68,7 +69,7 @@ void TXGridTotals::paintEvent(QPaintEvent*) {
         p.drawLine(right, kFrame, right, height() - kFrame - 1);
         const ColumnSpec& spec = m.Spec(c);
         if (spec.kind != ColKind::Number || spec.noTotal) continue;
-        const QString total = QString::fromStdString(Cp1252ToUtf8(m.ColumnTotalText(c)));
+        const QString total = ToQt(m.ColumnTotalText(c));
         p.setPen(Qt::black);
         p.drawText(QRect(left, kFrame, right - left - 3, height() - 2 * kFrame), Qt::AlignRight | Qt::AlignVCenter,
                    total);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "base/cp1252.h"
+#include "controls/qt_text.h"
 #include "base/numtext.h"
 #include "controls/numedit.h"
 #include "controls/textlbl.h"
@@ -23,13 +24,6 @@ int FieldTagOf(const QWidget* w) {
     return v.isValid() ? v.toInt() : 0;
 }
 
-QString FromStore(const std::string& bytes) {
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
-
-std::string ToStore(const QString& text) {
-    return Utf8ToCp1252(text.toStdString());
-}
 
 bool IsNumericKind(TCustomNumEdit::NumericType t) {
     return t == TCustomNumEdit::ntCurrency || t == TCustomNumEdit::ntCurrencyCnt || t == TCustomNumEdit::ntNumeric;
@@ -83,7 +77,7 @@ void TInterviewFrame::BindWidget(QWidget* w) {
         combo->setCurrentIndex(-1);
         const int len = ComboMaxLength(combo);
         if (len != 0) {
-            const QString stored = FromStore(store.GetFieldStr(tag));
+            const QString stored = ToQt(store.GetFieldStr(tag));
             for (int i = 0; i < combo->count(); ++i) {
                 if (combo->itemText(i).left(len) == stored) {
                     combo->setCurrentIndex(i);
@@ -103,9 +97,9 @@ void TInterviewFrame::BindWidget(QWidget* w) {
             if (std::fabs(double(v)) <= 0.01)
                 plain->setText(QString());
             else
-                plain->setText(FromStore(code == dtCurrency ? CurrencyText(v, 8, 0) : CurrencyText(v, 10, 2)));
+                plain->setText(ToQt(code == dtCurrency ? CurrencyText(v, 8, 0) : CurrencyText(v, 10, 2)));
         } else {
-            plain->setText(FromStore(store.FieldAsText(tag)));
+            plain->setText(ToQt(store.FieldAsText(tag)));
         }
     }
 }
@@ -131,7 +125,7 @@ void TInterviewFrame::StoreWidget(QWidget* w) {
             store.SetFieldStr(tag, edit->TextBytes());
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         const int len = ComboMaxLength(combo);
-        store.SetFieldStr(tag, len == 0 ? std::string() : ToStore(combo->currentText().left(len)));
+        store.SetFieldStr(tag, len == 0 ? std::string() : FromQt(combo->currentText().left(len)));
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
         if (check->isChecked())
             store.SetFieldChecked(tag);

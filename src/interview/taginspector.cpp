@@ -1,4 +1,5 @@
 #include "interview/taginspector.h"
+#include "controls/qt_text.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -23,9 +24,6 @@ const char* const kTypeCaptions[kDataTypeCount] = {"Undefined",    "Numeric",  "
 const int kGroupOrder[kDataTypeCount] = {dtNumeric,  dtCurrency, dtCurrencyCnt, dtCheckbox, dtString,
                                          dtSmallStr, dtNone,     dtList,        dtWorksheet};
 
-QString FromStore(const std::string& s) {
-    return QString::fromStdString(Cp1252ToUtf8(s));
-}
 
 }  // namespace
 
@@ -124,8 +122,8 @@ void TTagInspector::GetClick() {
             check_->setChecked(store_.FieldChecked(tag));
             break;
         case dtString:
-        case dtSmallStr: value_->setText(FromStore(store_.GetFieldStr(tag))); break;
-        case dtList: value_->setText(FromStore(store_.FieldAsText(tag))); break;
+        case dtSmallStr: value_->setText(ToQt(store_.GetFieldStr(tag))); break;
+        case dtList: value_->setText(ToQt(store_.FieldAsText(tag))); break;
         case dtWorksheet:
             value_->setText(store_.WorksheetCount(tag - kWorksheetTagOffset) > 0
                                 ? QStringLiteral("Worksheet exists")
@@ -139,7 +137,7 @@ void TTagInspector::SetClick() {
     const int tag = ReadTag();
     if (tag == 0) return;
     const int code = store_.FieldType(tag);
-    const std::string text = Utf8ToCp1252(value_->text().toStdString());
+    const std::string text = FromQt(value_->text());
     switch (code) {
         case dtNumeric:
         case dtCurrency:

@@ -1,4 +1,5 @@
 #include "interview/worksheet_picker.h"
+#include "controls/qt_text.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -34,7 +35,7 @@ void TWorksheetPicker::SetNames(const std::vector<std::string>& names) {
     const QSignalBlocker block(list_);
     filling_ = true;
     list_->clear();
-    for (const std::string& n : names) list_->addItem(QString::fromStdString(Cp1252ToUtf8(n)));
+    for (const std::string& n : names) list_->addItem(ToQt(n));
     filling_ = false;
 }
 

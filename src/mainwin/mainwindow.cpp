@@ -1,4 +1,5 @@
 #include "mainwin/mainwindow.h"
+#include "controls/qt_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -160,7 +161,7 @@ void TMainWindow::SetCaption() {
                    Trim(store.FieldAsText(kTagLodgeTime)) + ".  Ref:" + Trim(store.FieldAsText(kTagLodgeReference)) +
                    ")";
     }
-    setWindowTitle(QString::fromStdString(Cp1252ToUtf8(caption)));
+    setWindowTitle(ToQt(caption));
 }
 
 void TMainWindow::LayoutFrame() {

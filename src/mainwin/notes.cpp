@@ -1,4 +1,5 @@
 #include "mainwin/notes.h"
+#include "controls/qt_text.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -47,7 +48,7 @@ void TNotesWindow::showEvent(QShowEvent* e) {
             store.SetFieldLst(kTagNotes, list);
         }
         QStringList lines;
-        for (const std::string& l : *list) lines << QString::fromStdString(Cp1252ToUtf8(l));
+        for (const std::string& l : *list) lines << ToQt(l);
         box_->setPlainText(lines.join(QLatin1Char('\n')));
     }
     box_->document()->setModified(false);
@@ -70,7 +71,7 @@ void TNotesWindow::StoreNotes() {
     list->clear();
     const QString text = box_->toPlainText();
     if (!text.isEmpty())
-        for (const QString& line : text.split(QLatin1Char('\n'))) list->push_back(Utf8ToCp1252(line.toStdString()));
+        for (const QString& line : text.split(QLatin1Char('\n'))) list->push_back(FromQt(line));
 }
 
 void TNotesWindow::closeEvent(QCloseEvent* e) {

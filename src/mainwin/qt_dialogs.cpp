@@ -1,4 +1,5 @@
 #include "mainwin/qt_dialogs.h"
+#include "controls/qt_text.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -12,7 +13,7 @@ namespace {
 
 QString FromStore(const std::string& s) {
     // Boxes break lines at "\r" as well.
-    QString t = QString::fromStdString(Cp1252ToUtf8(s));
+    QString t = ToQt(s);
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return t;
@@ -63,7 +64,7 @@ bool QtDialogs::InputText(const std::string& caption, const std::string& prompt,
     bool ok = false;
     const QString text =
         QInputDialog::getText(parent_, FromStore(caption), FromStore(prompt), QLineEdit::Normal, FromStore(value), &ok);
-    if (ok) value = Utf8ToCp1252(text.toStdString());
+    if (ok) value = FromQt(text);
     return ok;
 }
 
