@@ -3,6 +3,7 @@
 // return, gathered from the trust distribution table, the manual calculation
 // table and the asset worksheets; the deferment and method choices made in
 // it; and the write-back of those choices to their sources.
+#include "store/tags.h"
 #include <array>
 #include <optional>
 #include <string>
@@ -42,10 +43,7 @@ enum Column {
 
 inline constexpr int kTagChoiceGrid = 803;
 inline constexpr int kTagManualTable = 1201;
-inline constexpr int kTagTrustTable = 1215;
 inline constexpr int kTrustRowCells = 41;
-inline constexpr int kFirstAssetType = 451;
-inline constexpr int kLastAssetType = 462;
 
 // The choice grid's column specifications, as the entry grid reads them.
 const std::vector<std::string>& ChoiceGridColumns();
