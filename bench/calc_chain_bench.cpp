@@ -21,10 +21,9 @@ void BuildReturn(FieldStore& store, int assets) {
         store.SetFieldStr(710, "Parcel " + std::to_string(n));
         store.SetFieldStr(714, n % 3 == 0 ? "SA" : "SN");
         store.SetFieldStr(726, "15/03/1995");
-        store.SetFieldLst(737, std::make_shared<TextList>(TextList{"1 - Acquisition", "15/03/1995", "15/03/1995",
-                                                                   "Purchase", "10000.00", "", "", "",
-                                                                   "2A - Brokerage", "15/03/1995", "15/03/1995",
-                                                                   "Brokerage", "100.00", "", "", ""}));
+        store.SetFieldLst(737, std::make_shared<TextList>(TextList{
+                                   "1 - Acquisition", "15/03/1995", "15/03/1995", "Purchase", "10000.00", "", "", "",
+                                   "2A - Brokerage", "15/03/1995", "15/03/1995", "Brokerage", "100.00", "", "", ""}));
         store.SetFieldStr(739, "10/10/2002");
         store.SetFieldVal(742, n % 5 == 0 ? 8000 : 12000 + n);
         store.SetFieldChecked(721);

@@ -7,8 +7,8 @@
 #include "base/numtext.h"
 #include "base/rounding.h"
 #include "base/text.h"
-#include "grid/grid_model.h"
 #include "calc/asset_codes.h"
+#include "grid/grid_model.h"
 #include "store/fieldstore.h"
 
 namespace cgt {

@@ -3,11 +3,12 @@
 // return, gathered from the trust distribution table, the manual calculation
 // table and the asset worksheets; the deferment and method choices made in
 // it; and the write-back of those choices to their sources.
-#include "store/tags.h"
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "store/tags.h"
 
 namespace cgt {
 

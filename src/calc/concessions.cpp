@@ -7,9 +7,9 @@
 #include "base/numtext.h"
 #include "base/rounding.h"
 #include "base/text.h"
+#include "calc/asset_codes.h"
 #include "calc/cgt_schedule.h"
 #include "calc/choice_table.h"
-#include "calc/asset_codes.h"
 #include "store/fieldstore.h"
 
 namespace cgt {

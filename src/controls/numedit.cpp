@@ -1,5 +1,4 @@
 #include "controls/numedit.h"
-#include "controls/qt_text.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -8,10 +7,10 @@
 
 #include "base/cp1252.h"
 #include "base/daynumber.h"
+#include "controls/qt_text.h"
 
 namespace cgt {
 namespace {
-
 
 Qt::Alignment ToQtAlignment(EditAlignment a) {
     switch (a) {

@@ -4,10 +4,10 @@
 
 #include "base/daynumber.h"
 #include "base/dialogs.h"
+#include "base/idnumbers.h"
 #include "base/numtext.h"
 #include "base/rounding.h"
 #include "base/text.h"
-#include "base/idnumbers.h"
 #include "base/textroutines.h"
 
 namespace cgt {

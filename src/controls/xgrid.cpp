@@ -1,5 +1,4 @@
 #include "controls/xgrid.h"
-#include "controls/qt_text.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -14,13 +13,13 @@
 
 #include "base/cp1252.h"
 #include "controls/control_context.h"
+#include "controls/qt_text.h"
 #include "controls/xgrid_inplace_edit.h"
 #include "controls/xgrid_picklist.h"
 #include "controls/xgrid_totals.h"
 
 namespace cgt {
 namespace {
-
 
 constexpr int kGridLine = 1;
 constexpr int kTitleMarginX = 4;

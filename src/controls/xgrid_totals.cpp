@@ -1,9 +1,9 @@
 #include "controls/xgrid_totals.h"
-#include "controls/qt_text.h"
 
 #include <QPainter>
 
 #include "base/cp1252.h"
+#include "controls/qt_text.h"
 #include "controls/xgrid.h"
 
 namespace cgt {

@@ -1,10 +1,10 @@
 #include <cmath>
 
 #include "base/daynumber.h"
+#include "base/idnumbers.h"
 #include "base/numtext.h"
 #include "base/rounding.h"
 #include "base/text.h"
-#include "base/idnumbers.h"
 #include "grid/grid_model.h"
 
 namespace cgt {

@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "base/cp1252.h"
-#include "controls/qt_text.h"
 #include "base/numtext.h"
 #include "controls/numedit.h"
+#include "controls/qt_text.h"
 #include "controls/textlbl.h"
 #include "controls/xgrid.h"
 #include "interview/interviewframe.h"
@@ -23,7 +23,6 @@ int FieldTagOf(const QWidget* w) {
     const QVariant v = w->property("fieldTag");
     return v.isValid() ? v.toInt() : 0;
 }
-
 
 bool IsNumericKind(TCustomNumEdit::NumericType t) {
     return t == TCustomNumEdit::ntCurrency || t == TCustomNumEdit::ntCurrencyCnt || t == TCustomNumEdit::ntNumeric;

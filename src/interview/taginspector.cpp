@@ -1,5 +1,4 @@
 #include "interview/taginspector.h"
-#include "controls/qt_text.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -12,6 +11,7 @@
 #include "base/numtext.h"
 #include "base/text.h"
 #include "controls/numedit.h"
+#include "controls/qt_text.h"
 #include "store/fieldstore.h"
 
 namespace cgt {
@@ -23,7 +23,6 @@ const char* const kTypeCaptions[kDataTypeCount] = {"Undefined",    "Numeric",  "
                                                    "Small String", "CheckBox", "List",     "Worksheet"};
 const int kGroupOrder[kDataTypeCount] = {dtNumeric,  dtCurrency, dtCurrencyCnt, dtCheckbox, dtString,
                                          dtSmallStr, dtNone,     dtList,        dtWorksheet};
-
 
 }  // namespace
 

@@ -1,5 +1,4 @@
 #include "interview/worksheet_picker.h"
-#include "controls/qt_text.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -7,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "base/cp1252.h"
+#include "controls/qt_text.h"
 #include "controls/textlbl.h"
 
 namespace cgt {

@@ -1,5 +1,4 @@
 #include "mainwin/mainwindow.h"
-#include "controls/qt_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +17,7 @@
 #include "base/dialogs.h"
 #include "base/income_year.h"
 #include "base/text.h"
+#include "controls/qt_text.h"
 #include "interview/interviewframe.h"
 #include "interview/messages.h"
 #include "mainwin/helpwindow.h"

@@ -1,5 +1,4 @@
 #include "mainwin/notes.h"
-#include "controls/qt_text.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -9,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "base/cp1252.h"
+#include "controls/qt_text.h"
 #include "store/modulerun.h"
 
 namespace cgt {

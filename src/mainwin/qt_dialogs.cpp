@@ -1,11 +1,11 @@
 #include "mainwin/qt_dialogs.h"
-#include "controls/qt_text.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
 #include "base/cp1252.h"
+#include "controls/qt_text.h"
 
 namespace cgt {
 

@@ -354,7 +354,9 @@ TEST_F(CgtTest, CalcSavedTwiceGivesTheSameFile) {
 
 TEST_F(CgtTest, CalcThatFailsACheckSavesNothing) {
     // Losses transferred in that no row applies fail the choice table's check.
-    WriteText("r.json", R"({"fields": {"1065": 100, "1201": ["", "Land", "RN", "", "2000", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""]}})");
+    WriteText(
+        "r.json",
+        R"({"fields": {"1065": 100, "1201": ["", "Land", "RN", "", "2000", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""]}})");
     ASSERT_EQ(Run({"import", Path("r.dat"), Path("r.json"), "--id", "42"}).status, 0);
     const Bytes before = ReadBytes("r.dat");
     const Result r = Run({"calc", Path("r.dat"), "--id", "42", "--save"});

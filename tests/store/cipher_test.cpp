@@ -234,7 +234,8 @@ TEST(KeyDigestTest, PinnedDigests) {
     }
     EXPECT_EQ(ToHex(KeyDigest("42", 256)).substr(0, 64),
               "f44336a9b73065e2bd4a7df53b40cd81a6a89c936b71e2568aa1ab9107a9bd19");
-    EXPECT_EQ(ToHex(KeyDigest("42", 256)).substr(448), "9db9066dfae969b27e0197d21fd5fd561e2ee75f659a120d25d933fee72bcebc");
+    EXPECT_EQ(ToHex(KeyDigest("42", 256)).substr(448),
+              "9db9066dfae969b27e0197d21fd5fd561e2ee75f659a120d25d933fee72bcebc");
     EXPECT_EQ(KeyDigest("42", 256).size(), 256u);
     EXPECT_EQ(KeyDigest("42", 5), KeyDigest("42", 256).substr(0, 5));
     EXPECT_THROW(KeyDigest("42", 257), std::invalid_argument);

@@ -42,13 +42,11 @@ TEST(WorksheetItemsTest, ReplacingAnInstanceKeepsItsPlace) {
         std::initializer_list<int> tags;
         std::vector<std::pair<int, int>> expected;
     } cases[] = {
-        {"grow the middle", {{1, 710}, {2, 710}, {3, 710}}, 2, {710, 711},
-         {{1, 710}, {2, 710}, {2, 711}, {3, 710}}},
+        {"grow the middle", {{1, 710}, {2, 710}, {3, 710}}, 2, {710, 711}, {{1, 710}, {2, 710}, {2, 711}, {3, 710}}},
         {"new at the end", {{1, 710}}, 2, {710}, {{1, 710}, {2, 710}}},
         {"new in a gap", {{1, 710}, {3, 710}}, 2, {712}, {{1, 710}, {2, 712}, {3, 710}}},
         {"emptied", {{1, 710}, {2, 710}}, 1, {}, {{2, 710}}},
-        {"split instance of an unsorted list", {{2, 710}, {1, 710}, {2, 711}}, 2, {713},
-         {{2, 713}, {1, 710}}},
+        {"split instance of an unsorted list", {{2, 710}, {1, 710}, {2, 711}}, 2, {713}, {{2, 713}, {1, 710}}},
     };
     for (const auto& c : cases) {
         WorksheetItems items = FromPairs(c.start);
