@@ -20,12 +20,12 @@
 //   and frame.PrevButton() serve the screens that show those parts.
 #include <QWidget>
 
+#include "flow/screen_catalogue.h"
+
 namespace cgt {
 
 class TInterviewFrame;
 
-// The icon shown beside a screen (the definitions' "icon kind" values).
-enum IconKind { kIconQuestion = 1, kIconArrow = 2, kIconInformation = 3, kIconNone = 99 };
 // Complete-first marker: 99 blocks saving while the screen is shown.
 inline constexpr int kCompleteFirstBlock = 99;
 inline constexpr int kCompleteFirstFree = 8;

@@ -1,20 +1,17 @@
 #include "screens/info_screen.h"
 
 #include "interview/interviewframe.h"
-#include "store/modulerun.h"
 
 namespace cgt {
 
-TInfoScreen::TInfoScreen(QWidget* parent) : TChildForm(parent) {
+TInfoScreen::TInfoScreen(const FlowRow& row, QWidget* parent) : TFlowScreen(row, parent) {
     setShowNextButton(true);
 }
 
 void TInfoScreen::Shown(TInterviewFrame& frame) {
-    if (const int entry = NavigatorEntry(); entry != 0) frame.ShowNavigator(entry);
-    frame.SetNextHandler([this, &frame](FrameButton) {
-        ModuleRun& run = frame.Run();
-        run.screenIndex = NextIndex(run.screenIndex);
-    });
+    ShowNavigatorEntry(frame);
+    if (Row().hidesPicker) frame.ShowPicker(false);
+    RegisterAnswerHandler(frame);
 }
 
 }  // namespace cgt

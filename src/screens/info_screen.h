@@ -1,22 +1,16 @@
 #pragma once
-// Information screens: Next only, no checks. Each member gives the index
-// that Next moves to and, when it shows the outlook bar, its navigator entry.
-#include "interview/childform.h"
+// Information screens: Next only, no checks; the row says where Next leads
+// and which navigator entry is highlighted.
+#include "screens/flow_screen.h"
 
 namespace cgt {
 
-class TInfoScreen : public TChildForm {
+class TInfoScreen : public TFlowScreen {
     Q_OBJECT
 public:
-    explicit TInfoScreen(QWidget* parent = nullptr);
+    explicit TInfoScreen(const FlowRow& row, QWidget* parent = nullptr);
 
     void Shown(TInterviewFrame& frame) override;
-
-protected:
-    // The screen index after Next, given the current one.
-    virtual int NextIndex(int index) const { return index + 1; }
-    // Screen number of the navigator entry to highlight; 0 keeps the bar hidden.
-    virtual int NavigatorEntry() const { return 0; }
 };
 
 }  // namespace cgt

@@ -1,5 +1,6 @@
 #pragma once
-// The entries of the frame's navigator tree, in tree order.
+// The entries of the frame's navigator tree, in tree order, as the
+// navigator widget takes them.
 #include <vector>
 
 #include "interview/navigator.h"

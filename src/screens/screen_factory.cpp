@@ -1,47 +1,82 @@
 #include "screens/screen_factory.h"
 
-#include <cstring>
-#include <functional>
-#include <map>
 #include <string>
 
-#include "screens/qcgt_56.h"
-#include "screens/qcgt_60.h"
-#include "screens/qcgt_83.h"
-#include "screens/screen_table.h"
+#include "base/income_year.h"
+#include "controls/textlbl.h"
+#include "screens/info_screen.h"
+#include "screens/navigator_groups.h"
+#include "screens/question_screen.h"
+#include "screens/screen_forms.h"
 
 namespace cgt {
 
 namespace {
 
-using Maker = std::function<TChildForm*()>;
+// Placeholders the screen texts use for the income year: "2002-2003".
+constexpr int kPreviousYearPlaceholder = 99998;
+constexpr int kIncomeYearPlaceholder = 99999;
 
-// The classes built so far, by name; later screens add their line here.
-const std::map<std::string, Maker>& Makers() {
-    static const std::map<std::string, Maker> makers = {
-        {"TQCGT_83", [] { return new TQCGT_83; }},
-        {"TQCGT_56", [] { return new TQCGT_56; }},
-        {"TQCGT_60", [] { return new TQCGT_60; }},
-    };
-    return makers;
+TChildForm* MakeScreen(const ScreenClass& cls, int number) {
+    const FlowRow* row = FindFlowRow(number);
+    if (!row) return nullptr;
+    switch (cls.family) {
+        case ScreenFamily::Information: return new TInfoScreen(*row);
+        case ScreenFamily::IntroductoryQuestion:
+        case ScreenFamily::EventQuestion:
+        case ScreenFamily::AnotherEventQuestion: return new TQuestionScreen(cls.family, *row);
+        default: return nullptr;
+    }
+}
+
+void AnswerIncomeYearPlaceholders(TChildForm* screen) {
+    for (TTextLbl* label : screen->findChildren<TTextLbl*>()) {
+        label->SetOnScreenTag([](TTextLbl*, int id, std::string& text) {
+            if (id == kPreviousYearPlaceholder) text = std::to_string(kIncomeYear - 1);
+            if (id == kIncomeYearPlaceholder) text = std::to_string(kIncomeYear);
+        });
+    }
 }
 
 }  // namespace
 
+bool FamilyBuiltFromRows(ScreenFamily family) {
+    switch (family) {
+        case ScreenFamily::Information:
+        case ScreenFamily::IntroductoryQuestion:
+        case ScreenFamily::EventQuestion:
+        case ScreenFamily::AnotherEventQuestion: return true;
+        default: return false;
+    }
+}
+
 TChildForm* CreateScreen(int screenNumber) {
-    const ScreenAttributes* a = FindScreenAttributes(screenNumber);
-    if (!a) return nullptr;
-    const auto it = Makers().find(a->className);
-    if (it == Makers().end()) return nullptr;
-    TChildForm* screen = it->second();
-    screen->setHelpContext(a->helpContext);
-    screen->setIconKind(a->iconKind);
-    if (a->savingBlocked) screen->setCompleteFirst(kCompleteFirstBlock);
-    screen->setWindowTitle(QString::fromLatin1(a->caption));
-    screen->setShowPrevButton(a->showPrev);
+    const ScreenClass* cls = FindScreenClass(screenNumber);
+    if (!cls) return nullptr;
+    const FormSetup form = FindScreenForm(cls->className);
+    if (!form) return nullptr;
+    TChildForm* screen = MakeScreen(*cls, screenNumber);
+    if (!screen) return nullptr;
+    form(screen);
+    screen->setHelpContext(cls->helpContext);
+    screen->setIconKind(cls->icon);
+    if (cls->savingBlocked) screen->setCompleteFirst(kCompleteFirstBlock);
+    screen->setWindowTitle(QString::fromLatin1(cls->caption));
+    screen->setShowPrevButton(cls->showPrev);
+    // The question screens make Yes and No visible when they are shown.
     screen->setShowYesButton(false);
     screen->setShowNoButton(false);
+    AnswerIncomeYearPlaceholders(screen);
     return screen;
+}
+
+const std::vector<NavigatorEntry>& NavigatorGroups() {
+    static const std::vector<NavigatorEntry> entries = [] {
+        std::vector<NavigatorEntry> e;
+        for (const NavigatorGroup& g : NavigatorTree()) e.push_back({QString::fromLatin1(g.text), g.screenNumber});
+        return e;
+    }();
+    return entries;
 }
 
 }  // namespace cgt

@@ -7,6 +7,7 @@
 
 #include "store/datafile_format.h"
 #include "store/datafile_fs.h"
+#include "store/tags.h"
 
 namespace cgt {
 
@@ -18,9 +19,6 @@ inline constexpr const char* kLastTagText = " last tag = ";
 inline constexpr const char* kSaveWithoutName = "SaveOpen - Trying to save a file with no name";
 inline constexpr const char* kListingFileName = "TEST.TXT";
 inline constexpr const char* kLodgedMarker = "999999999";
-inline constexpr int kTagLodgedFileMarker = 1453;
-inline constexpr int kTagFileKind = 1300;
-inline constexpr int kTagFileVersion = 960;
 inline constexpr std::int32_t kFileVersion = 60012;
 
 // Fills the run's store, position and history from the file. A wrong key,

@@ -15,18 +15,10 @@ namespace {
 
 // Check boxes of which exactly one may be checked: the partner of a tag, or 0.
 int PairedTag(int tag) {
-    switch (tag) {
-        case 9:
-        case 17:
-        case 19:
-        case 33: return tag + 1;
-        case 10:
-        case 18:
-        case 20:
-        case 34: return tag - 1;
-        default: break;
+    for (const CheckBoxPair& p : kPairedCheckBoxes) {
+        if (tag == p.first) return p.second;
+        if (tag == p.second) return p.first;
     }
-    if (tag >= 132 && tag <= 143) return tag % 2 == 0 ? tag + 1 : tag - 1;
     return 0;
 }
 
@@ -40,8 +32,8 @@ const Slot& EmptySlot() {
 const std::vector<int>& WorkingTags() {
     static const std::vector<int> tags = [] {
         std::vector<int> t;
-        for (int i = 710; i <= 749; ++i) t.push_back(i);
-        for (int i = 1100; i <= 1199; ++i) t.push_back(i);
+        for (int i = kFirstLowWorkingTag; i <= kLastLowWorkingTag; ++i) t.push_back(i);
+        for (int i = kFirstHighWorkingTag; i <= kLastHighWorkingTag; ++i) t.push_back(i);
         return t;
     }();
     return tags;

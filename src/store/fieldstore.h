@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "store/datatype.h"
+#include "store/tags.h"
 
 namespace cgt {
 
@@ -26,18 +27,10 @@ inline constexpr const char* kLodgedMessage =
 inline constexpr const char* kNewWorksheetEntry = "** Create new worksheet **";
 inline constexpr const char* kBlankDateMask = "  /  /    ";
 
-// Field tags with a fixed meaning for the store itself.
-inline constexpr int kTagIdentity = 1;
-inline constexpr int kTagNotes = 399;
-inline constexpr int kTagInstanceName = 710;
-inline constexpr int kTagLodgeDate = 1478;
-inline constexpr int kTagLodgeReference = 1479;
-inline constexpr int kTagLodgeTime = 1490;
-inline constexpr int kTagLodgeMarker = 1491;
-
 // The tags into which the worksheet instance being edited is unpacked.
 inline bool IsWorkingTag(int tag) {
-    return (tag >= 710 && tag <= 749) || (tag >= 1100 && tag <= 1199);
+    return (tag >= kFirstLowWorkingTag && tag <= kLastLowWorkingTag) ||
+           (tag >= kFirstHighWorkingTag && tag <= kLastHighWorkingTag);
 }
 const std::vector<int>& WorkingTags();
 

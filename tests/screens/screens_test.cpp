@@ -10,10 +10,10 @@
 #include "base/clock.h"
 #include "controls/control_context.h"
 #include "controls/numedit.h"
+#include "controls/textlbl.h"
 #include "interview/interviewframe.h"
 #include "screens/navigator_groups.h"
 #include "screens/screen_factory.h"
-#include "screens/screen_table.h"
 #include "store/modulerun.h"
 #include "support/scripted_dialogs.h"
 
@@ -28,29 +28,27 @@ QApplication& App() {
     return *app;
 }
 
-TEST(ScreenFactory, BuiltScreensCarryTheAttributesOfTheirDefinition) {
+TEST(ScreenFactory, EveryQuestionAndInformationScreenIsBuiltFromItsRowAndDefinition) {
     App();
-    const struct {
-        int number;
-        const char* cls;
-        int help;
-        int icon;
-    } cases[] = {{2004, "cgt::TQCGT_83", 347, kIconInformation},
-                 {2005, "cgt::TQCGT_56", 32, kIconArrow},
-                 {2088, "cgt::TQCGT_60", 235, kIconInformation}};
-    for (const auto& c : cases) {
-        std::unique_ptr<TChildForm> s(CreateScreen(c.number));
-        ASSERT_NE(s, nullptr) << c.number;
-        EXPECT_STREQ(s->metaObject()->className(), c.cls);
-        EXPECT_EQ(s->helpContext(), c.help) << c.number;
-        EXPECT_EQ(s->iconKind(), c.icon) << c.number;
-        EXPECT_NE(s->completeFirst(), kCompleteFirstBlock) << c.number;
-        EXPECT_EQ(s->windowTitle(), QStringLiteral("17 - Income - Capital gains and capital losses"));
-        EXPECT_TRUE(s->ShowNextButton());
-        EXPECT_TRUE(s->ShowPrevButton());
-        EXPECT_FALSE(s->ShowYesButton());
-        EXPECT_FALSE(s->ShowNoButton());
+    int built = 0;
+    for (const ScreenDef& d : ScreenCatalogue()) {
+        if (!FamilyBuiltFromRows(d.cls->family)) continue;
+        std::unique_ptr<TChildForm> s(CreateScreen(d.number));
+        ASSERT_NE(s, nullptr) << d.number << " " << d.cls->className << " has no screen";
+        ++built;
+        EXPECT_EQ(s->objectName(), QString::fromLatin1(d.cls->className));
+        EXPECT_EQ(s->helpContext(), d.cls->helpContext) << d.number;
+        EXPECT_EQ(s->iconKind(), d.cls->icon) << d.number;
+        EXPECT_EQ(s->completeFirst() == kCompleteFirstBlock, d.cls->savingBlocked) << d.number;
+        EXPECT_EQ(s->windowTitle(), QString::fromLatin1(d.cls->caption)) << d.number;
+        EXPECT_EQ(s->ShowPrevButton(), d.cls->showPrev) << d.number;
+        // Yes and No come with the question screens' show handlers, not their definitions.
+        EXPECT_FALSE(s->ShowYesButton()) << d.number;
+        EXPECT_FALSE(s->ShowNoButton()) << d.number;
+        EXPECT_EQ(s->ShowNextButton(), d.cls->family == ScreenFamily::Information) << d.number;
+        EXPECT_FALSE(s->findChildren<TTextLbl*>().isEmpty()) << d.number << " has no text";
     }
+    EXPECT_GT(built, 0);
     // Each number gets a new object.
     std::unique_ptr<TChildForm> a(CreateScreen(2004)), b(CreateScreen(2004));
     EXPECT_NE(a.get(), b.get());
@@ -59,55 +57,17 @@ TEST(ScreenFactory, BuiltScreensCarryTheAttributesOfTheirDefinition) {
 TEST(ScreenFactory, NumbersWithoutAScreenGiveNone) {
     App();
     for (int n :
-         {0, 2003, 2008, 2021, 2034, 2044, 2054, 2064, 2076, 2080, 2082, 2087, 2089, 2095, 2099, 2100, 2108, 2201}) {
-        EXPECT_EQ(FindScreenAttributes(n), nullptr) << n;
+         {0, 2003, 2008, 2021, 2034, 2044, 2054, 2064, 2076, 2080, 2082, 2087, 2089, 2095, 2099, 2100, 2108, 2201})
         EXPECT_EQ(CreateScreen(n), nullptr) << n;
-    }
 }
 
-TEST(ScreenTable, AttributesOfTheWholeCatalogue) {
-    const struct {
-        int number;
-        const char* cls;
-        int help;
-        int icon;
-        bool blocked;
-        const char* caption;
-        bool prev;
-    } cases[] = {
-        {2006, "TQCGT_39a", 3, kIconQuestion, false, kCaptionGainsOrLosses, true},
-        {2055, "TQCGT_08", 16, kIconArrow, true, kCaptionGainsAndLosses, true},
-        {2020, "TQCGT_41", 216, kIconQuestion, true, kCaptionGainsAndLosses, true},
-        {2032, "TQCGT_43b", 80, kIconInformation, true, kCaptionGainsAndLosses, true},
-        {2081, "TQCGT_50", 10, kIconQuestion, false, kCaptionGains, true},
-        {2051, "TQCGT_82", 345, kIconQuestion, false, kCaptionGains, true},
-        {2098, "TQCGT_37", 82, kIconQuestion, false, kCaptionGainsAndLosses, false},
-        {2107, "TQCGT_67", 37, kIconInformation, false, kCaptionGainsAndLosses, true},
-    };
-    for (const auto& c : cases) {
-        const ScreenAttributes* a = FindScreenAttributes(c.number);
-        ASSERT_NE(a, nullptr) << c.number;
-        EXPECT_STREQ(a->className, c.cls);
-        EXPECT_EQ(a->helpContext, c.help) << c.number;
-        EXPECT_EQ(a->iconKind, c.icon) << c.number;
-        EXPECT_EQ(a->savingBlocked, c.blocked) << c.number;
-        EXPECT_STREQ(a->caption, c.caption);
-        EXPECT_EQ(a->showPrev, c.prev) << c.number;
-    }
-    EXPECT_EQ(ScreenTable().size(), 78u);
-}
-
-TEST(NavigatorGroups, FifteenEntriesInTreeOrder) {
+TEST(NavigatorGroups, TheTreeEntriesAsTheWidgetTakesThem) {
     const auto& g = NavigatorGroups();
-    ASSERT_EQ(g.size(), 15u);
-    EXPECT_EQ(g.front().text, QStringLiteral("Introduction screen"));
-    EXPECT_EQ(g.front().screenNumber, 2004);
-    EXPECT_EQ(g[2].text, QStringLiteral("Ceasing to be a resident"));
-    EXPECT_EQ(g[2].screenNumber, 2088);
-    EXPECT_EQ(g.back().text, QStringLiteral("Application of choices"));
-    EXPECT_EQ(g.back().screenNumber, 2102);
-    // Every entry leads to a screen of the catalogue.
-    for (const auto& e : g) EXPECT_NE(FindScreenAttributes(e.screenNumber), nullptr) << e.screenNumber;
+    ASSERT_EQ(g.size(), NavigatorTree().size());
+    for (std::size_t i = 0; i < g.size(); ++i) {
+        EXPECT_EQ(g[i].text, QString::fromLatin1(NavigatorTree()[i].text));
+        EXPECT_EQ(g[i].screenNumber, NavigatorTree()[i].screenNumber);
+    }
 }
 
 struct NullHost : FrameHost {

@@ -1,5 +1,7 @@
-// mainwin-screenshots DIR: renders the main window on each built screen, the
+// mainwin-screenshots DIR: renders the main window on its first screens, the
 // notes window and the tag inspector into PNG files (docs/images).
+// mainwin-screenshots DIR N...: renders the main window on screens N... only,
+// as screen-N.png.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -7,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "base/clock.h"
 #include "controls/control_context.h"
@@ -68,6 +72,17 @@ int main(int argc, char** argv) {
     window.SetCaption();
     window.show();
     bool ok = true;
+    if (argc > 2) {
+        for (int i = 2; i < argc; ++i) {
+            const int number = std::atoi(argv[i]);
+            run.SetScreenNumber(number);
+            window.Frame()->ShowCurrentScreen();
+            QCoreApplication::processEvents();
+            const std::string name = "screen-" + std::to_string(number) + ".png";
+            ok = Save(window.grab(), dir, name.c_str()) && ok;
+        }
+        return ok ? 0 : 1;
+    }
     const struct {
         int screen;
         const char* file;
