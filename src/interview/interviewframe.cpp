@@ -16,6 +16,7 @@
 
 #include "base/dialogs.h"
 #include "base/numtext.h"
+#include "flow/flow_rules.h"
 #include "interview/messages.h"
 #include "interview/taginspector.h"
 #include "interview/worksheet_picker.h"
@@ -276,13 +277,11 @@ void TInterviewFrame::ShowCurrentScreen() {
     close_->show();
     prev_->show();
 
-    currentNumber_ = r.section * 100 + r.screenIndex;
     scaled_ = false;
-    if (currentNumber_ / 100 == 20 && currentNumber_ % 100 == 99) {
-        r.section = 21;
-        r.screenIndex = 1;
-        currentNumber_ = 2101;
-    }
+    const ScreenPosition shown = ShownPosition(r.section, r.screenIndex);
+    r.section = shown.section;
+    r.screenIndex = shown.index;
+    currentNumber_ = shown.Number();
 
     TChildForm* screen = factory_ ? factory_(currentNumber_) : nullptr;
     if (!screen) {
