@@ -17,6 +17,7 @@
 #include "controls/numedit.h"
 #include "interview/interviewframe.h"
 #include "interview/taginspector.h"
+#include "mainwin/helpwindow.h"
 #include "mainwin/mainwindow.h"
 #include "mainwin/notes.h"
 #include "store/modulerun.h"
@@ -86,12 +87,28 @@ int main(int argc, char** argv) {
     const struct {
         int screen;
         const char* file;
-    } shots[] = {{2004, "mainwin-2004.png"}, {2005, "mainwin-2005.png"}, {2088, "mainwin-2088.png"}};
+    } shots[] = {{2004, "mainwin-2004.png"},
+                 {2005, "mainwin-2005.png"},
+                 {2088, "mainwin-2088.png"},
+                 // one screen of each question family and the main residence information
+                 {2006, "mainwin-2006.png"},
+                 {2007, "mainwin-2007.png"},
+                 {2017, "mainwin-2017.png"},
+                 {2032, "mainwin-2032.png"}};
     for (const auto& s : shots) {
         run.SetScreenNumber(s.screen);
         window.Frame()->ShowCurrentScreen();
         QCoreApplication::processEvents();
         ok = Save(window.grab(), dir, s.file) && ok;
+    }
+
+    // Two pages of the help book.
+    for (int topic : {3, 33}) {
+        window.ShowHelpTopic(topic);
+        QCoreApplication::processEvents();
+        const std::string name = "help-" + std::to_string(topic) + ".png";
+        ok = Save(window.Help()->grab(), dir, name.c_str()) && ok;
+        window.Help()->hide();
     }
 
     window.NotesClick();
