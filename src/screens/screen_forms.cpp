@@ -3,9 +3,34 @@
 #include <map>
 
 #include "interview/childform.h"
+#include "ui_qcgt_03a.h"
+#include "ui_qcgt_08g.h"
+#include "ui_qcgt_35.h"
+#include "ui_qcgt_37.h"
+#include "ui_qcgt_39.h"
 #include "ui_qcgt_39a.h"
+#include "ui_qcgt_40.h"
+#include "ui_qcgt_41.h"
+#include "ui_qcgt_42.h"
+#include "ui_qcgt_43.h"
+#include "ui_qcgt_43a.h"
+#include "ui_qcgt_43b.h"
+#include "ui_qcgt_44.h"
+#include "ui_qcgt_45.h"
+#include "ui_qcgt_45a.h"
+#include "ui_qcgt_46.h"
+#include "ui_qcgt_47.h"
+#include "ui_qcgt_47a.h"
+#include "ui_qcgt_48.h"
+#include "ui_qcgt_49.h"
+#include "ui_qcgt_49a.h"
+#include "ui_qcgt_50.h"
 #include "ui_qcgt_56.h"
+#include "ui_qcgt_57.h"
 #include "ui_qcgt_60.h"
+#include "ui_qcgt_80.h"
+#include "ui_qcgt_81.h"
+#include "ui_qcgt_82.h"
 #include "ui_qcgt_83.h"
 
 namespace cgt {
@@ -23,9 +48,34 @@ void SetUp(TChildForm* screen) {
 FormSetup FindScreenForm(std::string_view className) {
     // One row per screen definition.
     static const std::map<std::string_view, FormSetup> forms = {
+        {"TQCGT_03a", &SetUp<Ui::TQCGT_03a>},
+        {"TQCGT_08g", &SetUp<Ui::TQCGT_08g>},
+        {"TQCGT_35", &SetUp<Ui::TQCGT_35>},
+        {"TQCGT_37", &SetUp<Ui::TQCGT_37>},
+        {"TQCGT_39", &SetUp<Ui::TQCGT_39>},
         {"TQCGT_39a", &SetUp<Ui::TQCGT_39a>},
+        {"TQCGT_40", &SetUp<Ui::TQCGT_40>},
+        {"TQCGT_41", &SetUp<Ui::TQCGT_41>},
+        {"TQCGT_42", &SetUp<Ui::TQCGT_42>},
+        {"TQCGT_43", &SetUp<Ui::TQCGT_43>},
+        {"TQCGT_43a", &SetUp<Ui::TQCGT_43a>},
+        {"TQCGT_43b", &SetUp<Ui::TQCGT_43b>},
+        {"TQCGT_44", &SetUp<Ui::TQCGT_44>},
+        {"TQCGT_45", &SetUp<Ui::TQCGT_45>},
+        {"TQCGT_45a", &SetUp<Ui::TQCGT_45a>},
+        {"TQCGT_46", &SetUp<Ui::TQCGT_46>},
+        {"TQCGT_47", &SetUp<Ui::TQCGT_47>},
+        {"TQCGT_47a", &SetUp<Ui::TQCGT_47a>},
+        {"TQCGT_48", &SetUp<Ui::TQCGT_48>},
+        {"TQCGT_49", &SetUp<Ui::TQCGT_49>},
+        {"TQCGT_49a", &SetUp<Ui::TQCGT_49a>},
+        {"TQCGT_50", &SetUp<Ui::TQCGT_50>},
         {"TQCGT_56", &SetUp<Ui::TQCGT_56>},
+        {"TQCGT_57", &SetUp<Ui::TQCGT_57>},
         {"TQCGT_60", &SetUp<Ui::TQCGT_60>},
+        {"TQCGT_80", &SetUp<Ui::TQCGT_80>},
+        {"TQCGT_81", &SetUp<Ui::TQCGT_81>},
+        {"TQCGT_82", &SetUp<Ui::TQCGT_82>},
         {"TQCGT_83", &SetUp<Ui::TQCGT_83>},
     };
     const auto it = forms.find(className);
