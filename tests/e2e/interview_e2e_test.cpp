@@ -156,6 +156,7 @@ TEST(ModuleEndToEnd, FirstScreensThenNoScreenEndsTheInterviewAndTheFileIsSaved) 
     }
     // 2096's No leads past the last index of section 20 to 2101, the manual
     // calculation table, which is not built yet: the interview ends there.
+    QCoreApplication::processEvents();
     EXPECT_EQ(notify.messages, std::vector<int>{CGT_MSG_INTERVIEW_ENDED});
     EXPECT_EQ(Library().failedScreen(), 2101);
     EXPECT_EQ(Library().freeResources(), 1);
