@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "store/fieldstore.h"
+#include "store/tags.h"
 
 namespace cgt {
 
@@ -10,7 +11,7 @@ std::string CodeOf(std::string_view text) {
 }
 
 std::string AssetTypeCode(FieldStore& store) {
-    return CodeOf(Trim(store.FieldAsText(714)));
+    return CodeOf(Trim(store.FieldAsText(kTagAssetType)));
 }
 
 bool IsActiveType(std::string_view code) {

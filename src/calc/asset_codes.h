@@ -1,5 +1,5 @@
 #pragma once
-// The asset type codes (field 714) and the cost element codes as the
+// The asset type codes (kTagAssetType) and the cost element codes as the
 // calculations read them: the trimmed first two characters of an item.
 #include <string>
 #include <string_view>
@@ -11,7 +11,7 @@ class FieldStore;
 // The trimmed first two characters of a code ("P " -> "P", "2B - ..." -> "2B").
 std::string CodeOf(std::string_view text);
 
-// The asset type code of field 714.
+// The asset type code of kTagAssetType.
 std::string AssetTypeCode(FieldStore& store);
 
 // Active types: UA, SA, RA, G, OA.

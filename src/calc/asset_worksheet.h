@@ -15,11 +15,13 @@ class FieldStore;
 struct AssetWorksheetResult {
     // Boxes shown disabled (their columns do not apply).
     std::vector<int> disabledBoxes;
-    // Radio groups 1103 ("Active" 0, "Non-active" 1) and 1104 ("Shares/units"
-    // 0, "Real estate" 1, "Other" 2, "Collectable" 3); -1 when none.
+    // The display-only radio groups: "Active" 0, "Non-active" 1; and
+    // "Shares/units" 0, "Real estate" 1, "Other" 2, "Collectable" 3; -1 when
+    // none. Neither is saved.
     int activeChoice = -1;
     int typeChoice = -1;
-    // The block of gains from non-assessable receipts (1155-1160) is shown.
+    // The block of gains from non-assessable receipts (kTagFirstReceiptGain ..
+    // kTagLastReceiptGain) is shown.
     bool showReceiptGains = false;
     // Partial disposal note: what remains of the cost bases.
     bool partialDisposal = false;
@@ -39,7 +41,7 @@ struct AssetWorksheetResult {
 };
 
 // Runs the calculation on the working tags (the unpacked instance) of an
-// asset of worksheet type `worksheetType` (451-462).
+// asset of worksheet type `worksheetType` (kFirstAssetType .. kLastAssetType).
 AssetWorksheetResult CalculateAssetWorksheet(FieldStore& store, int worksheetType);
 
 // Unpacks instance `instance` of `worksheetType`, calculates and packs it back.

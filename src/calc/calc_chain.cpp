@@ -7,12 +7,10 @@
 #include "calc/concessions.h"
 #include "calc/cost_base_history.h"
 #include "store/fieldstore.h"
+#include "store/tags.h"
 
 namespace cgt {
 namespace {
-
-constexpr int kTagReceipts = 738;
-constexpr int kDepreciatingType = 458;
 
 // A bound grid is saved into its field when its screen is left.
 void SaveGrid(FieldStore& store, int tag, std::vector<std::string> list) {
@@ -35,11 +33,11 @@ AssetOutcome Outcome(FieldStore& store, int type, int instance, const AssetWorks
     store.LoadInstance(type, instance);
     AssetOutcome o{type,
                    instance,
-                   store.GetFieldStr(710),
-                   store.GetFieldVal(1132, true),
-                   store.GetFieldVal(1135, true),
-                   store.GetFieldVal(1138, true),
-                   store.GetFieldVal(1141, true),
+                   store.GetFieldStr(kTagAssetDescription),
+                   store.GetFieldVal(kTagIndexedGain, true),
+                   store.GetFieldVal(kTagDiscountGain, true),
+                   store.GetFieldVal(kTagOtherGain, true),
+                   store.GetFieldVal(kTagCapitalLoss, true),
                    r.message1,
                    r.message2};
     store.StoreInstance(type, instance);
@@ -55,11 +53,11 @@ CalcChainResult RunCalculationChain(FieldStore& store) {
     for (int type = kFirstAssetType; type <= kLastAssetType; ++type) {
         const int count = store.WorksheetCount(type);
         for (int n = 1; n <= count; ++n) {
-            if ((type == 451 || type == 452) && HasReceipts(store, type, n))
-                CalculateCostBaseHistoryInstance(store, type == 451 ? HistoryTwin::Shares : HistoryTwin::TrustInterests,
-                                                 type, n);
-            const AssetWorksheetResult r = type == kDepreciatingType ? CalculateDepreciatingWorksheetInstance(store, n)
-                                                                     : CalculateAssetWorksheetInstance(store, type, n);
+            if ((type == kWsShares || type == kWsTrustInterest) && HasReceipts(store, type, n))
+                CalculateCostBaseHistoryInstance(
+                    store, type == kWsShares ? HistoryTwin::Shares : HistoryTwin::TrustInterests, type, n);
+            const AssetWorksheetResult r = type == kWsDepreciating ? CalculateDepreciatingWorksheetInstance(store, n)
+                                                                   : CalculateAssetWorksheetInstance(store, type, n);
             result.assets.push_back(Outcome(store, type, n, r));
         }
     }

@@ -8,6 +8,7 @@
 #include "base/rounding.h"
 #include "base/text.h"
 #include "store/fieldstore.h"
+#include "store/tags.h"
 
 namespace cgt {
 namespace {
@@ -99,8 +100,8 @@ long double PercentOfText(std::string_view text) {
 namespace cgt {
 
 std::optional<int> CostBaseDate(FieldStore& store) {
-    const std::optional<int> acquired = FieldDate(store, 726);
-    const std::optional<int> effective = FieldDate(store, 729);
+    const std::optional<int> acquired = FieldDate(store, kTagAcquisitionDate);
+    const std::optional<int> effective = FieldDate(store, kTagCostBaseDate);
     if (acquired && (!effective || *effective < *acquired)) return acquired;
     return effective;
 }
@@ -119,17 +120,17 @@ int WholeYearsHeld(int from, int to) {
 namespace cgt {
 
 std::string BaseDateText(FieldStore& store) {
-    if (FieldDate(store, 730)) return store.GetFieldStr(730);
-    if (FieldDate(store, 726)) return store.GetFieldStr(726);
+    if (FieldDate(store, kTagRollOverAcquisitionDate)) return store.GetFieldStr(kTagRollOverAcquisitionDate);
+    if (FieldDate(store, kTagAcquisitionDate)) return store.GetFieldStr(kTagAcquisitionDate);
     return {};
 }
 
 bool IndexationExcludedByDates(FieldStore& store, int baseDate) {
-    const std::optional<int> rollOver = FieldDate(store, 730);
+    const std::optional<int> rollOver = FieldDate(store, kTagRollOverAcquisitionDate);
     if (baseDate > kDiscountStart && !rollOver) return true;
-    if (store.FieldChecked(727) && !rollOver) return true;
+    if (store.FieldChecked(kTagAcquiredAfter1145am) && !rollOver) return true;
     if (rollOver && *rollOver > kDiscountStart) return true;
-    return store.FieldChecked(732);
+    return store.FieldChecked(kTagRollOverAcquiredAfter1145am);
 }
 
 }  // namespace cgt

@@ -42,8 +42,9 @@ long double PercentOfText(std::string_view text);
 
 namespace cgt {
 
-// The date of an entered cost base: that of its calculation (729), unless the
-// asset was acquired (726) later; the acquisition date when 729 is absent.
+// The date of an entered cost base: that of its calculation (kTagCostBaseDate),
+// unless the asset was acquired (kTagAcquisitionDate) later; the acquisition
+// date when the calculation's date is absent.
 std::optional<int> CostBaseDate(FieldStore& store);
 
 // Whole years from one day to another; the second counts as a full year only
@@ -54,8 +55,9 @@ int WholeYearsHeld(int from, int to);
 
 namespace cgt {
 
-// The base date of the worksheets: the roll-over date (730) when present,
-// else the acquisition date (726), else blank.
+// The base date of the worksheets: the roll-over date
+// (kTagRollOverAcquisitionDate) when present, else the acquisition date
+// (kTagAcquisitionDate), else blank.
 std::string BaseDateText(FieldStore& store);
 
 // Indexation is excluded by the dates alone: a base date after 21/09/1999

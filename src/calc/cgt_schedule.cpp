@@ -5,6 +5,7 @@
 
 #include "base/rounding.h"
 #include "store/fieldstore.h"
+#include "store/tags.h"
 
 namespace cgt {
 namespace {
@@ -22,7 +23,10 @@ enum RowClass {
 };
 
 // The first box of each class's three columns (index, discount, other).
-constexpr int kPartABox[7] = {711, 714, 717, 720, 723, 726, 729};
+constexpr int kPartABox[7] = {kTagSchedSharesNonActiveIndexed, kTagSchedRealEstateNonActiveIndexed,
+                              kTagSchedOtherNonActiveIndexed,  kTagSchedCollectablesIndexed,
+                              kTagSchedSharesActiveIndexed,    kTagSchedRealEstateActiveIndexed,
+                              kTagSchedOtherActiveIndexed};
 
 RowClass ClassOf(const std::string& type) {
     if (type == "SN" || type == "UN") return kSharesNonActive;
@@ -49,14 +53,19 @@ void AddTo(double& total, double amount) {
 
 void RecomputeScheduleTotals(FieldStore& store) {
     const auto v = [&](int tag) { return double(store.GetFieldVal(tag, true)); };
-    store.SetFieldVal(1125, v(1116) + v(1119) + v(1122));
-    store.SetFieldVal(1126, v(1114) + v(1115) + v(1117) + v(1120) + v(1123));
-    store.SetFieldVal(1127, v(1118) + v(1121) + v(1124));
-    store.SetFieldVal(1128, v(1111) - v(1125));
-    store.SetFieldVal(1129, v(1112) - v(1126));
-    store.SetFieldVal(1130, v(1113) - v(1127));
-    store.SetFieldVal(1131, v(1128) + v(1129) + v(1130));
-    store.SetFieldVal(kTagNetCapitalGain, v(1131));
+    store.SetFieldVal(kTagSchedConcessionsIndexed,
+                      v(kTagSchedReductionIndexed) + v(kTagSchedRetirementIndexed) + v(kTagSchedRollOverIndexed));
+    store.SetFieldVal(kTagSchedConcessionsDiscount, v(kTagSchedDiscountNonActive) + v(kTagSchedDiscountActive) +
+                                                        v(kTagSchedReductionDiscount) + v(kTagSchedRetirementDiscount) +
+                                                        v(kTagSchedRollOverDiscount));
+    store.SetFieldVal(kTagSchedConcessionsOther,
+                      v(kTagSchedReductionOther) + v(kTagSchedRetirementOther) + v(kTagSchedRollOverOther));
+    store.SetFieldVal(kTagSchedNetGainIndexed, v(kTagSchedAfterLossesIndexed) - v(kTagSchedConcessionsIndexed));
+    store.SetFieldVal(kTagSchedNetGainDiscount, v(kTagSchedAfterLossesDiscount) - v(kTagSchedConcessionsDiscount));
+    store.SetFieldVal(kTagSchedNetGainOther, v(kTagSchedAfterLossesOther) - v(kTagSchedConcessionsOther));
+    store.SetFieldVal(kTagSchedNetCapitalGain,
+                      v(kTagSchedNetGainIndexed) + v(kTagSchedNetGainDiscount) + v(kTagSchedNetGainOther));
+    store.SetFieldVal(kTagNetCapitalGain, v(kTagSchedNetCapitalGain));
     if (store.GetFieldVal(kTagTotalGains, true) > 0 && store.GetFieldVal(kTagNetCapitalGain) == 0)
         store.SetFieldVal(kTagNetCapitalGain, kExplicitZero);
 }
@@ -142,29 +151,29 @@ void ComputeCgtSchedule(FieldStore& store, const ChoiceTable& table, const LossA
     double totals[3];
     for (int k = 0; k < 3; ++k) {
         totals[k] = grossTotals[k] - collCurrent[k] - collPrior[k];
-        set(732 + k, totals[k]);
+        set(kTagSchedTotalGainsIndexed + k, totals[k]);
     }
-    set(735, partB[0]);
-    set(736, partB[1]);
-    set(737, partB[2]);
-    set(738, partB[0] + partB[1] + partB[2]);
+    set(kTagSchedLossesShares, partB[0]);
+    set(kTagSchedLossesRealEstate, partB[1]);
+    set(kTagSchedLossesOther, partB[2]);
+    set(kTagSchedLossesTotal, partB[0] + partB[1] + partB[2]);
     for (int k = 0; k < 3; ++k) {
-        set(739 + k, otherCurrent[k]);
-        set(743 + k, otherPrior[k]);
-        set(747 + k, transferredApplied[k]);
-        set(1101 + k, otherCurrent[k] + otherPrior[k] + transferredApplied[k]);
+        set(kTagSchedCurrentAppliedIndexed + k, otherCurrent[k]);
+        set(kTagSchedPriorAppliedIndexed + k, otherPrior[k]);
+        set(kTagSchedTransferredAppliedIndexed + k, transferredApplied[k]);
+        set(kTagSchedTotalAppliedIndexed + k, otherCurrent[k] + otherPrior[k] + transferredApplied[k]);
     }
     const double currentTotal = otherCurrent[0] + otherCurrent[1] + otherCurrent[2];
     const double priorTotal = otherPrior[0] + otherPrior[1] + otherPrior[2];
     const double transferredTotal = transferredApplied[0] + transferredApplied[1] + transferredApplied[2];
-    set(742, currentTotal);
-    set(746, priorTotal);
-    set(1100, transferredTotal);
-    set(1104, currentTotal + priorTotal + transferredTotal);
+    set(kTagSchedCurrentApplied, currentTotal);
+    set(kTagSchedPriorApplied, priorTotal);
+    set(kTagSchedTransferredApplied, transferredTotal);
+    set(kTagSchedTotalApplied, currentTotal + priorTotal + transferredTotal);
     for (int k = 0; k < 3; ++k) {
-        set(1105 + k, partE[0][k]);
-        set(1108 + k, partE[1][k]);
-        set(1111 + k, partE[0][k] + partE[1][k]);
+        set(kTagSchedNonActiveAfterLossesIndexed + k, partE[0][k]);
+        set(kTagSchedActiveAfterLossesIndexed + k, partE[1][k]);
+        set(kTagSchedAfterLossesIndexed + k, partE[0][k] + partE[1][k]);
     }
 
     const double totalGains = totals[0] + totals[1] + totals[2];
@@ -172,18 +181,18 @@ void ComputeCgtSchedule(FieldStore& store, const ChoiceTable& table, const LossA
     if (totalGains == 0 && (grossTotals[0] > 0 || grossTotals[1] > 0 || grossTotals[2] > 0))
         store.SetFieldVal(kTagTotalGains, kExplicitZero);
 
-    set(1114, std::trunc(partE[0][1] / 2));
-    set(1115, std::trunc(partE[1][1] / 2));
+    set(kTagSchedDiscountNonActive, std::trunc(partE[0][1] / 2));
+    set(kTagSchedDiscountActive, std::trunc(partE[1][1] / 2));
 
     const UnappliedLosses& u = losses.Unapplied();
     const double carriedCollectable = std::trunc(u.priorCollectable) + std::trunc(u.currentCollectable);
     const double carriedOther = std::trunc(u.priorOther) + std::trunc(u.currentOther);
-    set(1132, carriedCollectable);
-    set(1133, carriedOther);
+    set(kTagSchedCollectableLossesCarried, carriedCollectable);
+    set(kTagSchedOtherLossesCarried, carriedOther);
     store.SetFieldVal(kTagLossesCarriedForward, carriedCollectable + carriedOther);
 
     RecomputeScheduleTotals(store);
-    store.SetFieldStr(710, kScheduleTitle);
+    store.SetFieldStr(kTagSchedTitle, kScheduleTitle);
     store.StoreInstance(kScheduleType, 1);
 }
 

@@ -16,13 +16,6 @@ namespace {
 
 using namespace choice;
 
-constexpr int kTagGainsExist = 170;
-constexpr int kTagNoGains = 171;
-constexpr int kTagLossTotal = 983;
-constexpr int kTagLossesApplied = 1129;
-constexpr int kTagMethodChosen = 1145;
-constexpr int kTagDeferChosen = 1148;
-
 // A trust gain component: where it shows in the table and how it is grossed
 // up (trust amounts arrive after the discount and the active asset reduction).
 struct TrustPart {
@@ -46,6 +39,8 @@ constexpr TrustPart kTrustParts[9] = {
     {"A8", " - Trust Oth/Oth", "ON", kOtherGain, 1, 19, 20, 32},
     {"A9", " - Trust SBAA/Oth", "OA", kOtherGain, 2, 21, 22, 33},
 };
+// A trust asset's worksheet keeps one field per component, in part-code order.
+static_assert(std::size(kTrustParts) == kTagLastTrustComponent - kTagFirstTrustComponent + 1);
 // The trust distribution table holds the components in this order (cells 1 .. 9).
 constexpr int kTrustCellOrder[9] = {1, 4, 7, 0, 3, 6, 2, 5, 8};  // indexes into kTrustParts
 
@@ -282,11 +277,12 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
         for (int n = 1; n <= count; ++n) {
             sourcesExist();
             store.LoadWorksheetInstance(list, n);
-            const std::string assetType = Trim(store.GetFieldStr(714)).substr(0, 2);
+            const std::string assetType = Trim(store.GetFieldStr(kTagAssetType)).substr(0, 2);
             const std::string code = Trim(assetType);
             const auto val = [&](int tag) { return store.GetFieldVal(tag); };
-            if (store.FieldChecked(746) && IsActiveType(code) && !(val(1141) > 0)) continue;
-            const std::string name = store.GetFieldStr(710);
+            if (store.FieldChecked(kTagFifteenYearExemption) && IsActiveType(code) && !(val(kTagCapitalLoss) > 0))
+                continue;
+            const std::string name = store.GetFieldStr(kTagAssetDescription);
             const TextListPtr applied = store.GetFieldLst(kTagLossesApplied);
             const std::string method = Trim(store.GetFieldStr(kTagMethodChosen));
             auto start = [&] {
@@ -296,9 +292,9 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
                 row[kSourceIndex] = std::to_string(n);
                 return row;
             };
-            if ((type == 452 || type == 453) && store.FieldChecked(1170)) {
+            if ((type == kWsTrustInterest || type == kWsOtherTrust) && store.FieldChecked(kTagTrustComponentsPresent)) {
                 for (int p = 0; p < 9; ++p) {
-                    const long double v = val(1183 + p);
+                    const long double v = val(kTagFirstTrustComponent + p);
                     if (!(v > 0)) continue;
                     const TrustPart& part = kTrustParts[p];
                     ChoiceRow row = start();
@@ -324,28 +320,32 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
                 row[kChoiceReq] = "No";
                 return false;
             };
-            if ((type == 451 || type == 452 || type == 453 || type == 456 || type == 457) && store.FieldChecked(1198)) {
+            if ((type == kWsShares || type == kWsTrustInterest || type == kWsOtherTrust || type == kWsOtherAssets ||
+                 type == kWsCreatedRights) &&
+                store.FieldChecked(kTagReceiptGainThisYear)) {
                 ChoiceRow row = start();
                 row[kDescription] = name + " - Non-ass receipt";
                 row[kAssetType] = "ON";
-                if (gainsRow(row, 1157, 1155) && !method.empty()) row[kMethod] = method;
-                if (val(1159) > 0.0011L) row[kOtherGain] = WholeCell(val(1159));
+                if (gainsRow(row, kTagReceiptGainIndexedCurrent, kTagReceiptGainDiscountCurrent) && !method.empty())
+                    row[kMethod] = method;
+                if (val(kTagReceiptGainOtherCurrent) > 0.0011L)
+                    row[kOtherGain] = WholeCell(val(kTagReceiptGainOtherCurrent));
                 row[kCanDefer] = "No";
                 SetLossCells(row, applied, kReceiptEntries);
                 row[kPart] = "B";
                 rows.push_back(row);
             }
-            if (store.FieldChecked(1196)) {
+            if (store.FieldChecked(kTagHasProceeds)) {
                 ChoiceRow row = start();
                 row[kDescription] = name + " - Disposal";
                 row[kAssetType] = code;
-                gainsRow(row, 1132, 1135);
+                gainsRow(row, kTagIndexedGain, kTagDiscountGain);
                 row[kMethod] = method;
-                if (val(1138) > 0) row[kOtherGain] = WholeCell(val(1138));
-                if (val(1141) > 0) row[kLoss] = WholeCell(val(1141));
-                if (store.FieldChecked(720)) {
+                if (val(kTagOtherGain) > 0) row[kOtherGain] = WholeCell(val(kTagOtherGain));
+                if (val(kTagCapitalLoss) > 0) row[kLoss] = WholeCell(val(kTagCapitalLoss));
+                if (store.FieldChecked(kTagRollOverYes)) {
                     row[kCanDefer] = "Yes";
-                    if (store.FieldChecked(722))
+                    if (store.FieldChecked(kTagMarriageBreakdownYes))
                         row[kDeferAuto] = "Yes";
                     else
                         row[kWantDefer] = Trim(store.GetFieldStr(kTagDeferChosen));

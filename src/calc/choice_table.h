@@ -42,8 +42,6 @@ enum Column {
 };
 }  // namespace choice
 
-inline constexpr int kTagChoiceGrid = 803;
-inline constexpr int kTagManualTable = 1201;
 inline constexpr int kTrustRowCells = 41;
 
 // The choice grid's column specifications, as the entry grid reads them.
@@ -52,7 +50,7 @@ const std::vector<std::string>& UnappliedLossGridColumns();
 
 using ChoiceRow = std::array<std::string, choice::kColumnCount>;
 
-// Section name of a worksheet type tag ("Shares" for 451 ...).
+// Section name of a worksheet type tag ("Shares" for kWsShares ...).
 std::string SectionName(int typeTag);
 
 class ChoiceTable {
@@ -63,7 +61,8 @@ public:
     double currentCollectableLosses = 0;
     double currentOtherLosses = 0;
 
-    // Rebuilds the rows from the three sources; sets fields 170/171 and 983.
+    // Rebuilds the rows from the three sources; sets kTagGainsExist /
+    // kTagNoGains and kTagLossTotal.
     // `sortBySource` sorts by "17,18,19" as the screen does on show.
     void Build(FieldStore& store, bool sortBySource = true);
 
@@ -86,11 +85,11 @@ public:
     void MakeMethodChoices();
     void MakeDeferChoices();
 
-    // The list form of the grid (21 cells per non-empty row), field 803.
+    // The list form of the grid (21 cells per non-empty row), kTagChoiceGrid.
     std::vector<std::string> ToList() const;
 
-    // Writes the choices back into fields 1215, 1201 and each worksheet's
-    // 1129 / 1145 / 1148.
+    // Writes the choices back into kTagTrustTable, kTagManualTable and each
+    // worksheet's kTagLossesApplied / kTagMethodChosen / kTagDeferChosen.
     void WriteBack(FieldStore& store) const;
 };
 

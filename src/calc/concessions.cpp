@@ -11,13 +11,11 @@
 #include "calc/cgt_schedule.h"
 #include "calc/choice_table.h"
 #include "store/fieldstore.h"
+#include "store/tags.h"
 
 namespace cgt {
 namespace {
 
-constexpr int kTagElections = 719;
-constexpr int kTagFifteenYear = 746;
-constexpr int kTagScripRollover = 724;
 constexpr const char* kElectionsTitle = "SBAA concessions";
 
 double Cell(const std::vector<std::string>& row, std::size_t c) {
@@ -132,9 +130,10 @@ void ConcessionElections::Next(FieldStore& store) const {
                 if (Filled(row, std::size_t(1 + method))) totals[kind][method] += Cell(row, std::size_t(4 + kind));
     }
     store.LoadInstance(kScheduleType, 1);
+    // Part G holds a three-column row per concession, in the order of `totals`.
     for (int kind = 0; kind < 3; ++kind)
         for (int method = 0; method < 3; ++method)
-            store.SetFieldVal(1116 + kind * 3 + method, double(Round(totals[kind][method])));
+            store.SetFieldVal(kTagSchedReductionIndexed + kind * 3 + method, double(Round(totals[kind][method])));
     RecomputeScheduleTotals(store);
     store.StoreInstance(kScheduleType, 1);
 }
@@ -146,18 +145,18 @@ std::vector<std::string> ConcessionElections::ToList() const {
 void FifteenYearExemption::Show(FieldStore& store) {
     rows.clear();
     ForEachAssetWorksheet(store, kFirstAssetType, kLastAssetType, [&](int, int) {
-        const std::string code = Trim(store.GetFieldStr(714)).substr(0, 2);
+        const std::string code = Trim(store.GetFieldStr(kTagAssetType)).substr(0, 2);
         const std::string type = Trim(code);
-        if (!store.FieldChecked(kTagFifteenYear) || type.empty() || !IsActiveType(type)) return;
-        if (store.GetFieldVal(1141) > 0) return;
+        if (!store.FieldChecked(kTagFifteenYearExemption) || type.empty() || !IsActiveType(type)) return;
+        if (store.GetFieldVal(kTagCapitalLoss) > 0) return;
         double gain = 0;
-        if (store.GetFieldVal(1132) > 0.0011L)
-            gain = double(store.GetFieldVal(1132));
-        else if (store.GetFieldVal(1135) > 0)
-            gain = double(store.GetFieldVal(1135));
-        else if (store.GetFieldVal(1138) > 0)
-            gain = double(store.GetFieldVal(1138));
-        rows.push_back({store.GetFieldStr(710), type.substr(0, 1), WholeCell(gain)});
+        if (store.GetFieldVal(kTagIndexedGain) > 0.0011L)
+            gain = double(store.GetFieldVal(kTagIndexedGain));
+        else if (store.GetFieldVal(kTagDiscountGain) > 0)
+            gain = double(store.GetFieldVal(kTagDiscountGain));
+        else if (store.GetFieldVal(kTagOtherGain) > 0)
+            gain = double(store.GetFieldVal(kTagOtherGain));
+        rows.push_back({store.GetFieldStr(kTagAssetDescription), type.substr(0, 1), WholeCell(gain)});
     });
     // By gain, then asset type; ties keep their order.
     std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
@@ -173,8 +172,8 @@ void FifteenYearExemption::Next(FieldStore& store) const {
     double amount = 0;
     for (const auto& row : rows) amount += Cell(row, 2);
     store.LoadInstance(kScheduleType, 1);
-    store.SetFieldVal(1134, amount);
-    store.SetFieldStr(1135, code);
+    store.SetFieldVal(kTagSchedExemptGains, amount);
+    store.SetFieldStr(kTagSchedExemptionCode, code);
     store.StoreInstance(kScheduleType, 1);
 }
 
@@ -184,14 +183,19 @@ std::vector<std::string> FifteenYearExemption::ToList() const {
 
 void ScripForScrip::Show(FieldStore& store) {
     rows.clear();
-    ForEachAssetWorksheet(store, 451, 452, [&](int type, int n) {
-        if (!store.FieldChecked(kTagScripRollover) || Trim(store.GetFieldStr(1148)) != "Yes") return;
+    ForEachAssetWorksheet(store, kWsShares, kWsTrustInterest, [&](int type, int n) {
+        if (!store.FieldChecked(kTagScripRollover) || Trim(store.GetFieldStr(kTagDeferChosen)) != "Yes") return;
         const auto v = [&](int tag) { return double(store.GetFieldVal(tag)); };
-        const double costBase = v(1134) > 0.0011 ? v(1134) : v(1137) > 0 ? v(1137) : 0;
-        const double proceeds = v(1133) > 0.0011 ? v(1133) : v(1136) > 0 ? v(1136) : 0;
-        rows.push_back({store.GetFieldStr(710), WholeCell(costBase), WholeCell(v(1146) > 0 ? v(1146) : 0),
-                        WholeCell(v(1147) > 0 ? v(1147) : 0), WholeCell(proceeds), std::to_string(type),
-                        std::to_string(n)});
+        const double costBase = v(kTagDiscountCostBase) > 0.0011 ? v(kTagDiscountCostBase)
+                                : v(kTagOtherCostBase) > 0       ? v(kTagOtherCostBase)
+                                                                 : 0;
+        const double proceeds = v(kTagDiscountProceeds) > 0.0011 ? v(kTagDiscountProceeds)
+                                : v(kTagOtherProceeds) > 0       ? v(kTagOtherProceeds)
+                                                                 : 0;
+        rows.push_back({store.GetFieldStr(kTagAssetDescription), WholeCell(costBase),
+                        WholeCell(v(kTagScripMarketValue) > 0 ? v(kTagScripMarketValue) : 0),
+                        WholeCell(v(kTagScripCash) > 0 ? v(kTagScripCash) : 0), WholeCell(proceeds),
+                        std::to_string(type), std::to_string(n)});
     });
 }
 
@@ -211,8 +215,8 @@ void ScripForScrip::Next(FieldStore& store) const {
         if (Trim(row[0]).empty()) continue;
         if (const auto source = Source(row, 5)) {
             store.LoadInstance(source->first, source->second);
-            store.SetFieldVal(1146, Cell(row, 2));
-            store.SetFieldVal(1147, Cell(row, 3));
+            store.SetFieldVal(kTagScripMarketValue, Cell(row, 2));
+            store.SetFieldVal(kTagScripCash, Cell(row, 3));
             store.StoreInstance(source->first, source->second);
         }
     }
@@ -220,15 +224,15 @@ void ScripForScrip::Next(FieldStore& store) const {
         for (int k = 0; k < 3; ++k) totals[k] += Cell(row, std::size_t(1 + k));
     store.LoadInstance(kScheduleType, 1);
     if (!rows.empty() && !Trim(rows[0][0]).empty()) {
-        store.SetFieldChecked(1136);
-        store.SetFieldUnchecked(1167);
+        store.SetFieldChecked(kTagSchedScripYes);
+        store.SetFieldUnchecked(kTagSchedScripNo);
     } else {
-        store.SetFieldChecked(1167);
-        store.SetFieldUnchecked(1136);
+        store.SetFieldChecked(kTagSchedScripNo);
+        store.SetFieldUnchecked(kTagSchedScripYes);
     }
-    store.SetFieldVal(1137, totals[0]);
-    store.SetFieldVal(1138, totals[1]);
-    store.SetFieldVal(1139, totals[2]);
+    store.SetFieldVal(kTagSchedScripCostBase, totals[0]);
+    store.SetFieldVal(kTagSchedScripMarketValue, totals[1]);
+    store.SetFieldVal(kTagSchedScripCash, totals[2]);
     store.StoreInstance(kScheduleType, 1);
 }
 

@@ -1,18 +1,18 @@
 #pragma once
 // The small business concession screens' calculations: the elections of the
 // 50% active asset reduction, retirement exemption and roll-over per asset
-// (grid bound to field 801), the 15-year exemption (field 802) and the scrip
-// for scrip roll-over; each writes its totals into the CGT schedule.
+// (grid bound to kTagConcessionGains), the 15-year exemption
+// (kTagFifteenYearGrid) and the scrip for scrip roll-over; each writes its
+// totals into the CGT schedule.
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "store/tags.h"
+
 namespace cgt {
 
 class FieldStore;
-
-// The 15-year exemption grid's field.
-inline constexpr int kTagFifteenYearGrid = 802;
 
 struct GridCheckFailure {
     std::string message;
@@ -25,7 +25,8 @@ struct GridCheckFailure {
 struct ConcessionElections {
     std::vector<std::vector<std::string>> rows;
 
-    // Reads field 801 and fills the elections stored with each asset (719).
+    // Reads kTagConcessionGains and fills the elections stored with each
+    // asset (kTagElections).
     void Show(FieldStore& store);
     std::optional<GridCheckFailure> Validate() const;
     // Stores each asset's elections and the schedule's Part G and Part H.

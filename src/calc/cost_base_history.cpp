@@ -13,6 +13,7 @@
 #include "calc/work_grid.h"
 #include "calc/worksheet_grids.h"
 #include "store/fieldstore.h"
+#include "store/tags.h"
 
 namespace cgt {
 namespace {
@@ -139,9 +140,9 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
     const bool shares = twin == HistoryTwin::Shares;
     CostBaseHistoryResult result;
     ShownBoxes boxes;
-    boxes.Add(1101, BoxKind::Date);
-    boxes.Add(1151, BoxKind::Date);
-    for (int t = 1152; t <= 1160; ++t) boxes.Add(t, BoxKind::Dollars);
+    boxes.Add(kTagBaseDate, BoxKind::Date);
+    boxes.Add(kTagHistoryDate, BoxKind::Date);
+    for (int t = kTagHistoryNonIndexed; t <= kTagLastHistoryResult; ++t) boxes.Add(t, BoxKind::Dollars);
 
     const std::string type = AssetTypeCode(store);
     result.activeChoice = ActiveChoiceOf(type);
@@ -152,27 +153,29 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
     grid.SetRowCount(kGridDefaultRowCount);
 
     // Base date.
-    boxes.SetText(1101, BaseDateText(store));
-    const int baseDate = DateOfText(boxes.Text(1101)).value_or(0);
+    boxes.SetText(kTagBaseDate, BaseDateText(store));
+    const int baseDate = DateOfText(boxes.Text(kTagBaseDate)).value_or(0);
 
-    const TextListPtr receiptList = store.GetFieldLst(738);
+    const TextListPtr receiptList = store.GetFieldLst(kTagReceipts);
     const std::vector<Receipt> receipts = shares ? ShareReceipts(receiptList) : TrustReceipts(receiptList);
     int lastReceipt = 0;
     for (const Receipt& r : receipts)
         if (auto d = DateOfText(r.eventDate)) lastReceipt = std::max(lastReceipt, *d);
 
     int row = 1;
-    if (AmountPresent(store.GetFieldVal(734)) || AmountPresent(store.GetFieldVal(735)) ||
-        AmountPresent(store.GetFieldVal(736))) {
+    if (AmountPresent(store.GetFieldVal(kTagEnteredIndexedCostBase)) ||
+        AmountPresent(store.GetFieldVal(kTagEnteredNonIndexedCostBase)) ||
+        AmountPresent(store.GetFieldVal(kTagEnteredReducedCostBase))) {
         const std::optional<int> d = CostBaseDate(store);
         const std::string dText = d ? DateToText(*d) : std::string();
         const struct {
             const char* label;
             const char* code;
             int tag;
-        } starts[3] = {{"Cost base - indexed", "1A", 734},
-                       {shares ? "Cost base - non-indexed" : "Cost base - discount/non-indexed", "1B", 735},
-                       {"Reduced cost base", "1C", 736}};
+        } starts[3] = {{"Cost base - indexed", "1A", kTagEnteredIndexedCostBase},
+                       {shares ? "Cost base - non-indexed" : "Cost base - discount/non-indexed", "1B",
+                        kTagEnteredNonIndexedCostBase},
+                       {"Reduced cost base", "1C", kTagEnteredReducedCostBase}};
         for (const auto& s : starts) {
             grid.SetCell(kSortDate, row, dText);
             grid.SetCell(kEffective, row, dText);
@@ -185,7 +188,7 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
 
     // Costs up to the last receipt. A cost whose date does not convert cannot
     // be placed in the history; the asset worksheet takes it in instead.
-    const TextListPtr costs = store.GetFieldLst(737);
+    const TextListPtr costs = store.GetFieldLst(kTagCostElements);
     for (std::size_t r = 0; r < RowsIn(costs, kCostCells); ++r) {
         const std::string codeCell = CellAt(*costs, r, 0, kCostCells);
         if (codeCell.empty()) continue;
@@ -205,7 +208,7 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
         ++row;
     }
 
-    const std::string eventCode = CodeOf(Trim(store.FieldAsText(748)));
+    const std::string eventCode = CodeOf(Trim(store.FieldAsText(kTagReceiptEventCode)));
     for (const Receipt& r : receipts) {
         grid.SetCell(kSortDate, row, r.eventDate);
         grid.SetCell(kEventDate, row, r.eventDate);
@@ -221,13 +224,13 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
     grid.SortRows("0,5");
 
     // Processing.
-    store.SetFieldUnchecked(1198);
+    store.SetFieldUnchecked(kTagReceiptGainThisYear);
     bool noIndexation = IndexationExcludedByDates(store, baseDate), noDiscount = false;
-    const std::optional<int> eventDate = FieldDate(store, 739);
+    const std::optional<int> eventDate = FieldDate(store, kTagEventDate);
     if (eventDate && *eventDate < kDiscountStart) noDiscount = true;
-    if (store.FieldChecked(741)) noDiscount = true;
+    if (store.FieldChecked(kTagEventBefore1145am)) noDiscount = true;
     if (eventDate) {
-        const bool baseConverts = DateOfText(boxes.Text(1101)).has_value();
+        const bool baseConverts = DateOfText(boxes.Text(kTagBaseDate)).has_value();
         const int years = baseConverts ? WholeYearsHeld(baseDate, *eventDate) : 0;
         if (years <= 0) noIndexation = noDiscount = true;
     }
@@ -298,12 +301,12 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
         if (g < 0) {
             g = 0;
             (currentYear ? gainDiscountCurrent : gainDiscountPrior) += adjNonIndexed - w;
-            if (currentYear) store.SetFieldChecked(1198);
+            if (currentYear) store.SetFieldChecked(kTagReceiptGainThisYear);
         }
         if (h < 0) {
             h = 0;
             (currentYear ? gainIndexedCurrent : gainIndexedPrior) += adjIndexed - c;
-            if (currentYear) store.SetFieldChecked(1198);
+            if (currentYear) store.SetFieldChecked(kTagReceiptGainThisYear);
         }
         if (i < 0) i = 0;
 
@@ -344,21 +347,21 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
         }
         grid.SortRows("0,5");
 
-        boxes.SetText(1151, dText);
-        boxes.Set(1152, Round(g));
-        boxes.Set(1153, Round(h));
-        boxes.Set(1154, Round(i));
-        boxes.Set(1155, Round(gainDiscountCurrent));
-        boxes.Set(1156, Round(gainDiscountPrior));
-        boxes.Set(1157, Round(gainIndexedCurrent));
-        boxes.Set(1158, Round(gainIndexedPrior));
-        boxes.Set(1159, 0);
-        boxes.Set(1160, 0);
-        if (noIndexation) boxes.ZeroAndDisable({1157, 1158});
+        boxes.SetText(kTagHistoryDate, dText);
+        boxes.Set(kTagHistoryNonIndexed, Round(g));
+        boxes.Set(kTagHistoryIndexed, Round(h));
+        boxes.Set(kTagHistoryReduced, Round(i));
+        boxes.Set(kTagReceiptGainDiscountCurrent, Round(gainDiscountCurrent));
+        boxes.Set(kTagReceiptGainDiscountPrior, Round(gainDiscountPrior));
+        boxes.Set(kTagReceiptGainIndexedCurrent, Round(gainIndexedCurrent));
+        boxes.Set(kTagReceiptGainIndexedPrior, Round(gainIndexedPrior));
+        boxes.Set(kTagReceiptGainOtherCurrent, 0);
+        boxes.Set(kTagReceiptGainOtherPrior, 0);
+        if (noIndexation) boxes.ZeroAndDisable({kTagReceiptGainIndexedCurrent, kTagReceiptGainIndexedPrior});
         if (noDiscount) {
-            boxes.Set(1159, Round(gainDiscountCurrent));
-            boxes.Set(1160, Round(gainDiscountPrior));
-            boxes.ZeroAndDisable({1155, 1156});
+            boxes.Set(kTagReceiptGainOtherCurrent, Round(gainDiscountCurrent));
+            boxes.Set(kTagReceiptGainOtherPrior, Round(gainDiscountPrior));
+            boxes.ZeroAndDisable({kTagReceiptGainDiscountCurrent, kTagReceiptGainDiscountPrior});
         }
         ++result.receiptsProcessed;
     }
@@ -382,13 +385,13 @@ CostBaseHistoryResult CalculateCostBaseHistoryInstance(FieldStore& store, Histor
 bool HasReceipts(FieldStore& store) {
     // As the deferral screens decide whether the history is shown: a saved
     // grid holds only rows with something in them.
-    const TextListPtr list = store.GetFieldLst(738);
+    const TextListPtr list = store.GetFieldLst(kTagReceipts);
     return list && !list->empty();
 }
 
 void ClearCostBaseHistory(FieldStore& store) {
-    for (int t = 1151; t <= 1160; ++t) store.ClearField(t);
-    store.ClearField(1198);
+    for (int t = kTagFirstHistoryResult; t <= kTagLastHistoryResult; ++t) store.ClearField(t);
+    store.ClearField(kTagReceiptGainThisYear);
     store.ClearField(kTagHistoryGrid);
 }
 

@@ -4,7 +4,8 @@
 // bases built up to its date are totalled (the indexed one indexed to the
 // receipt's quarter), the receipt is taken off, any excess becomes a gain of
 // the current or an earlier income year, and the adjusted cost bases carry
-// forward. Results go to 1151-1160, 1198 and the history grid 1199.
+// forward. Results go to kTagFirstHistoryResult .. kTagLastHistoryResult,
+// kTagReceiptGainThisYear and the history grid kTagHistoryGrid.
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,10 +37,12 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
 CostBaseHistoryResult CalculateCostBaseHistoryInstance(FieldStore& store, HistoryTwin twin, int worksheetType,
                                                        int instance);
 
-// True when the receipts list (738) has a row: the history screen is shown.
+// True when the receipts list (kTagReceipts) has a row: the history screen is
+// shown.
 bool HasReceipts(FieldStore& store);
-// Clears what a replay leaves (1151-1160, 1198, the history grid), so that an
-// asset whose receipts were all removed does not keep their adjustments.
+// Clears what a replay leaves (its summary boxes, kTagReceiptGainThisYear,
+// the history grid), so that an asset whose receipts were all removed does
+// not keep their adjustments.
 void ClearCostBaseHistory(FieldStore& store);
 
 inline constexpr const char* kMsgHistoryDateTooEarly =

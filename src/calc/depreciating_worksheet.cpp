@@ -3,21 +3,26 @@
 #include "calc/calc_util.h"
 #include "calc/worksheet_core.h"
 #include "store/fieldstore.h"
+#include "store/tags.h"
 
 namespace cgt {
 namespace {
 
-constexpr int kDepreciatingWorksheetType = 458;
-
 // The boxes of one column of the screen, top to bottom.
 struct DepColumn {
     int proceeds, cost, before, fraction, reductions, adjusted, gain;
-    int storedCost;  // 1131, 1134, 1137, 1139: written directly
+    int storedCost;  // the column's cost base: written directly
 };
-constexpr DepColumn kIndexed{1130, 716, 749, 1149, 1166, 1171, 1132, 1131};
-constexpr DepColumn kDiscount{1133, 717, 1127, 1161, 1167, 1172, 1135, 1134};
-constexpr DepColumn kOther{1136, 718, 1128, 1162, 1168, 1193, 1138, 1137};
-constexpr DepColumn kLoss{1140, 747, 1144, 1165, 1169, 1194, 1141, 1139};
+constexpr DepColumn kIndexed{kTagIndexedProceeds,    kTagDepCostIndexed,       kTagDepBeforeIndexed,
+                             kTagDepFractionIndexed, kTagDepReductionsIndexed, kTagDepAdjustedIndexed,
+                             kTagIndexedGain,        kTagIndexedCostBase};
+constexpr DepColumn kDiscount{kTagDiscountProceeds,    kTagDepCostDiscount,       kTagDepBeforeDiscount,
+                              kTagDepFractionDiscount, kTagDepReductionsDiscount, kTagDepAdjustedDiscount,
+                              kTagDiscountGain,        kTagDiscountCostBase};
+constexpr DepColumn kOther{kTagOtherProceeds,      kTagDepCostOther,     kTagDepBeforeOther, kTagDepFractionOther,
+                           kTagDepReductionsOther, kTagDepAdjustedOther, kTagOtherGain,      kTagOtherCostBase};
+constexpr DepColumn kLoss{kTagLossProceeds,      kTagDepCostLoss,     kTagDepBeforeLoss, kTagDepFractionLoss,
+                          kTagDepReductionsLoss, kTagDepAdjustedLoss, kTagCapitalLoss,   kTagLossCostBase};
 
 void ClearColumn(FieldStore& store, ShownBoxes& boxes, const DepColumn& c) {
     boxes.ZeroAndDisable({c.proceeds, c.cost, c.before, c.fraction, c.reductions, c.adjusted, c.gain});
@@ -39,13 +44,14 @@ AssetWorksheetResult CalculateDepreciatingWorksheet(FieldStore& store) {
     RunWorksheetCore(store, core);
     AssetWorksheetResult& result = core.result;
 
-    const long double component = Round(boxes.Value(1119)) - Round(boxes.Value(1118));
+    const long double component = Round(boxes.Value(kTagAdjustedIndexed)) - Round(boxes.Value(kTagAdjustedNonIndexed));
     result.indexationComponent = component;
-    const std::int64_t cost = Round(store.GetFieldVal(715));
-    const std::int64_t proceeds = Round(boxes.Value(1123));
+    const std::int64_t cost = Round(store.GetFieldVal(kTagDepreciatingCost));
+    const std::int64_t proceeds = Round(boxes.Value(kTagProceedsBox));
 
-    const std::string useText = store.FieldAsText(711);
-    const long double reductionsSum = store.GetFieldVal(712), totalDecline = store.GetFieldVal(713);
+    const std::string useText = store.FieldAsText(kTagTaxableUsePercent);
+    const long double reductionsSum = store.GetFieldVal(kTagSumOfReductions),
+                      totalDecline = store.GetFieldVal(kTagTotalDecline);
     // A decline of 0 cannot divide: the reductions then count for nothing.
     const long double reductions =
         AmountPresent(reductionsSum) && totalDecline > kPresentAbove ? reductionsSum / totalDecline * 100 : 0;
@@ -108,8 +114,8 @@ AssetWorksheetResult CalculateDepreciatingWorksheet(FieldStore& store) {
         ClearColumn(store, boxes, kOther);
     if (boxes.Value(kLoss.gain) > kExplicitZero) ClearColumn(store, boxes, kOther);
 
-    WriteResultMessages(store, core, boxes.Value(1132), boxes.Value(1135), boxes.Value(1138), boxes.Value(1141),
-                        kMsgSmallBusinessDepreciating);
+    WriteResultMessages(store, core, boxes.Value(kIndexed.gain), boxes.Value(kDiscount.gain), boxes.Value(kOther.gain),
+                        boxes.Value(kLoss.gain), kMsgSmallBusinessDepreciating);
 
     boxes.Save(store);
     result.disabledBoxes = boxes.DisabledTags();
@@ -117,9 +123,9 @@ AssetWorksheetResult CalculateDepreciatingWorksheet(FieldStore& store) {
 }
 
 AssetWorksheetResult CalculateDepreciatingWorksheetInstance(FieldStore& store, int instance) {
-    store.LoadInstance(kDepreciatingWorksheetType, instance);
+    store.LoadInstance(kWsDepreciating, instance);
     AssetWorksheetResult result = CalculateDepreciatingWorksheet(store);
-    store.StoreInstance(kDepreciatingWorksheetType, instance);
+    store.StoreInstance(kWsDepreciating, instance);
     return result;
 }
 

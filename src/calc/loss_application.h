@@ -1,23 +1,20 @@
 #pragma once
 // Capital losses applied against the rows of the choice table: the two loss
 // pools, each row's net gain with the 50% discount taken after losses, the
-// unapplied losses, the net capital gain (field 174), the concession gains
-// list (field 801), the automatic application and the loss rules on Next.
+// unapplied losses, the net capital gain (kTagNetCapitalGain), the concession
+// gains list (kTagConcessionGains), the automatic application and the loss
+// rules on Next.
 #include <optional>
 #include <string>
 
 #include "calc/choice_table.h"
+#include "store/tags.h"
 
 namespace cgt {
 
 class FieldStore;
 class Dialogs;
 
-inline constexpr int kTagPriorCollectableLosses = 920;
-inline constexpr int kTagPriorOtherLosses = 921;
-inline constexpr int kTagTransferredInLosses = 1065;
-inline constexpr int kTagNetCapitalGain = 174;
-inline constexpr int kTagConcessionGains = 801;
 inline constexpr int kConcessionGainCells = 9;
 
 // The amounts under the table, as shown in its "Prior Years" and
@@ -51,8 +48,9 @@ public:
     // Before any net is computed: the earlier years' losses and this year's.
     UnappliedLosses InitialUnapplied() const;
 
-    // Recomputes every row's net gain, field 801, the unapplied losses and
-    // field 174; returns the label text ("Your net capital gain is $12,345").
+    // Recomputes every row's net gain, kTagConcessionGains, the unapplied
+    // losses and kTagNetCapitalGain; returns the label text ("Your net
+    // capital gain is $12,345").
     std::string RecomputeNets();
     const UnappliedLosses& Unapplied() const { return unapplied_; }
 

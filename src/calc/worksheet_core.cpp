@@ -9,11 +9,12 @@
 #include "calc/work_grid.h"
 #include "calc/worksheet_grids.h"
 #include "store/fieldstore.h"
+#include "store/tags.h"
 
 namespace cgt {
 namespace {
 
-// Cells of a cost element row (field 737).
+// Cells of a cost element row (kTagCostElements).
 enum CostCell { kCostCode = 0, kCostIncurred, kCostPaid, kCostDescription, kCostAmount, kCostExcluded };
 constexpr int kCostCells = 8;
 
@@ -43,19 +44,23 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     AssetWorksheetResult& result = core.result;
 
     // Every result box starts blank.
-    boxes.Add(1101, BoxKind::Date);
-    for (int t = 1109; t <= 1120; ++t) boxes.Add(t, BoxKind::Dollars);
-    boxes.Add(1121, BoxKind::Date);
-    boxes.Add(1122, BoxKind::Cents);
-    boxes.Add(1123, BoxKind::Dollars);
-    boxes.Add(1124, BoxKind::Cents);
-    boxes.Add(1125, BoxKind::Dollars);
-    boxes.Add(1126, BoxKind::Dollars);
-    for (int t : {1130, 1132, 1133, 1135, 1136, 1138, 1140, 1141}) boxes.Add(t, BoxKind::Dollars);
+    boxes.Add(kTagBaseDate, BoxKind::Date);
+    for (int t = kTagFirstCostBaseBox; t <= kTagLastCostBaseBox; ++t) boxes.Add(t, BoxKind::Dollars);
+    boxes.Add(kTagEventDateBox, BoxKind::Date);
+    boxes.Add(kTagEventCPI, BoxKind::Cents);
+    boxes.Add(kTagProceedsBox, BoxKind::Dollars);
+    boxes.Add(kTagPercentDisposedBox, BoxKind::Cents);
+    boxes.Add(kTagDaysNotExemptBox, BoxKind::Dollars);
+    boxes.Add(kTagTotalDaysBox, BoxKind::Dollars);
+    for (int t : {kTagIndexedProceeds, kTagIndexedGain, kTagDiscountProceeds, kTagDiscountGain, kTagOtherProceeds,
+                  kTagOtherGain, kTagLossProceeds, kTagCapitalLoss})
+        boxes.Add(t, BoxKind::Dollars);
 
-    for (int t = 1106; t <= 1120; ++t) store.SetFieldType(t, dtCurrencyCnt);
-    for (int t = 1122; t <= 1124; ++t) store.SetFieldType(t, dtCurrencyCnt);
-    store.SetFieldUnchecked(1196);
+    // The worksheet totals through the adjusted cost bases, and the event's
+    // CPI, proceeds and percentage, keep cents.
+    for (int t = kTagWorksheetTotalNonIndexed; t <= kTagLastCostBaseBox; ++t) store.SetFieldType(t, dtCurrencyCnt);
+    for (int t = kTagEventCPI; t <= kTagPercentDisposedBox; ++t) store.SetFieldType(t, dtCurrencyCnt);
+    store.SetFieldUnchecked(kTagHasProceeds);
 
     core.typeCode = AssetTypeCode(store);
     const std::string& type = core.typeCode;
@@ -66,14 +71,14 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     GridModel reg = MakeWorkGrid(RegisterGridColumns());
 
     // Base date, event date and proceeds.
-    boxes.SetText(1101, BaseDateText(store));
-    const int baseDate = DateOfText(boxes.Text(1101)).value_or(0);
+    boxes.SetText(kTagBaseDate, BaseDateText(store));
+    const int baseDate = DateOfText(boxes.Text(kTagBaseDate)).value_or(0);
 
-    const std::optional<int> eventDate = FieldDate(store, 739);
+    const std::optional<int> eventDate = FieldDate(store, kTagEventDate);
     core.eventDatePresent = eventDate.has_value();
-    const long double proceedsField = store.GetFieldVal(742);
+    const long double proceedsField = store.GetFieldVal(kTagCapitalProceeds);
     if (AmountPresent(proceedsField)) {
-        store.SetFieldChecked(1196);
+        store.SetFieldChecked(kTagHasProceeds);
         core.eventDay = eventDate.value_or(0);
         core.proceeds = proceedsField;
     }
@@ -81,15 +86,17 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
 
     // Cost base starting point.
     HeadRows head;
-    const long double adjIndexed = store.GetFieldVal(1153), adjNonIndexed = store.GetFieldVal(1152),
-                      adjReduced = store.GetFieldVal(1154);
-    const long double entIndexed = store.GetFieldVal(734), entNonIndexed = store.GetFieldVal(735),
-                      entReduced = store.GetFieldVal(736);
+    const long double adjIndexed = store.GetFieldVal(kTagHistoryIndexed),
+                      adjNonIndexed = store.GetFieldVal(kTagHistoryNonIndexed),
+                      adjReduced = store.GetFieldVal(kTagHistoryReduced);
+    const long double entIndexed = store.GetFieldVal(kTagEnteredIndexedCostBase),
+                      entNonIndexed = store.GetFieldVal(kTagEnteredNonIndexedCostBase),
+                      entReduced = store.GetFieldVal(kTagEnteredReducedCostBase);
     const bool enteredCostBase = AmountPresent(entIndexed) || AmountPresent(entNonIndexed) || AmountPresent(entReduced);
     if (AmountPresent(adjIndexed) || AmountPresent(adjNonIndexed) || AmountPresent(adjReduced)) {
         head = {
             true,
-            FieldDate(store, 1151),
+            FieldDate(store, kTagHistoryDate),
             adjIndexed,
             adjNonIndexed,
             adjReduced,
@@ -109,26 +116,27 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     // Method availability and whole years held.
     bool noIndexation = false, noDiscount = false;
     if (IndexationExcludedByDates(store, baseDate)) noIndexation = true;
-    if (enteredCostBase && store.FieldIsEmpty(734)) noIndexation = true;
+    if (enteredCostBase && store.FieldIsEmpty(kTagEnteredIndexedCostBase)) noIndexation = true;
     if (E > 0 && E < kDiscountStart) noDiscount = true;
-    if (store.FieldChecked(741)) noDiscount = true;
-    if (enteredCostBase && store.FieldIsEmpty(735)) noDiscount = true;
+    if (store.FieldChecked(kTagEventBefore1145am)) noDiscount = true;
+    if (enteredCostBase && store.FieldIsEmpty(kTagEnteredNonIndexedCostBase)) noDiscount = true;
 
-    const bool baseConverts = DateOfText(boxes.Text(1101)).has_value();
+    const bool baseConverts = DateOfText(boxes.Text(kTagBaseDate)).has_value();
     result.wholeYears = baseConverts && E > 0 ? WholeYearsHeld(baseDate, E) : 0;
     core.heldTwelveMonths = result.wholeYears > 0;
     if (!core.heldTwelveMonths) noIndexation = noDiscount = true;
 
     // Event boxes. An event with a date but no positive proceeds still shows
     // its own date and quarter; E stays 0 for the rest of the calculation.
-    if (eventDate) boxes.SetText(1121, DateToText(*eventDate));
-    const long double eventCPI = QuarterCPIOfText(boxes.Text(1121), kFrozenCPI);
-    boxes.Set(1122, eventCPI);
-    if (core.proceeds > 0) boxes.Set(1123, Round(core.proceeds));
-    boxes.Set(1124, store.GetFieldVal(743));
-    boxes.Set(1125, Round(store.GetFieldVal(744)));
-    boxes.Set(1126, Round(store.GetFieldVal(745)));
-    for (int t : {1115, 1116, 1117}) boxes.Set(t, kExplicitZero);
+    if (eventDate) boxes.SetText(kTagEventDateBox, DateToText(*eventDate));
+    const long double eventCPI = QuarterCPIOfText(boxes.Text(kTagEventDateBox), kFrozenCPI);
+    boxes.Set(kTagEventCPI, eventCPI);
+    if (core.proceeds > 0) boxes.Set(kTagProceedsBox, Round(core.proceeds));
+    boxes.Set(kTagPercentDisposedBox, store.GetFieldVal(kTagPercentDisposed));
+    boxes.Set(kTagDaysNotExemptBox, Round(store.GetFieldVal(kTagDaysNotExempt)));
+    boxes.Set(kTagTotalDaysBox, Round(store.GetFieldVal(kTagTotalDays)));
+    for (int t : {kTagNonAssessableNonIndexed, kTagNonAssessableIndexed, kTagNonAssessableReduced})
+        boxes.Set(t, kExplicitZero);
 
     // Worksheet rows.
     int row = 1;
@@ -163,8 +171,8 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     // Cost element rows after the adjusted cost base date, or from the base
     // date on. A row whose date does not convert cannot be placed before
     // either, so it is taken in (without indexation).
-    const TextListPtr costList = store.GetFieldLst(737);
-    const std::optional<int> adjustedDate = FieldDate(store, 1151);
+    const TextListPtr costList = store.GetFieldLst(kTagCostElements);
+    const std::optional<int> adjustedDate = FieldDate(store, kTagHistoryDate);
     std::vector<std::size_t> costRows;
     if (costList) {
         const std::size_t n = (costList->size() + kCostCells - 1) / kCostCells;
@@ -177,7 +185,7 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
             costRows.push_back(r);
         }
     }
-    long double adjNonIndexedBox = 0, adjReducedBox = 0;  // boxes 1109, 1111 as they run
+    long double adjNonIndexedBox = 0, adjReducedBox = 0;  // balancing adjustment boxes as they run
     for (std::size_t r : costRows) {
         const TextList& l = *costList;
         const std::string code = CodeOf(CellAt(l, r, kCostCode, kCostCells));
@@ -227,26 +235,27 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
             core.s2bReduced += amt - exc;
         }
     }
-    boxes.Set(1109, adjNonIndexedBox);
-    boxes.Set(1110, boxes.Value(1109));
-    boxes.Set(1111, adjReducedBox);
+    boxes.Set(kTagBalancingNonIndexed, adjNonIndexedBox);
+    boxes.Set(kTagBalancingIndexed, boxes.Value(kTagBalancingNonIndexed));
+    boxes.Set(kTagBalancingReduced, adjReducedBox);
 
     // Totals.
     const long double t4 = worksheet.ColumnTotal(4), t9 = worksheet.ColumnTotal(9), t11 = worksheet.ColumnTotal(11);
-    store.SetFieldType(1106, dtCurrencyCnt);
-    store.SetFieldVal(1106, t4);
-    store.SetFieldType(1107, dtCurrencyCnt);
-    store.SetFieldVal(1107, t9);
-    store.SetFieldType(1108, dtCurrencyCnt);
-    store.SetFieldVal(1108, t11);
+    store.SetFieldType(kTagWorksheetTotalNonIndexed, dtCurrencyCnt);
+    store.SetFieldVal(kTagWorksheetTotalNonIndexed, t4);
+    store.SetFieldType(kTagWorksheetTotalIndexed, dtCurrencyCnt);
+    store.SetFieldVal(kTagWorksheetTotalIndexed, t9);
+    store.SetFieldType(kTagWorksheetTotalReduced, dtCurrencyCnt);
+    store.SetFieldVal(kTagWorksheetTotalReduced, t11);
 
     // Cost bases and adjusted cost bases.
-    boxes.Set(1112, Round(t4 + boxes.Value(1109)));
-    boxes.Set(1113, Round(t9 + boxes.Value(1110)));
-    boxes.Set(1114, Round(t11 + boxes.Value(1111)));
-    boxes.Set(1118, Round(boxes.Value(1112) - boxes.Value(1115)));
-    boxes.Set(1119, Round(boxes.Value(1113) - boxes.Value(1116)));
-    boxes.Set(1120, Round(boxes.Value(1114) - boxes.Value(1117)));
+    boxes.Set(kTagCostBaseNonIndexed, Round(t4 + boxes.Value(kTagBalancingNonIndexed)));
+    boxes.Set(kTagCostBaseIndexed, Round(t9 + boxes.Value(kTagBalancingIndexed)));
+    boxes.Set(kTagReducedCostBase, Round(t11 + boxes.Value(kTagBalancingReduced)));
+    boxes.Set(kTagAdjustedNonIndexed,
+              Round(boxes.Value(kTagCostBaseNonIndexed) - boxes.Value(kTagNonAssessableNonIndexed)));
+    boxes.Set(kTagAdjustedIndexed, Round(boxes.Value(kTagCostBaseIndexed) - boxes.Value(kTagNonAssessableIndexed)));
+    boxes.Set(kTagAdjustedReduced, Round(boxes.Value(kTagReducedCostBase) - boxes.Value(kTagNonAssessableReduced)));
 
     // Asset register.
     int regRow = 1;
@@ -275,17 +284,17 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
         ++regRow;
     }
     if (core.proceeds > 0) {
-        const std::string eventText = store.GetFieldStr(739);
+        const std::string eventText = store.GetFieldStr(kTagEventDate);
         reg.SetCell(0, regRow, eventText);
         reg.SetCell(1, regRow, eventText);
         reg.SetCell(3, regRow, "Capital proceeds");
         reg.SetCell(4, regRow, "O");
         reg.SetCell(5, regRow, "O");
         reg.SetCell(6, regRow, AmountCell(core.proceeds));
-        const char* mark = store.FieldChecked(721)   ? "N"
-                           : store.FieldChecked(722) ? "Y"
-                           : store.FieldChecked(723) ? "C"
-                                                     : "";
+        const char* mark = store.FieldChecked(kTagRollOverNo)             ? "N"
+                           : store.FieldChecked(kTagMarriageBreakdownYes) ? "Y"
+                           : store.FieldChecked(kTagMarriageBreakdownNo)  ? "C"
+                                                                          : "";
         reg.SetCell(9, regRow, mark);
     }
 
@@ -300,7 +309,7 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
 
 void WriteResultMessages(FieldStore& store, WorksheetCore& core, long double indexedGain, long double discountGain,
                          long double otherGain, long double loss, const char* smallBusinessText) {
-    for (int t : {1142, 1143}) {
+    for (int t : {kTagResultMessage1, kTagResultMessage2}) {
         if (store.FieldType(t) != dtString) {
             store.ClearField(t);
             store.SetFieldType(t, dtString);
@@ -311,27 +320,27 @@ void WriteResultMessages(FieldStore& store, WorksheetCore& core, long double ind
     const char* first = nullptr;
     if (!anyResult)
         first = kMsgNoGainOrLoss;
-    else if (store.FieldChecked(722))
+    else if (store.FieldChecked(kTagMarriageBreakdownYes))
         first = kMsgDisregarded;
-    else if (active && store.FieldChecked(746))
+    else if (active && store.FieldChecked(kTagFifteenYearExemption))
         first = kMsgFifteenYear;
     else if (active)
         first = smallBusinessText;
-    else if (store.FieldChecked(723))
+    else if (store.FieldChecked(kTagMarriageBreakdownNo))
         first = kMsgRollOverChoice;
     if (first) {
-        store.SetFieldStr(1142, first);
+        store.SetFieldStr(kTagResultMessage1, first);
         core.result.message1 = first;
     } else {
-        store.ClearField(1142);
+        store.ClearField(kTagResultMessage1);
     }
 
     const int E = core.eventDay;
     if (E >= kIncomeYearStart && E <= kIncomeYearEnd && indexedGain > kExplicitZero && discountGain > kExplicitZero) {
-        store.SetFieldStr(1143, kMsgChooseMethod);
+        store.SetFieldStr(kTagResultMessage2, kMsgChooseMethod);
         core.result.message2 = kMsgChooseMethod;
     } else {
-        store.ClearField(1143);
+        store.ClearField(kTagResultMessage2);
     }
 }
 

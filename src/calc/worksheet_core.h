@@ -16,7 +16,7 @@ struct WorksheetCore {
     std::string typeCode;
     int eventDay = 0;               // E: 0 when no event with proceeds
     long double proceeds = 0;       // PR
-    bool eventDatePresent = false;  // 739 holds a date
+    bool eventDatePresent = false;  // kTagEventDate holds a date
     bool heldTwelveMonths = false;
     bool indexationUnavailable = false;
     bool discountUnavailable = false;
@@ -26,11 +26,11 @@ struct WorksheetCore {
     long double s2bReduced = 0;
 };
 
-// Steps up to and including the adjusted cost bases 1118-1120; declares the
-// shared boxes plus `extraBoxes` of the caller's screen before anything is set.
+// Steps up to and including the adjusted cost bases; declares the shared
+// boxes plus `extraBoxes` of the caller's screen before anything is set.
 void RunWorksheetCore(FieldStore& store, WorksheetCore& core);
 
-// The first and second result messages (1142, 1143).
+// The first and second result messages (kTagResultMessage1, kTagResultMessage2).
 void WriteResultMessages(FieldStore& store, WorksheetCore& core, long double indexedGain, long double discountGain,
                          long double otherGain, long double loss, const char* smallBusinessText);
 
