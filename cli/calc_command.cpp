@@ -11,6 +11,7 @@
 #include "calc/cgt_schedule.h"
 #include "command.h"
 #include "session.h"
+#include "store/tags.h"
 
 namespace cgt::cli {
 namespace {
@@ -21,83 +22,83 @@ struct Box {
     const char* label;
 };
 constexpr Box kScheduleBoxes[] = {
-    {711, "A1 shares/units indexation"},
-    {712, "A1 shares/units discount"},
-    {713, "A1 shares/units other"},
-    {714, "A1 real estate indexation"},
-    {715, "A1 real estate discount"},
-    {716, "A1 real estate other"},
-    {717, "A1 other indexation"},
-    {718, "A1 other discount"},
-    {719, "A1 other other"},
-    {720, "A collectables indexation"},
-    {721, "A collectables discount"},
-    {722, "A collectables other"},
-    {723, "A2 shares/units indexation"},
-    {724, "A2 shares/units discount"},
-    {725, "A2 shares/units other"},
-    {726, "A2 real estate indexation"},
-    {727, "A2 real estate discount"},
-    {728, "A2 real estate other"},
-    {729, "A2 other indexation"},
-    {730, "A2 other discount"},
-    {731, "A2 other other"},
-    {732, "A total CYCG indexation"},
-    {733, "A total CYCG discount"},
-    {734, "A total CYCG other"},
-    {735, "B losses shares/units"},
-    {736, "B losses real estate"},
-    {737, "B losses other"},
-    {738, "B losses total"},
-    {739, "D current year applied I"},
-    {740, "D current year applied D"},
-    {741, "D current year applied O"},
-    {742, "D current year applied"},
-    {743, "D prior year applied I"},
-    {744, "D prior year applied D"},
-    {745, "D prior year applied O"},
-    {746, "D prior year applied"},
-    {747, "D transferred in applied I"},
-    {748, "D transferred in applied D"},
-    {749, "D transferred in applied O"},
-    {1100, "D transferred in applied"},
-    {1101, "D total applied I"},
-    {1102, "D total applied D"},
-    {1103, "D total applied O"},
-    {1104, "D total applied"},
-    {1105, "E non-active I"},
-    {1106, "E non-active D"},
-    {1107, "E non-active O"},
-    {1108, "E active I"},
-    {1109, "E active D"},
-    {1110, "E active O"},
-    {1111, "E total I"},
-    {1112, "E total D"},
-    {1113, "E total O"},
-    {1114, "F discount non-active"},
-    {1115, "F discount active"},
-    {1116, "G SBAAR I"},
-    {1117, "G SBAAR D"},
-    {1118, "G SBAAR O"},
-    {1119, "G SBRE I"},
-    {1120, "G SBRE D"},
-    {1121, "G SBRE O"},
-    {1122, "G SBRO I"},
-    {1123, "G SBRO D"},
-    {1124, "G SBRO O"},
-    {1125, "H concessions I"},
-    {1126, "H concessions D"},
-    {1127, "H concessions O"},
-    {1128, "H net gain I"},
-    {1129, "H net gain D"},
-    {1130, "H net gain O"},
-    {1131, "H net capital gain"},
-    {1132, "I collectable losses c/f"},
-    {1133, "I other losses c/f"},
-    {1134, "J exempt gains"},
-    {1137, "K cost base exchanged"},
-    {1138, "K market value replacement"},
-    {1139, "K cash and other"},
+    {kTagSchedSharesNonActiveIndexed, "A1 shares/units indexation"},
+    {kTagSchedSharesNonActiveDiscount, "A1 shares/units discount"},
+    {kTagSchedSharesNonActiveOther, "A1 shares/units other"},
+    {kTagSchedRealEstateNonActiveIndexed, "A1 real estate indexation"},
+    {kTagSchedRealEstateNonActiveDiscount, "A1 real estate discount"},
+    {kTagSchedRealEstateNonActiveOther, "A1 real estate other"},
+    {kTagSchedOtherNonActiveIndexed, "A1 other indexation"},
+    {kTagSchedOtherNonActiveDiscount, "A1 other discount"},
+    {kTagSchedOtherNonActiveOther, "A1 other other"},
+    {kTagSchedCollectablesIndexed, "A collectables indexation"},
+    {kTagSchedCollectablesDiscount, "A collectables discount"},
+    {kTagSchedCollectablesOther, "A collectables other"},
+    {kTagSchedSharesActiveIndexed, "A2 shares/units indexation"},
+    {kTagSchedSharesActiveDiscount, "A2 shares/units discount"},
+    {kTagSchedSharesActiveOther, "A2 shares/units other"},
+    {kTagSchedRealEstateActiveIndexed, "A2 real estate indexation"},
+    {kTagSchedRealEstateActiveDiscount, "A2 real estate discount"},
+    {kTagSchedRealEstateActiveOther, "A2 real estate other"},
+    {kTagSchedOtherActiveIndexed, "A2 other indexation"},
+    {kTagSchedOtherActiveDiscount, "A2 other discount"},
+    {kTagSchedOtherActiveOther, "A2 other other"},
+    {kTagSchedTotalGainsIndexed, "A total CYCG indexation"},
+    {kTagSchedTotalGainsDiscount, "A total CYCG discount"},
+    {kTagSchedTotalGainsOther, "A total CYCG other"},
+    {kTagSchedLossesShares, "B losses shares/units"},
+    {kTagSchedLossesRealEstate, "B losses real estate"},
+    {kTagSchedLossesOther, "B losses other"},
+    {kTagSchedLossesTotal, "B losses total"},
+    {kTagSchedCurrentAppliedIndexed, "D current year applied I"},
+    {kTagSchedCurrentAppliedDiscount, "D current year applied D"},
+    {kTagSchedCurrentAppliedOther, "D current year applied O"},
+    {kTagSchedCurrentApplied, "D current year applied"},
+    {kTagSchedPriorAppliedIndexed, "D prior year applied I"},
+    {kTagSchedPriorAppliedDiscount, "D prior year applied D"},
+    {kTagSchedPriorAppliedOther, "D prior year applied O"},
+    {kTagSchedPriorApplied, "D prior year applied"},
+    {kTagSchedTransferredAppliedIndexed, "D transferred in applied I"},
+    {kTagSchedTransferredAppliedDiscount, "D transferred in applied D"},
+    {kTagSchedTransferredAppliedOther, "D transferred in applied O"},
+    {kTagSchedTransferredApplied, "D transferred in applied"},
+    {kTagSchedTotalAppliedIndexed, "D total applied I"},
+    {kTagSchedTotalAppliedDiscount, "D total applied D"},
+    {kTagSchedTotalAppliedOther, "D total applied O"},
+    {kTagSchedTotalApplied, "D total applied"},
+    {kTagSchedNonActiveAfterLossesIndexed, "E non-active I"},
+    {kTagSchedNonActiveAfterLossesDiscount, "E non-active D"},
+    {kTagSchedNonActiveAfterLossesOther, "E non-active O"},
+    {kTagSchedActiveAfterLossesIndexed, "E active I"},
+    {kTagSchedActiveAfterLossesDiscount, "E active D"},
+    {kTagSchedActiveAfterLossesOther, "E active O"},
+    {kTagSchedAfterLossesIndexed, "E total I"},
+    {kTagSchedAfterLossesDiscount, "E total D"},
+    {kTagSchedAfterLossesOther, "E total O"},
+    {kTagSchedDiscountNonActive, "F discount non-active"},
+    {kTagSchedDiscountActive, "F discount active"},
+    {kTagSchedReductionIndexed, "G SBAAR I"},
+    {kTagSchedReductionDiscount, "G SBAAR D"},
+    {kTagSchedReductionOther, "G SBAAR O"},
+    {kTagSchedRetirementIndexed, "G SBRE I"},
+    {kTagSchedRetirementDiscount, "G SBRE D"},
+    {kTagSchedRetirementOther, "G SBRE O"},
+    {kTagSchedRollOverIndexed, "G SBRO I"},
+    {kTagSchedRollOverDiscount, "G SBRO D"},
+    {kTagSchedRollOverOther, "G SBRO O"},
+    {kTagSchedConcessionsIndexed, "H concessions I"},
+    {kTagSchedConcessionsDiscount, "H concessions D"},
+    {kTagSchedConcessionsOther, "H concessions O"},
+    {kTagSchedNetGainIndexed, "H net gain I"},
+    {kTagSchedNetGainDiscount, "H net gain D"},
+    {kTagSchedNetGainOther, "H net gain O"},
+    {kTagSchedNetCapitalGain, "H net capital gain"},
+    {kTagSchedCollectableLossesCarried, "I collectable losses c/f"},
+    {kTagSchedOtherLossesCarried, "I other losses c/f"},
+    {kTagSchedExemptGains, "J exempt gains"},
+    {kTagSchedScripCostBase, "K cost base exchanged"},
+    {kTagSchedScripMarketValue, "K market value replacement"},
+    {kTagSchedScripCash, "K cash and other"},
 };
 
 std::string Amount(long double v) {
@@ -116,9 +117,9 @@ int RunCalc(const Args& args, Io& io) {
     std::vector<std::pair<const Box*, long double>> boxes;
     for (const Box& b : kScheduleBoxes) boxes.emplace_back(&b, store.GetFieldVal(b.tag, true));
     store.StoreInstance(kScheduleType, 1);
-    const long double f169 = store.GetFieldVal(kTagTotalGains, true);
-    const long double f174 = store.GetFieldVal(kTagNetCapitalGain, true);
-    const long double f175 = store.GetFieldVal(kTagLossesCarriedForward, true);
+    const long double totalGains = store.GetFieldVal(kTagTotalGains, true);
+    const long double netCapitalGain = store.GetFieldVal(kTagNetCapitalGain, true);
+    const long double lossesCarried = store.GetFieldVal(kTagLossesCarriedForward, true);
 
     if (args.Has("--json")) {
         nlohmann::ordered_json j;
@@ -141,7 +142,9 @@ int RunCalc(const Args& args, Io& io) {
         nlohmann::ordered_json schedule;
         for (const auto& [b, v] : boxes) schedule[std::to_string(b->tag)] = double(v);
         j["schedule"] = schedule;
-        j["fields"] = {{"169", double(f169)}, {"174", double(f174)}, {"175", double(f175)}};
+        j["fields"] = {{std::to_string(kTagTotalGains), double(totalGains)},
+                       {std::to_string(kTagNetCapitalGain), double(netCapitalGain)},
+                       {std::to_string(kTagLossesCarriedForward), double(lossesCarried)}};
         if (result.failure) j["failure"] = Cp1252ToUtf8(*result.failure);
         io.out << j.dump(2) << '\n';
     } else {
@@ -169,9 +172,10 @@ int RunCalc(const Args& args, Io& io) {
         io.out << Cp1252ToUtf8(result.netGainLabel) << "\nschedule:\n";
         for (const auto& [b, v] : boxes)
             if (v != 0) io.out << "  " << std::setw(5) << b->tag << "  " << b->label << ": " << Amount(v) << '\n';
-        io.out << "field 169 total current year capital gains: " << Amount(f169) << '\n'
-               << "field 174 net capital gain: " << Amount(f174) << '\n'
-               << "field 175 net capital losses carried forward: " << Amount(f175) << '\n';
+        io.out << "field " << kTagTotalGains << " total current year capital gains: " << Amount(totalGains) << '\n'
+               << "field " << kTagNetCapitalGain << " net capital gain: " << Amount(netCapitalGain) << '\n'
+               << "field " << kTagLossesCarriedForward
+               << " net capital losses carried forward: " << Amount(lossesCarried) << '\n';
     }
     if (result.failure) {
         io.err << "cgt calc: " << result.failedScreen << ": " << Cp1252ToUtf8(*result.failure) << '\n';

@@ -3,6 +3,7 @@
 #include "base/cp1252.h"
 #include "command.h"
 #include "store/datafile.h"
+#include "store/tags.h"
 
 namespace cgt::cli {
 
@@ -29,7 +30,8 @@ void Session::Save(const std::string& file) {
     switch (SaveReturnFile(run_, file)) {
         case SaveOutcome::Written: break;
         case SaveOutcome::Lodged:
-            throw Failure("not saved: the return is lodged (field 1453 is 999999999) and is never written again");
+            throw Failure("not saved: the return is lodged (field " + std::to_string(kTagLodgedFileMarker) + " is " +
+                          kLodgedMarker + ") and is never written again");
         case SaveOutcome::NoName: throw Failure("not saved: no file name");
     }
     ThrowMessages();

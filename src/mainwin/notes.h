@@ -1,5 +1,5 @@
 #pragma once
-// "Your Tax Return Notes": a jotter kept in field 399 as a text list.
+// "Your Tax Return Notes": a jotter kept in kTagNotes as a text list.
 #include <QDialog>
 
 class QPlainTextEdit;

@@ -28,7 +28,7 @@ public:
 
     std::string dataFileName;     // saved to by the end of the run
     std::string currentFileName;  // shown in the caption; used by the timed save
-    std::string identity;         // field 1 and the cipher's key text
+    std::string identity;         // kTagIdentity and the cipher's key text
     std::string commandLine;      // kept, not interpreted
 
     int section = 0;
