@@ -15,14 +15,6 @@ namespace cgt {
 
 inline constexpr const char* kDeleteWorksheetQuestion = "Are you sure you want to delete the selected worksheet?";
 
-namespace {
-
-bool IsBlankEntry(const std::string& text) {
-    return Trim(text).empty() || text == kBlankDateMask;
-}
-
-}  // namespace
-
 void TInterviewFrame::LoadInstance(int type, int n) {
     Store().LoadInstance(type, n);
 }
@@ -69,20 +61,11 @@ void TInterviewFrame::StoreCurrentWorksheet() {
     const int type = store.EditedType();
     const int n = store.EditedInstance();
     if (type == 0 || n <= 0) return;
-    bool allBlank = false;
-    if (run_.screenShowing && screen_) {
-        const auto edits = screen_->findChildren<TCustomNumEdit*>();
-        // A screen without entry fields has nothing to judge by: keep the instance.
-        allBlank = !edits.isEmpty();
-        for (TCustomNumEdit* e : edits)
-            if (!IsBlankEntry(e->TextBytes())) allBlank = false;
-    }
-    if (allBlank) {
-        store.PackInstance(type, n, true);
-        return;
-    }
     if (run_.screenShowing && screen_) StoreScreenValues();
-    store.PackInstance(type, n, false);
+    // Only an instance that holds nothing at all is dropped (a new worksheet
+    // left empty leaves no trace); judging by the showing screen's entry
+    // fields alone would drop an asset whose optional screen was left blank.
+    store.PackInstance(type, n, !store.WorkingTagsHoldData());
 }
 
 void TInterviewFrame::DeleteInstance(int n) {

@@ -17,7 +17,7 @@ namespace {
 constexpr int kPreviousYearPlaceholder = 99998;
 constexpr int kIncomeYearPlaceholder = 99999;
 
-TChildForm* MakeScreen(const ScreenClass& cls, int number) {
+TChildForm* MakeFromRows(const ScreenClass& cls, int number) {
     const FlowRow* row = FindFlowRow(number);
     if (!row) return nullptr;
     switch (cls.family) {
@@ -53,11 +53,11 @@ bool FamilyBuiltFromRows(ScreenFamily family) {
 TChildForm* CreateScreen(int screenNumber) {
     const ScreenClass* cls = FindScreenClass(screenNumber);
     if (!cls) return nullptr;
-    const FormSetup form = FindScreenForm(cls->className);
+    const ScreenForm* form = FindScreenForm(cls->className);
     if (!form) return nullptr;
-    TChildForm* screen = MakeScreen(*cls, screenNumber);
+    TChildForm* screen = form->make ? form->make() : MakeFromRows(*cls, screenNumber);
     if (!screen) return nullptr;
-    form(screen);
+    form->setup(screen);
     screen->setHelpContext(cls->helpContext);
     screen->setIconKind(cls->icon);
     if (cls->savingBlocked) screen->setCompleteFirst(kCompleteFirstBlock);

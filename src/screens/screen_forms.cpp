@@ -43,43 +43,35 @@ void SetUp(TChildForm* screen) {
     form.setupUi(screen);
 }
 
+template <class Screen>
+TChildForm* Make() {
+    return new Screen;
+}
+
 }  // namespace
 
-FormSetup FindScreenForm(std::string_view className) {
-    // One row per screen definition.
-    static const std::map<std::string_view, FormSetup> forms = {
-        {"TQCGT_03a", &SetUp<Ui::TQCGT_03a>},
-        {"TQCGT_08g", &SetUp<Ui::TQCGT_08g>},
-        {"TQCGT_35", &SetUp<Ui::TQCGT_35>},
-        {"TQCGT_37", &SetUp<Ui::TQCGT_37>},
-        {"TQCGT_39", &SetUp<Ui::TQCGT_39>},
-        {"TQCGT_39a", &SetUp<Ui::TQCGT_39a>},
-        {"TQCGT_40", &SetUp<Ui::TQCGT_40>},
-        {"TQCGT_41", &SetUp<Ui::TQCGT_41>},
-        {"TQCGT_42", &SetUp<Ui::TQCGT_42>},
-        {"TQCGT_43", &SetUp<Ui::TQCGT_43>},
-        {"TQCGT_43a", &SetUp<Ui::TQCGT_43a>},
-        {"TQCGT_43b", &SetUp<Ui::TQCGT_43b>},
-        {"TQCGT_44", &SetUp<Ui::TQCGT_44>},
-        {"TQCGT_45", &SetUp<Ui::TQCGT_45>},
-        {"TQCGT_45a", &SetUp<Ui::TQCGT_45a>},
-        {"TQCGT_46", &SetUp<Ui::TQCGT_46>},
-        {"TQCGT_47", &SetUp<Ui::TQCGT_47>},
-        {"TQCGT_47a", &SetUp<Ui::TQCGT_47a>},
-        {"TQCGT_48", &SetUp<Ui::TQCGT_48>},
-        {"TQCGT_49", &SetUp<Ui::TQCGT_49>},
-        {"TQCGT_49a", &SetUp<Ui::TQCGT_49a>},
-        {"TQCGT_50", &SetUp<Ui::TQCGT_50>},
-        {"TQCGT_56", &SetUp<Ui::TQCGT_56>},
-        {"TQCGT_57", &SetUp<Ui::TQCGT_57>},
-        {"TQCGT_60", &SetUp<Ui::TQCGT_60>},
-        {"TQCGT_80", &SetUp<Ui::TQCGT_80>},
-        {"TQCGT_81", &SetUp<Ui::TQCGT_81>},
-        {"TQCGT_82", &SetUp<Ui::TQCGT_82>},
-        {"TQCGT_83", &SetUp<Ui::TQCGT_83>},
+const ScreenForm* FindScreenForm(std::string_view className) {
+    // One row per screen definition: {class, {definition}} for a screen made
+    // from its family's rows, {class, {definition, class}} for the others.
+    static const std::map<std::string_view, ScreenForm> forms = {
+        {"TQCGT_03a", {&SetUp<Ui::TQCGT_03a>}}, {"TQCGT_08g", {&SetUp<Ui::TQCGT_08g>}},
+        {"TQCGT_35", {&SetUp<Ui::TQCGT_35>}},   {"TQCGT_37", {&SetUp<Ui::TQCGT_37>}},
+        {"TQCGT_39", {&SetUp<Ui::TQCGT_39>}},   {"TQCGT_39a", {&SetUp<Ui::TQCGT_39a>}},
+        {"TQCGT_40", {&SetUp<Ui::TQCGT_40>}},   {"TQCGT_41", {&SetUp<Ui::TQCGT_41>}},
+        {"TQCGT_42", {&SetUp<Ui::TQCGT_42>}},   {"TQCGT_43", {&SetUp<Ui::TQCGT_43>}},
+        {"TQCGT_43a", {&SetUp<Ui::TQCGT_43a>}}, {"TQCGT_43b", {&SetUp<Ui::TQCGT_43b>}},
+        {"TQCGT_44", {&SetUp<Ui::TQCGT_44>}},   {"TQCGT_45", {&SetUp<Ui::TQCGT_45>}},
+        {"TQCGT_45a", {&SetUp<Ui::TQCGT_45a>}}, {"TQCGT_46", {&SetUp<Ui::TQCGT_46>}},
+        {"TQCGT_47", {&SetUp<Ui::TQCGT_47>}},   {"TQCGT_47a", {&SetUp<Ui::TQCGT_47a>}},
+        {"TQCGT_48", {&SetUp<Ui::TQCGT_48>}},   {"TQCGT_49", {&SetUp<Ui::TQCGT_49>}},
+        {"TQCGT_49a", {&SetUp<Ui::TQCGT_49a>}}, {"TQCGT_50", {&SetUp<Ui::TQCGT_50>}},
+        {"TQCGT_56", {&SetUp<Ui::TQCGT_56>}},   {"TQCGT_57", {&SetUp<Ui::TQCGT_57>}},
+        {"TQCGT_60", {&SetUp<Ui::TQCGT_60>}},   {"TQCGT_80", {&SetUp<Ui::TQCGT_80>}},
+        {"TQCGT_81", {&SetUp<Ui::TQCGT_81>}},   {"TQCGT_82", {&SetUp<Ui::TQCGT_82>}},
+        {"TQCGT_83", {&SetUp<Ui::TQCGT_83>}},
     };
     const auto it = forms.find(className);
-    return it != forms.end() ? it->second : nullptr;
+    return it != forms.end() ? &it->second : nullptr;
 }
 
 }  // namespace cgt

@@ -386,6 +386,29 @@ void FieldStore::PackInstance(int type, int instance, bool drop) {
     list->ReplaceInstance(instance, std::move(packed));
 }
 
+bool FieldStore::WorkingTagsHoldData() const {
+    for (int t : WorkingTags()) {
+        const Slot& s = At(t);
+        switch (s.type) {
+            case dtList:
+                if (s.list &&
+                    std::any_of(s.list->begin(), s.list->end(), [](const std::string& l) { return !Trim(l).empty(); }))
+                    return true;
+                break;
+            case dtString:
+            case dtSmallStr: {
+                const std::string text = FieldAsText(t);
+                if (!Trim(text).empty() && text != kBlankDateMask) return true;
+                break;
+            }
+            default:
+                if (!FieldAsText(t).empty()) return true;
+                break;
+        }
+    }
+    return false;
+}
+
 void FieldStore::StoreInstance(int type, int instance) {
     if (!allocated_) return;
     editedType_ = type;

@@ -103,6 +103,10 @@ public:
     // Packs the working tags as instance n without ending the editing; with
     // `drop` the instance is removed instead and those above move down.
     void PackInstance(int type, int instance, bool drop);
+    // True when any working tag holds something worth keeping: a number, a
+    // ticked box, a text other than blanks or the blank date mask, a list
+    // with a line of text.
+    bool WorkingTagsHoldData() const;
     // Removes instance n, and every higher instance moves down by one.
     void DeleteInstance(int type, int instance);
     // The instance names in list order, then the new-worksheet entry.

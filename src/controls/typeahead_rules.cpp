@@ -1,0 +1,44 @@
+#include "controls/typeahead_rules.h"
+
+#include <cctype>
+
+namespace cgt {
+
+namespace {
+
+int FirstStartingWith(const std::vector<std::string>& items, const std::string& prefix) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string& item = items[i];
+        if (item.size() < prefix.size()) continue;
+        bool same = true;
+        for (std::size_t k = 0; k < prefix.size() && same; ++k)
+            same = std::tolower(static_cast<unsigned char>(item[k])) ==
+                   std::tolower(static_cast<unsigned char>(prefix[k]));
+        if (same) return int(i);
+    }
+    return -1;
+}
+
+}  // namespace
+
+TypeAheadRules::Outcome TypeAheadRules::Typed(const std::vector<std::string>& items, char c) {
+    buffer_ += c;
+    int found = FirstStartingWith(items, buffer_);
+    if (found < 0 && buffer_.size() > 1) {
+        // No item goes on like that: start again from this character.
+        buffer_.assign(1, c);
+        found = FirstStartingWith(items, buffer_);
+    }
+    if (found < 0) {
+        buffer_.clear();
+        return {};
+    }
+    return {found, int(buffer_.size())};
+}
+
+TypeAheadRules::Outcome TypeAheadRules::Backspace() {
+    buffer_.clear();
+    return {};
+}
+
+}  // namespace cgt
