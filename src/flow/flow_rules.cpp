@@ -103,6 +103,17 @@ ScreenPosition ShownPosition(int section, int index) {
     return {section, index};
 }
 
+int BlockTypeOf(int screenNumber) {
+    static const struct {
+        int first, last, type;
+    } blocks[] = {{2009, 2017, kWsShares},        {2022, 2030, kWsTrustInterest}, {2035, 2041, kWsRealEstate},
+                  {2045, 2051, kWsDepreciating},  {2055, 2061, kWsPersonalUse},   {2065, 2071, kWsOtherAssets},
+                  {2074, 2081, kWsCreatedRights}, {2097, 2098, kWsOtherReceipts}};
+    for (const auto& b : blocks)
+        if (screenNumber >= b.first && screenNumber <= b.last) return b.type;
+    return 0;
+}
+
 int RegistrationStep(int worksheetType, bool described) {
     if (described) return kBlockStep;
     switch (worksheetType) {

@@ -74,6 +74,10 @@ struct ScreenPosition {
 // last of section 20 is the first screen of section 21.
 ScreenPosition ShownPosition(int section, int index);
 
+// The worksheet type of the block a screen number belongs to (the type its
+// event question makes pending); 0 outside the blocks.
+int BlockTypeOf(int screenNumber);
+
 // --- steps inside an asset block (every other block screen moves on by 1)
 inline constexpr int kBlockStep = 1;
 // Registration: with nothing registered the rest of the block is skipped.

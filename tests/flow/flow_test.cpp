@@ -296,6 +296,20 @@ TEST(BlockSteps, DeferralGoesToTheCostBaseHistoryOnlyAfterReceipts) {
     EXPECT_EQ(2075 + kCreatedRightStep, 2081);
 }
 
+TEST(BlockSteps, EveryBlockScreenBelongsToTheTypeItsEventQuestionSets) {
+    for (const FlowRow& r : FlowRows()) {
+        if (r.pendingType == 0) continue;
+        // The screen the event question's Yes leads to is in its block.
+        const int first = ShownPosition(r.number / 100, r.yes.Apply(r.number % 100)).Number();
+        EXPECT_EQ(BlockTypeOf(first), r.pendingType) << r.number;
+    }
+    for (const ScreenDef& d : ScreenCatalogue()) {
+        if (d.cls->worksheetRole == WorksheetRole::None) continue;
+        EXPECT_NE(BlockTypeOf(d.number), 0) << d.number;
+    }
+    for (int n : {2004, 2006, 2007, 2018, 2019, 2031, 2042, 2096, 2101, 2103}) EXPECT_EQ(BlockTypeOf(n), 0) << n;
+}
+
 TEST(WorksheetOpening, ByRoleAndReopenFlag) {
     using K = WorksheetOpening::Kind;
     const struct {

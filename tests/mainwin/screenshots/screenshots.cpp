@@ -15,12 +15,15 @@
 #include "base/clock.h"
 #include "controls/control_context.h"
 #include "controls/numedit.h"
+#include "flow/code_tables.h"
+#include "flow/flow_rules.h"
 #include "interview/interviewframe.h"
 #include "interview/taginspector.h"
 #include "mainwin/helpwindow.h"
 #include "mainwin/mainwindow.h"
 #include "mainwin/notes.h"
 #include "store/modulerun.h"
+#include "store/tags.h"
 
 namespace {
 
@@ -45,6 +48,26 @@ QPixmap Over(QWidget& main, QWidget& top) {
     p.setPen(Qt::darkGray);
     p.drawRect(QRect(at, overlay.size()).adjusted(0, 0, -1, -1));
     return base;
+}
+
+// One asset of a worksheet type, as its block screens would have stored it,
+// so that the block screens show something.
+void StoreSampleAsset(cgt::FieldStore& store, int type) {
+    using namespace cgt;
+    if (store.FieldHasData(ListFieldOf(type))) return;
+    const bool shares = type == kWsShares;
+    store.SetFieldStr(kTagInstanceName, shares ? "BHP Billiton 1,000 shares" : "Example asset");
+    const ItemList types = AssetTypeItems(type);
+    if (!types.empty()) store.SetFieldStr(kTagAssetType, types.back().substr(0, 2));
+    store.SetFieldStr(kTagAcquisitionDate, "01/03/1995");
+    store.SetFieldLst(kTagCostElements, std::make_shared<TextList>(TextList{
+                                            "1 - Purchase/Acquisition cost", "01/03/1995", "", "1,000 shares at $9.50",
+                                            "9500.00", "", "", "", "2A - Incidentals re holding & acquisition",
+                                            "01/03/1995", "", "Brokerage", "95.00", "", "", ""}));
+    store.SetFieldStr(kTagEventCode, "A1");
+    store.SetFieldStr(kTagEventDate, "15/11/2002");
+    store.SetFieldVal(kTagCapitalProceeds, 14250);
+    store.StoreInstance(type, 1);
 }
 
 }  // namespace
@@ -76,6 +99,13 @@ int main(int argc, char** argv) {
     if (argc > 2) {
         for (int i = 2; i < argc; ++i) {
             const int number = std::atoi(argv[i]);
+            // A block screen edits the first asset of its block's type.
+            if (const int type = cgt::BlockTypeOf(number); type != 0) {
+                StoreSampleAsset(run.store(), type);
+                window.Frame()->pendingType = type;
+                window.Frame()->reopen = true;
+                window.Frame()->worksheetNumber = 1;
+            }
             run.SetScreenNumber(number);
             window.Frame()->ShowCurrentScreen();
             QCoreApplication::processEvents();
