@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, EveryTopicOfEveryBuiltScreenHasAPage) {
             }
     }
     EXPECT_GT(screens, 3);
-    EXPECT_GT(links, screens);
+    EXPECT_GT(links, 0);
 }
 
 TEST_F(MainWindowTest, EveryLinkOfTheHelpBookLeadsToAPageReachableFromTheContents) {
