@@ -23,17 +23,16 @@ int FirstStartingWith(const std::vector<std::string>& items, const std::string& 
 
 TypeAheadRules::Outcome TypeAheadRules::Typed(const std::vector<std::string>& items, char c) {
     buffer_ += c;
-    int found = FirstStartingWith(items, buffer_);
-    if (found < 0 && buffer_.size() > 1) {
-        // No item goes on like that: start again from this character.
-        buffer_.assign(1, c);
-        found = FirstStartingWith(items, buffer_);
-    }
-    if (found < 0) {
+    if (const int found = FirstStartingWith(items, buffer_); found >= 0) return {found, int(buffer_.size())};
+    if (buffer_.size() == 1) {
         buffer_.clear();
         return {};
     }
-    return {found, int(buffer_.size())};
+    // No item goes on like that: the search starts again from this character,
+    // and stays there even when no item begins with it.
+    buffer_.assign(1, c);
+    const int found = FirstStartingWith(items, buffer_);
+    return found >= 0 ? Outcome{found, 1} : Outcome{};
 }
 
 TypeAheadRules::Outcome TypeAheadRules::Backspace() {

@@ -3,7 +3,9 @@
 #include <map>
 
 #include "interview/childform.h"
+#include "screens/qcgt_08.h"
 #include "ui_qcgt_03a.h"
+#include "ui_qcgt_08.h"
 #include "ui_qcgt_08g.h"
 #include "ui_qcgt_35.h"
 #include "ui_qcgt_37.h"
@@ -68,7 +70,7 @@ const ScreenForm* FindScreenForm(std::string_view className) {
         {"TQCGT_56", {&SetUp<Ui::TQCGT_56>}},   {"TQCGT_57", {&SetUp<Ui::TQCGT_57>}},
         {"TQCGT_60", {&SetUp<Ui::TQCGT_60>}},   {"TQCGT_80", {&SetUp<Ui::TQCGT_80>}},
         {"TQCGT_81", {&SetUp<Ui::TQCGT_81>}},   {"TQCGT_82", {&SetUp<Ui::TQCGT_82>}},
-        {"TQCGT_83", {&SetUp<Ui::TQCGT_83>}},
+        {"TQCGT_83", {&SetUp<Ui::TQCGT_83>}},   {"TQCGT_08", {&SetUp<Ui::TQCGT_08>, &Make<TQCGT_08>}},
     };
     const auto it = forms.find(className);
     return it != forms.end() ? &it->second : nullptr;

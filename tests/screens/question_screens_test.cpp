@@ -60,7 +60,7 @@ TEST_F(QuestionScreenTest, QuestionScreensShowYesAndNoInsteadOfNextAndTheirNavig
     }
 }
 
-TEST_F(QuestionScreenTest, SharesYesRoadSetsTheTypeAndStageAndEndsWhereNoScreenIsBuilt) {
+TEST_F(QuestionScreenTest, SharesYesRoadSetsTheTypeAndStageAndOpensTheRegistration) {
     ShowScreen(2006);
     Click(frame->YesButton());
     Settle();
@@ -70,9 +70,10 @@ TEST_F(QuestionScreenTest, SharesYesRoadSetsTheTypeAndStageAndEndsWhereNoScreenI
     Click(frame->YesButton());
     Settle();
     EXPECT_EQ(frame->pendingType, kWsShares);
-    EXPECT_EQ(frame->FailedScreenNumber(), 2009);  // the registration screen is not built yet
-    EXPECT_EQ(host.closes, 1);
-    EXPECT_EQ(run.history, (std::vector<std::int32_t>{2006, 2007}));
+    EXPECT_EQ(frame->CurrentScreenNumber(), 2009);
+    EXPECT_EQ(run.store().EditedType(), kWsShares);
+    EXPECT_EQ(host.closes, 0);
+    EXPECT_EQ(run.history, (std::vector<std::int32_t>{2006, 2007, 2009}));
 }
 
 TEST_F(QuestionScreenTest, NoOnTheSharesQuestionAsksBeforeDeletingTheShareWorksheets) {
