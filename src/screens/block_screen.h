@@ -19,6 +19,13 @@ namespace cgt {
 class FieldStore;
 class TCustomNumEdit;
 
+// A date before CGT began: the registration and event screens refuse it so.
+inline constexpr const char* kMsgDateBeforeCgt =
+    "Check your date. You cannot enter a date earlier than 20/09/1985. \r\n"
+    "Assets acquired before 20 September 1985 are generally not subject to CGT although\r\n"
+    "there is an exception for some shares and trust interests. If your asset falls within\r\n"
+    "this exception, you should manually calculate your capital gain or capital loss";
+
 class TBlockScreen : public TChildForm {
     Q_OBJECT
 public:

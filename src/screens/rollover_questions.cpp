@@ -8,31 +8,41 @@ RollOverQuestions::RollOverQuestions(QAbstractButton* yes, QAbstractButton* no, 
                                      QAbstractButton* marriageNo, QObject* parent)
     : QObject(parent), yes_(yes), no_(no), marriageYes_(marriageYes), marriageNo_(marriageNo) {
     connect(yes_, &QAbstractButton::clicked, this, [this](bool on) {
-        if (!on) return;
-        no_->setChecked(false);
+        if (on) no_->setChecked(false);
+        // Unticked, Yes leaves the roll-over unanswered and closes the pairs again.
         Sync();
-        emit rollOverTicked(true);
+        if (on) emit rollOverTicked(true);
     });
     connect(no_, &QAbstractButton::clicked, this, [this](bool on) {
         if (!on) return;
         yes_->setChecked(false);
-        marriageYes_->setChecked(false);
-        marriageNo_->setChecked(false);
+        for (const auto& [dependentYes, dependentNo] : dependents_) {
+            dependentYes->setChecked(false);
+            dependentNo->setChecked(false);
+        }
         Sync();
         emit rollOverTicked(false);
     });
-    connect(marriageYes_, &QAbstractButton::clicked, this, [this](bool on) {
-        if (on) marriageNo_->setChecked(false);
+    AddDependentPair(marriageYes_, marriageNo_);
+}
+
+void RollOverQuestions::AddDependentPair(QAbstractButton* yes, QAbstractButton* no) {
+    dependents_.emplace_back(yes, no);
+    connect(yes, &QAbstractButton::clicked, this, [no](bool on) {
+        if (on) no->setChecked(false);
     });
-    connect(marriageNo_, &QAbstractButton::clicked, this, [this](bool on) {
-        if (on) marriageYes_->setChecked(false);
+    connect(no, &QAbstractButton::clicked, this, [yes](bool on) {
+        if (on) yes->setChecked(false);
     });
+    Sync();
 }
 
 void RollOverQuestions::Sync() {
     const bool open = yes_->isChecked();
-    marriageYes_->setEnabled(open);
-    marriageNo_->setEnabled(open);
+    for (const auto& [dependentYes, dependentNo] : dependents_) {
+        dependentYes->setEnabled(open);
+        dependentNo->setEnabled(open);
+    }
 }
 
 bool RollOverQuestions::RollOverAnswered() const {

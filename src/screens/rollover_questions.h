@@ -1,9 +1,12 @@
 #pragma once
 // The roll-over questions of the deferral screens and the created right
 // screen: "eligible for roll-over?" Yes/No and, while Yes is ticked, "a
-// result of marriage breakdown?" Yes/No. Each pair is exclusive; No to the
-// roll-over unticks and disables the marriage breakdown pair.
+// result of marriage breakdown?" Yes/No (and on the share and trust screens
+// "a scrip for scrip roll-over?" Yes/No). Each pair is exclusive; No to the
+// roll-over unticks and disables the pairs that depend on it.
 #include <QObject>
+#include <utility>
+#include <vector>
 
 class QAbstractButton;
 
@@ -15,7 +18,11 @@ public:
     RollOverQuestions(QAbstractButton* yes, QAbstractButton* no, QAbstractButton* marriageYes,
                       QAbstractButton* marriageNo, QObject* parent = nullptr);
 
-    // Enables the marriage breakdown pair exactly while roll-over Yes is ticked.
+    // Another Yes/No pair asked only while roll-over Yes is ticked, treated
+    // as the marriage breakdown pair is.
+    void AddDependentPair(QAbstractButton* yes, QAbstractButton* no);
+
+    // Enables the dependent pairs exactly while roll-over Yes is ticked.
     void Sync();
     bool RollOverAnswered() const;
     bool RollOverYes() const;
@@ -23,6 +30,7 @@ public:
 
     QAbstractButton* Yes() const { return yes_; }
     QAbstractButton* MarriageYes() const { return marriageYes_; }
+    QAbstractButton* MarriageNo() const { return marriageNo_; }
 
 signals:
     // Roll-over Yes or No was ticked by the user.
@@ -33,6 +41,7 @@ private:
     QAbstractButton* no_;
     QAbstractButton* marriageYes_;
     QAbstractButton* marriageNo_;
+    std::vector<std::pair<QAbstractButton*, QAbstractButton*>> dependents_;
 };
 
 }  // namespace cgt

@@ -4,9 +4,19 @@
 
 #include "interview/childform.h"
 #include "screens/qcgt_08.h"
+#include "screens/qcgt_19.h"
+#include "screens/qcgt_19a.h"
+#include "screens/qcgt_20.h"
+#include "screens/qcgt_20a.h"
+#include "screens/qcgt_20b.h"
 #include "ui_qcgt_03a.h"
 #include "ui_qcgt_08.h"
 #include "ui_qcgt_08g.h"
+#include "ui_qcgt_19.h"
+#include "ui_qcgt_19a.h"
+#include "ui_qcgt_20.h"
+#include "ui_qcgt_20a.h"
+#include "ui_qcgt_20b.h"
 #include "ui_qcgt_35.h"
 #include "ui_qcgt_37.h"
 #include "ui_qcgt_39.h"
@@ -71,6 +81,11 @@ const ScreenForm* FindScreenForm(std::string_view className) {
         {"TQCGT_60", {&SetUp<Ui::TQCGT_60>}},   {"TQCGT_80", {&SetUp<Ui::TQCGT_80>}},
         {"TQCGT_81", {&SetUp<Ui::TQCGT_81>}},   {"TQCGT_82", {&SetUp<Ui::TQCGT_82>}},
         {"TQCGT_83", {&SetUp<Ui::TQCGT_83>}},   {"TQCGT_08", {&SetUp<Ui::TQCGT_08>, &Make<TQCGT_08>}},
+        {"TQCGT_19", {&SetUp<Ui::TQCGT_19>, &Make<TQCGT_19>}},
+        {"TQCGT_19a", {&SetUp<Ui::TQCGT_19a>, &Make<TQCGT_19a>}},
+        {"TQCGT_20", {&SetUp<Ui::TQCGT_20>, &Make<TQCGT_20>}},
+        {"TQCGT_20a", {&SetUp<Ui::TQCGT_20a>, &Make<TQCGT_20a>}},
+        {"TQCGT_20b", {&SetUp<Ui::TQCGT_20b>, &Make<TQCGT_20b>}},
     };
     const auto it = forms.find(className);
     return it != forms.end() ? &it->second : nullptr;

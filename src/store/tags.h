@@ -101,6 +101,7 @@ inline constexpr int kTagEnteredIndexedCostBase = 734;     // cost element 1A
 inline constexpr int kTagEnteredNonIndexedCostBase = 735;  // cost element 1B
 inline constexpr int kTagEnteredReducedCostBase = 736;     // cost element 1C
 inline constexpr int kTagCostElements = 737;               // cost element list, 8 cells per row
+inline constexpr int kCostElementCells = 8;                // cells per row of kTagCostElements
 inline constexpr int kTagReceipts = 738;                   // non-assessable receipts list
 inline constexpr int kTagEventDate = 739;
 inline constexpr int kTagEventAfter1145am = 740;   // the CGT event on 21/09/1999 was after 11.45am

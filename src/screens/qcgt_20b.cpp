@@ -1,0 +1,59 @@
+#include "screens/qcgt_20b.h"
+
+#include <QAbstractButton>
+
+#include "screens/rollover_questions.h"
+#include "store/fieldstore.h"
+#include "store/tags.h"
+
+namespace cgt {
+
+TQCGT_20b::TQCGT_20b(QWidget* parent) : TDeferralScreen(parent) {}
+
+void TQCGT_20b::Created(TInterviewFrame& frame) {
+    TDeferralScreen::Created(frame);
+    ScripforScripYesCheckBox = Find<QAbstractButton>("ScripforScripYesCheckBox");
+    ScripforScripNoCheckBox = Find<QAbstractButton>("ScripforScripNoCheckBox");
+    Questions().AddDependentPair(ScripforScripYesCheckBox, ScripforScripNoCheckBox);
+
+    connect(&Questions(), &RollOverQuestions::rollOverTicked, this, [this](bool yes) {
+        if (yes) {
+            StoreTick(kTagRollOverYes, true);
+            StoreTick(kTagRollOverNo, false);
+        } else {
+            StoreTick(kTagScripRollover, false);
+            StoreTick(kTagScripRolloverNo, false);
+        }
+    });
+    connect(Q3YesCheckBox, &QAbstractButton::clicked, this, [this](bool on) {
+        if (!on) return;
+        ScripforScripNoCheckBox->setChecked(true);
+        ScripforScripYesCheckBox->setChecked(false);
+    });
+    connect(ScripforScripYesCheckBox, &QAbstractButton::clicked, this, [this](bool on) {
+        if (!on) return;
+        Q3YesCheckBox->setChecked(false);
+        Q3NoCheckBox->setChecked(true);
+    });
+    connect(ScripforScripNoCheckBox, &QAbstractButton::clicked, this, [this](bool on) {
+        if (!on) return;
+        StoreTick(kTagScripRolloverNo, true);
+        StoreTick(kTagScripRollover, false);
+    });
+    connect(Q1CheckBox, &QAbstractButton::clicked, this, [this](bool on) { StoreTick(kTagFifteenYearExemption, on); });
+}
+
+bool TQCGT_20b::MoreChecks() {
+    if (Questions().RollOverYes() && !ScripforScripYesCheckBox->isChecked() && !ScripforScripNoCheckBox->isChecked())
+        return Reject(kMsgSelectYesOrNo, ScripforScripYesCheckBox);
+    return true;
+}
+
+void TQCGT_20b::StoreTick(int tag, bool ticked) {
+    if (ticked)
+        Store().SetFieldChecked(tag);
+    else
+        Store().SetFieldUnchecked(tag);
+}
+
+}  // namespace cgt
