@@ -4,6 +4,8 @@
 
 #include "interview/childform.h"
 #include "screens/qcgt_08.h"
+#include "screens/qcgt_11.h"
+#include "screens/qcgt_12.h"
 #include "screens/qcgt_19.h"
 #include "screens/qcgt_19a.h"
 #include "screens/qcgt_20.h"
@@ -12,6 +14,8 @@
 #include "ui_qcgt_03a.h"
 #include "ui_qcgt_08.h"
 #include "ui_qcgt_08g.h"
+#include "ui_qcgt_11.h"
+#include "ui_qcgt_12.h"
 #include "ui_qcgt_19.h"
 #include "ui_qcgt_19a.h"
 #include "ui_qcgt_20.h"
@@ -86,6 +90,8 @@ const ScreenForm* FindScreenForm(std::string_view className) {
         {"TQCGT_20", {&SetUp<Ui::TQCGT_20>, &Make<TQCGT_20>}},
         {"TQCGT_20a", {&SetUp<Ui::TQCGT_20a>, &Make<TQCGT_20a>}},
         {"TQCGT_20b", {&SetUp<Ui::TQCGT_20b>, &Make<TQCGT_20b>}},
+        {"TQCGT_11", {&SetUp<Ui::TQCGT_11>, &Make<TQCGT_11>}},
+        {"TQCGT_12", {&SetUp<Ui::TQCGT_12>, &Make<TQCGT_12>}},
     };
     const auto it = forms.find(className);
     return it != forms.end() ? &it->second : nullptr;

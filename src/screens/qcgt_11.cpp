@@ -1,0 +1,166 @@
+#include "screens/qcgt_11.h"
+
+#include <QCheckBox>
+
+#include "base/income_year.h"
+#include "base/rounding.h"
+#include "calc/calc_util.h"
+#include "controls/numedit.h"
+#include "interview/interviewframe.h"
+#include "store/fieldstore.h"
+#include "store/tags.h"
+
+namespace cgt {
+
+namespace {
+
+// kTagInherited holds the answer as a number.
+constexpr int kInheritedYes = 1;
+constexpr int kInheritedNo = 2;
+
+constexpr const char* kNoRollOverCostBase = "You must enter the cost base of the asset at the time of roll-over.";
+constexpr const char* kDiscountZero =
+    "You cannot enter a value of zero. If you do not wish to use the discount method then leave blank.";
+constexpr const char* kIndexationZero =
+    "You cannot enter a value of zero. If you do not wish to use indexation then leave blank.";
+constexpr const char* kFreezeDayUnanswered = "If acquisition date was 21/09/1999, you must answer Yes or No.";
+constexpr const char* kInheritedUnanswered = "If acquisition date is present, you must advise if asset was inherited.";
+constexpr const char* kRollOverBeforeCgt =
+    "Check your date. You cannot enter a date earlier than 20/09/1985. \r\nAssets acquired before 20 September "
+    "1985 are generally not subject to CGT although there\r\nis an exception for some shares and trust interests.  "
+    "If your asset falls within this exception,\r\nyou should manually calculate your capital gain or capital loss";
+constexpr const char* kNoRollOverReducedCostBase =
+    "You must enter the reduced cost base of the asset at the time of roll-over.";
+constexpr const char* kRollOverAfterAcquisition =
+    "Check dates. The date of acquisition of the asset that was rolled over\rcannot be later than the date you "
+    "acquired the current asset.";
+constexpr const char* kIndexedAfterFreeze =
+    "Cannot have a Indexed cost base if the date original asset acquired was after 21/09/1999.";
+constexpr const char* kNoEffectiveDate = "You must enter the effective date of the cost base and reduced cost base.";
+constexpr const char* kEffectiveBeforeAcquisition =
+    "The effective date of the cost base cannot be earlier than the date of acquisition.";
+
+// A blank amount holds less than the typed zero.
+bool Blank(long double amount) {
+    return amount < kExplicitZero;
+}
+
+void OpenPair(QCheckBox* yes, QCheckBox* no, bool open) {
+    yes->setEnabled(open);
+    no->setEnabled(open);
+    if (!open) {
+        yes->setChecked(false);
+        no->setChecked(false);
+    }
+}
+
+}  // namespace
+
+TQCGT_11::TQCGT_11(QWidget* parent) : TBlockScreen(WorksheetRole::BlockScreen, parent) {}
+
+void TQCGT_11::Created(TInterviewFrame& frame) {
+    TBlockScreen::Created(frame);
+    FieldStore& store = Store();
+    // Older files may hold the answer as text.
+    if (!IsNumericType(store.FieldType(kTagInherited))) {
+        store.ClearField(kTagInherited);
+        store.SetFieldType(kTagInherited, dtNumeric);
+    }
+    if (store.FieldIsEmpty(kTagInherited)) store.SetFieldVal(kTagInherited, kInheritedNo);
+
+    effectiveDate_ = Find<TTaxEdit>("EffectiveDateEdit");
+    rollOverDate_ = Find<TTaxEdit>("DateofRolloverEdit");
+    indexed_ = Find<TTaxEdit>("AssetIndCostBaseEdit");
+    discount_ = Find<TTaxEdit>("AssetDisCostBaseEdit");
+    reduced_ = Find<TTaxEdit>("AssetRedCostBaseEdit");
+    preLegalYes_ = Find<QCheckBox>("PreLegalYesCheckBox");
+    preLegalNo_ = Find<QCheckBox>("PreLegalNoCheckBox");
+    inheritedYes_ = Find<QCheckBox>("DeceasedCheckBoxYes");
+    inheritedNo_ = Find<QCheckBox>("DeceasedCheckBoxNo");
+
+    Exclusive(preLegalYes_, preLegalNo_);
+    Exclusive(inheritedYes_, inheritedNo_);
+    // Acquired on the freeze day but not after 11.45am: indexation stays open.
+    connect(preLegalNo_, &QCheckBox::clicked, this, [this](bool on) {
+        if (on) indexed_->setEnabled(true);
+    });
+    // The inherited answer is not bound: a tick writes it at once.
+    connect(inheritedYes_, &QCheckBox::clicked, this, [this](bool on) {
+        if (on) Store().SetFieldVal(kTagInherited, kInheritedYes);
+    });
+    connect(inheritedNo_, &QCheckBox::clicked, this, [this](bool on) {
+        if (on) Store().SetFieldVal(kTagInherited, kInheritedNo);
+    });
+    connect(rollOverDate_, &TCustomNumEdit::exited, this, [this] { DateofRolloverEditExit(); });
+}
+
+void TQCGT_11::Shown(TInterviewFrame& frame) {
+    // The definition leaves the indexed cost base disabled.
+    if (IndexationOpen()) indexed_->setEnabled(true);
+    ShowDescription();
+    frame.ShowPicker(false);
+    RegisterChecks([this] { return Checks(); });
+    RegisterNext([] { return kBlockStep; });
+    FollowRollOverDate(DateIn(rollOverDate_) == kDiscountStart);
+}
+
+bool TQCGT_11::IndexationOpen() const {
+    FieldStore& store = Store();
+    if (const auto acquired = FieldDate(store, kTagAcquisitionDate)) {
+        if (*acquired < kDiscountStart || store.FieldChecked(kTagAcquiredBefore1145am)) return true;
+    }
+    if (const auto rollOver = DateIn(rollOverDate_)) {
+        if (*rollOver < kDiscountStart || preLegalNo_->isChecked()) return true;
+    }
+    return false;
+}
+
+void TQCGT_11::FollowRollOverDate(bool focusInherited) {
+    const auto rollOver = DateIn(rollOverDate_);
+    OpenPair(inheritedYes_, inheritedNo_, rollOver.has_value());
+    if (rollOver) {
+        const long double inherited = Store().GetFieldVal(kTagInherited);
+        if (inherited == kInheritedYes) inheritedYes_->setChecked(true);
+        if (inherited == kInheritedNo) inheritedNo_->setChecked(true);
+    }
+    OpenPair(preLegalYes_, preLegalNo_, rollOver == kDiscountStart);
+    if (focusInherited && rollOver) inheritedYes_->setFocus();
+}
+
+void TQCGT_11::DateofRolloverEditExit() {
+    const auto rollOver = DateIn(rollOverDate_);
+    if (rollOver && *rollOver < kDiscountStart) indexed_->setEnabled(true);
+    FollowRollOverDate(true);
+}
+
+QWidget* TQCGT_11::IndexedFocus() const {
+    return indexed_->isEnabled() ? static_cast<QWidget*>(indexed_) : discount_;
+}
+
+bool TQCGT_11::Checks() {
+    const auto rollOver = DateIn(rollOverDate_);
+    const auto effective = DateIn(effectiveDate_);
+    const auto acquired = FieldDate(Store(), kTagAcquisitionDate);
+    const long double indexed = AmountIn(indexed_);
+    const long double discount = AmountIn(discount_);
+    const long double reduced = AmountIn(reduced_);
+
+    if (rollOver && Blank(indexed) && Blank(discount)) return Reject(kNoRollOverCostBase, IndexedFocus());
+    if (AmountPresent(indexed) && discount == kExplicitZero) return Reject(kDiscountZero, discount_);
+    if (indexed == kExplicitZero && AmountPresent(discount)) return Reject(kIndexationZero, IndexedFocus());
+    if (rollOver == kDiscountStart && !preLegalYes_->isChecked() && !preLegalNo_->isChecked())
+        return Reject(kFreezeDayUnanswered, preLegalYes_);
+    if (rollOver && !inheritedYes_->isChecked() && !inheritedNo_->isChecked())
+        return Reject(kInheritedUnanswered, inheritedNo_);
+    if (rollOver && *rollOver < kCgtStart) return Reject(kRollOverBeforeCgt, rollOverDate_);
+    // A personal use asset has no reduced cost base: its losses are disregarded.
+    if (reduced == 0 && rollOver && AssetTypeCode(Store()) != "P") return Reject(kNoRollOverReducedCostBase, reduced_);
+    if (rollOver && acquired && *rollOver > *acquired) return Reject(kRollOverAfterAcquisition, rollOverDate_);
+    if (indexed > 0 && (preLegalYes_->isChecked() || (rollOver && *rollOver > kDiscountStart)))
+        return Reject(kIndexedAfterFreeze, IndexedFocus());
+    if ((indexed > 0 || discount > 0 || reduced > 0) && !effective) return Reject(kNoEffectiveDate, effectiveDate_);
+    if (effective && acquired && *acquired > *effective) return Reject(kEffectiveBeforeAcquisition, effectiveDate_);
+    return true;
+}
+
+}  // namespace cgt
