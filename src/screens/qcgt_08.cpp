@@ -17,11 +17,6 @@ namespace {
 
 constexpr const char* kNoWorksheetMessage =
     "You must select a curent worksheet or enter a description for this asset/event.";
-constexpr const char* kPreCgtDateMessage =
-    "Check your date. You cannot enter a date earlier than 20/09/1985. \r\n"
-    "Assets acquired before 20 September 1985 are generally not subject to CGT although\r\n"
-    "there is an exception for some shares and trust interests. If your asset falls within\r\n"
-    "this exception, you should manually calculate your capital gain or capital loss";
 constexpr const char* kNoDateMessage = "You must enter the acquisition date.";
 constexpr const char* kNoTypeMessage = "You must select the Asset/Event type from the drop down box.";
 constexpr const char* kNoDescriptionMessage = "You must enter a description for this asset/event.";
@@ -145,7 +140,7 @@ bool TQCGT_08::CheckEntries() {
     if (!described && !typed && (!DateShown() || DateBlank())) return true;
     if (described) {
         if (const auto date = DateIn(DateofAcqEdit); date && *date < kCgtStart)
-            return Reject(kPreCgtDateMessage, DateofAcqEdit);
+            return Reject(kMsgDateBeforeCgt, DateofAcqEdit);
         if (typed && DateShown() && DateBlank()) return Reject(kNoDateMessage, DateofAcqEdit);
         if (!typed) return Reject(kNoTypeMessage, TypeTextComboBox);
         return true;

@@ -37,9 +37,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     }
 
-    // Instance 1 of a worksheet type, stored after leaving any block screen
+    // Instance n of a worksheet type, stored after leaving any block screen
     // on display (so that no other instance is being edited).
-    void StoreAsset(int type, const StoredAsset& a) {
+    void StoreAsset(int type, const StoredAsset& a, int n = 1) {
         if (frame->CurrentScreen()) ShowScreen(2007);
         FieldStore& store = run.store();
         store.SetFieldStr(kTagAssetDescription, a.description);
@@ -54,7 +54,7 @@ protected:
         if (a.fifteenYear) store.SetFieldChecked(kTagFifteenYearExemption);
         if (a.receipts)
             store.SetFieldLst(kTagReceipts, std::make_shared<TextList>(TextList{"15/08/2002", "G1", "250.00"}));
-        store.StoreInstance(type, 1);
+        store.StoreInstance(type, n);
     }
 
     // A block screen on instance 1, after the question screen that leads to
@@ -111,20 +111,21 @@ protected:
         return Control<QWidget>(name)->property("text").toString().toStdString();
     }
 
-    // A field of instance 1 as stored when a screen was left, read from a
+    // A field of instance n as stored when a screen was left, read from a
     // copy so that the screen on display keeps its working tags.
     template <class F>
-    auto Stored(int type, F read) {
+    auto Stored(int type, F read, int n = 1) {
         FieldStore copy;
         copy.MutableSlotAt(ListFieldOf(type)) = run.store().SlotAt(ListFieldOf(type));
-        copy.LoadInstance(type, 1);
+        copy.LoadInstance(type, n);
         return read(copy);
     }
     bool StoredTicked(int type, int tag) {
         return Stored(type, [tag](FieldStore& s) { return s.FieldChecked(tag); });
     }
-    std::string StoredText(int type, int tag) {
-        return Stored(type, [tag](FieldStore& s) { return s.GetFieldStr(tag); });
+    std::string StoredText(int type, int tag, int n = 1) {
+        return Stored(
+            type, [tag](FieldStore& s) { return s.GetFieldStr(tag); }, n);
     }
 };
 

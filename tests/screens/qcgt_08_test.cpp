@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "block_screens_fixture.h"
 #include "controls/numedit.h"
 #include "controls/textlbl.h"
 #include "controls/typeahead_combo.h"
 #include "flow/code_tables.h"
 #include "flow/flow_rules.h"
 #include "interview/worksheet_picker.h"
-#include "screens_fixture.h"
 #include "store/tags.h"
 
 namespace cgt::test {
@@ -39,14 +39,8 @@ struct Entries {
 
 enum class Leave { Next, Prev };
 
-class RegistrationTest : public ScreenFrameTest {
+class RegistrationTest : public BlockScreenTest {
 protected:
-    void SetUp() override {
-        ScreenFrameTest::SetUp();
-        QApplication::setActiveWindow(frame.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    }
-
     // Each case starts on a new frame with no worksheets and no history.
     void Restart() {
         frame->CloseFrame();
@@ -65,7 +59,7 @@ protected:
         // Next from the residence information (which enables Prev), Yes to
         // shares, then on as the category's event question leads.
         ShowScreen(2088);
-        Click(frame->NextButton());
+        Next();
         Click(frame->YesButton());
         Settle();
         ASSERT_EQ(frame->CurrentScreenNumber(), 2007);
@@ -75,67 +69,17 @@ protected:
         QApplication::processEvents();
     }
 
-    template <class W>
-    W* Control(const char* name) const {
-        W* w = frame->CurrentScreen()->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
     TTaxEdit* Desc() const { return Control<TTaxEdit>("DescEdit"); }
-    TTypeAheadCombo* Type() const { return Control<TTypeAheadCombo>("TypeTextComboBox"); }
+    TTypeAheadCombo* TypeList() const { return Control<TTypeAheadCombo>("TypeTextComboBox"); }
     TTaxEdit* Date() const { return Control<TTaxEdit>("DateofAcqEdit"); }
 
-    void ClickInto(QWidget* w) {
-        QTest::mouseClick(w, Qt::LeftButton);
-        QApplication::processEvents();
-        ASSERT_TRUE(w->hasFocus()) << w->objectName().toStdString();
-    }
-    void TypeInto(QWidget* w, const char* keys) {
-        ClickInto(w);
-        for (const char* k = keys; *k; ++k) {
-            if (*k == '\b')
-                QTest::keyClick(w, Qt::Key_Backspace);
-            else
-                QTest::keyClick(w, *k);
-        }
-    }
     // Types the entries box by box, as the user clicks into each.
-    void Type(const Entries& e) {
+    void Enter(const Entries& e) {
         if (*e.description) TypeInto(Desc(), e.description);
-        if (e.typeKeys) TypeInto(Type(), e.typeKeys);
+        if (e.typeKeys) TypeInto(TypeList(), e.typeKeys);
         if (*e.date) TypeInto(Date(), e.date);
     }
-    void Click(QPushButton* button) {
-        ASSERT_TRUE(button->isVisible()) << button->objectName().toStdString();
-        QTest::mouseClick(button, Qt::LeftButton);
-        QApplication::processEvents();
-    }
     void LeaveBy(Leave how) { Click(how == Leave::Next ? frame->NextButton() : frame->PrevButton()); }
-
-    // The control holding the focus, by name (the type list's text box counts as the list).
-    static std::string FocusName() {
-        QWidget* w = QApplication::focusWidget();
-        if (!w) return "";
-        if (qobject_cast<QComboBox*>(w->parentWidget())) w = w->parentWidget();
-        return w->objectName().toStdString();
-    }
-
-    // One asset as the block's screens would have stored it.
-    void StoreAsset(int type, int n, const char* description, const char* code, const char* date) {
-        FieldStore& store = run.store();
-        store.SetFieldStr(kTagAssetDescription, description);
-        store.SetFieldStr(kTagAssetType, code);
-        store.SetFieldStr(kTagAcquisitionDate, date);
-        store.StoreInstance(type, n);
-    }
-    // A field of a stored instance.
-    std::string StoredField(int type, int n, int tag) {
-        FieldStore& store = run.store();
-        store.LoadInstance(type, n);
-        const std::string value = store.GetFieldStr(tag);
-        store.EmptyWorkingTags();
-        return value;
-    }
 };
 
 TEST_F(RegistrationTest, HeadingTextsLinkAndTypeListFollowTheWorksheetType) {
@@ -177,10 +121,11 @@ TEST_F(RegistrationTest, HeadingTextsLinkAndTypeListFollowTheWorksheetType) {
 
         // The list offers the type's items with none chosen for a new asset.
         const ItemList items = AssetTypeItems(c.type);
-        ASSERT_EQ(Type()->count(), int(items.size())) << c.type;
-        for (int i = 0; i < Type()->count(); ++i) EXPECT_EQ(Type()->itemText(i).toStdString(), items[std::size_t(i)]);
-        EXPECT_EQ(Type()->currentIndex(), -1) << c.type;
-        EXPECT_EQ(Type()->currentText(), "") << c.type;
+        ASSERT_EQ(TypeList()->count(), int(items.size())) << c.type;
+        for (int i = 0; i < TypeList()->count(); ++i)
+            EXPECT_EQ(TypeList()->itemText(i).toStdString(), items[std::size_t(i)]);
+        EXPECT_EQ(TypeList()->currentIndex(), -1) << c.type;
+        EXPECT_EQ(TypeList()->currentText(), "") << c.type;
 
         // The picker offers a new worksheet, selected.
         TWorksheetPicker* picker = frame->Picker();
@@ -229,12 +174,12 @@ TEST_F(RegistrationTest, LeavingTheDescriptionChoosesTheNonActiveType) {
     };
     for (const auto& c : cases) {
         ShowRegistration(c.type);
-        if (c.typeFirst) TypeInto(Type(), c.typeFirst);
+        if (c.typeFirst) TypeInto(TypeList(), c.typeFirst);
         TypeInto(Desc(), c.description);
         QTest::keyClick(Desc(), Qt::Key_Tab);
         QApplication::processEvents();
-        EXPECT_EQ(Type()->currentText().toStdString(), c.chosen) << c.type << " " << c.description;
-        EXPECT_EQ(Type()->currentIndex() >= 0, *c.chosen != 0) << c.type;
+        EXPECT_EQ(TypeList()->currentText().toStdString(), c.chosen) << c.type << " " << c.description;
+        EXPECT_EQ(TypeList()->currentIndex() >= 0, *c.chosen != 0) << c.type;
     }
 }
 
@@ -279,7 +224,7 @@ TEST_F(RegistrationTest, ChecksShowTheirMessageAndKeepTheScreenAndEntries) {
         ShowRegistration(c.type);
         const int number = frame->CurrentScreenNumber();
         const TChildForm* screen = frame->CurrentScreen();
-        Type(c.typed);
+        Enter(c.typed);
         dialogs.shown.clear();
         LeaveBy(c.leave);
         const std::string where = std::to_string(c.type) + " " + c.typed.description + " " + c.typed.date;
@@ -289,7 +234,7 @@ TEST_F(RegistrationTest, ChecksShowTheirMessageAndKeepTheScreenAndEntries) {
         EXPECT_EQ(run.history.back(), number) << where;
         EXPECT_EQ(FocusName(), c.focus) << where;
         EXPECT_EQ(Desc()->text().toStdString(), c.typed.description) << where;
-        EXPECT_EQ(Type()->currentText().toStdString(), c.typeShown) << where;
+        EXPECT_EQ(TypeList()->currentText().toStdString(), c.typeShown) << where;
         EXPECT_EQ(Date()->text().toStdString(), c.dateShown) << where;
         EXPECT_TRUE(run.store().FieldIsEmpty(ListFieldOf(c.type))) << where;
     }
@@ -316,7 +261,7 @@ TEST_F(RegistrationTest, AcceptedEntriesAreStoredAndTheBlockGoesOn) {
     };
     for (const auto& c : cases) {
         ShowRegistration(c.type);
-        Type(c.typed);
+        Enter(c.typed);
         dialogs.shown.clear();
         LeaveBy(c.leave);
         const std::string where = std::to_string(c.type) + " " + c.typed.description;
@@ -327,15 +272,15 @@ TEST_F(RegistrationTest, AcceptedEntriesAreStoredAndTheBlockGoesOn) {
             continue;
         }
         EXPECT_EQ(frame->worksheetNumber, 1) << where;
-        EXPECT_EQ(StoredField(c.type, 1, kTagAssetDescription), c.typed.description) << where;
-        EXPECT_EQ(StoredField(c.type, 1, kTagAssetType), c.code) << where;
-        EXPECT_EQ(StoredField(c.type, 1, kTagAcquisitionDate), c.date) << where;
+        EXPECT_EQ(StoredText(c.type, kTagAssetDescription), c.typed.description) << where;
+        EXPECT_EQ(StoredText(c.type, kTagAssetType), c.code) << where;
+        EXPECT_EQ(StoredText(c.type, kTagAcquisitionDate), c.date) << where;
     }
 }
 
 TEST_F(RegistrationTest, NothingRegisteredLeavesNoWorksheetAndTheAnotherEventQuestion) {
     ShowRegistration(kWsShares);
-    Click(frame->NextButton());
+    Next();
     EXPECT_EQ(frame->CurrentScreenNumber(), 2017);
     EXPECT_EQ(frame->CurrentScreen()->objectName(), "TQCGT_40");
     EXPECT_TRUE(dialogs.shown.empty());
@@ -346,25 +291,25 @@ TEST_F(RegistrationTest, NothingRegisteredLeavesNoWorksheetAndTheAnotherEventQue
 TEST_F(RegistrationTest, ATypeWithoutADescriptionStartsTheScreenAfresh) {
     ShowRegistration(kWsShares);
     const TChildForm* first = frame->CurrentScreen();
-    Type({"", "s", ""});
-    Click(frame->NextButton());
+    Enter({"", "s", ""});
+    Next();
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kNoWorksheet});
     EXPECT_EQ(frame->CurrentScreenNumber(), 2009);
     EXPECT_NE(frame->CurrentScreen(), first);
     EXPECT_EQ(run.history, (std::vector<std::int32_t>{2088, 2006, 2007, 2009}));
     EXPECT_FALSE(frame->reopen);
     EXPECT_EQ(Desc()->text(), "");
-    EXPECT_EQ(Type()->currentIndex(), -1);
+    EXPECT_EQ(TypeList()->currentIndex(), -1);
     EXPECT_EQ(frame->Picker()->RowText(frame->Picker()->SelectedRow()).toStdString(), kCreateNew);
 }
 
 TEST_F(RegistrationTest, PrevBackToARegisteredAssetShowsItsEntries) {
-    StoreAsset(kWsShares, 1, "Telstra instalment receipts", "SA", "01/12/1997");
-    StoreAsset(kWsShares, 2, "BHP 1000 shares", "SN", "01/07/1995");
+    StoreAsset(kWsShares, {.description = "Telstra instalment receipts", .typeCode = "SA", .acquired = "01/12/1997"});
+    StoreAsset(kWsShares, {.description = "BHP 1000 shares", .typeCode = "SN", .acquired = "01/07/1995"}, 2);
     // Next from the residence information enables Prev; then the road as it
     // stands after the second share was registered on 2009 and Next led to 2010.
     ShowScreen(2088);
-    Click(frame->NextButton());
+    Next();
     frame->pendingType = kWsShares;
     frame->reopen = true;
     frame->worksheetNumber = 2;
@@ -373,7 +318,7 @@ TEST_F(RegistrationTest, PrevBackToARegisteredAssetShowsItsEntries) {
 
     ASSERT_EQ(frame->CurrentScreenNumber(), 2009);
     EXPECT_EQ(Desc()->text(), "BHP 1000 shares");
-    EXPECT_EQ(Type()->currentText(), "SN - Non-active asset - Shares");
+    EXPECT_EQ(TypeList()->currentText(), "SN - Non-active asset - Shares");
     EXPECT_EQ(Date()->text(), "01/07/1995");
     EXPECT_FALSE(frame->reopen);
     TWorksheetPicker* picker = frame->Picker();
@@ -383,15 +328,15 @@ TEST_F(RegistrationTest, PrevBackToARegisteredAssetShowsItsEntries) {
     EXPECT_EQ(picker->SelectedRow(), 1);
 
     // A changed type is stored in the same worksheet.
-    TypeInto(Type(), "sa");
-    Click(frame->NextButton());
+    TypeInto(TypeList(), "sa");
+    Next();
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(run.screenIndex, 10);
     EXPECT_EQ(frame->worksheetNumber, 2);
     EXPECT_TRUE(frame->reopen);
-    EXPECT_EQ(StoredField(kWsShares, 2, kTagAssetType), "SA");
-    EXPECT_EQ(StoredField(kWsShares, 2, kTagAssetDescription), "BHP 1000 shares");
-    EXPECT_EQ(StoredField(kWsShares, 1, kTagAssetDescription), "Telstra instalment receipts");
+    EXPECT_EQ(StoredText(kWsShares, kTagAssetType, 2), "SA");
+    EXPECT_EQ(StoredText(kWsShares, kTagAssetDescription, 2), "BHP 1000 shares");
+    EXPECT_EQ(StoredText(kWsShares, kTagAssetDescription), "Telstra instalment receipts");
 }
 
 }  // namespace
