@@ -57,6 +57,10 @@ std::optional<int> NonActiveItemIndex(int worksheetType) {
     }
 }
 
+ItemList ReceiptTypeItems() {
+    return {kOA, kONEventScreen};
+}
+
 const ItemList& AllEventItems() {
     static const ItemList items = {
         "A1 - Disposal of a CGT asset",

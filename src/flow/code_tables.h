@@ -21,6 +21,9 @@ enum class TypeListScreen { Registration, Event };
 ItemList AssetTypeItems(int worksheetType, TypeListScreen screen = TypeListScreen::Registration);
 // The item selected when a description is entered without a type.
 std::optional<int> NonActiveItemIndex(int worksheetType);
+// The asset types of the non-assessable receipt screens' hidden list: the
+// receipts themselves are always entered as "ON".
+ItemList ReceiptTypeItems();
 
 // The CGT events the event screen offers for a worksheet type; every event
 // of the screen definition for a type without a list of its own.

@@ -6,22 +6,30 @@
 #include "screens/qcgt_08.h"
 #include "screens/qcgt_11.h"
 #include "screens/qcgt_12.h"
+#include "screens/qcgt_18.h"
+#include "screens/qcgt_18b.h"
 #include "screens/qcgt_19.h"
 #include "screens/qcgt_19a.h"
 #include "screens/qcgt_20.h"
 #include "screens/qcgt_20a.h"
 #include "screens/qcgt_20b.h"
+#include "screens/qcgt_36.h"
+#include "screens/qcgt_36a.h"
 #include "ui_qcgt_03a.h"
 #include "ui_qcgt_08.h"
 #include "ui_qcgt_08g.h"
 #include "ui_qcgt_11.h"
 #include "ui_qcgt_12.h"
+#include "ui_qcgt_18.h"
+#include "ui_qcgt_18b.h"
 #include "ui_qcgt_19.h"
 #include "ui_qcgt_19a.h"
 #include "ui_qcgt_20.h"
 #include "ui_qcgt_20a.h"
 #include "ui_qcgt_20b.h"
 #include "ui_qcgt_35.h"
+#include "ui_qcgt_36.h"
+#include "ui_qcgt_36a.h"
 #include "ui_qcgt_37.h"
 #include "ui_qcgt_39.h"
 #include "ui_qcgt_39a.h"
@@ -92,6 +100,10 @@ const ScreenForm* FindScreenForm(std::string_view className) {
         {"TQCGT_20b", {&SetUp<Ui::TQCGT_20b>, &Make<TQCGT_20b>}},
         {"TQCGT_11", {&SetUp<Ui::TQCGT_11>, &Make<TQCGT_11>}},
         {"TQCGT_12", {&SetUp<Ui::TQCGT_12>, &Make<TQCGT_12>}},
+        {"TQCGT_18", {&SetUp<Ui::TQCGT_18>, &Make<TQCGT_18>}},
+        {"TQCGT_18b", {&SetUp<Ui::TQCGT_18b>, &Make<TQCGT_18b>}},
+        {"TQCGT_36", {&SetUp<Ui::TQCGT_36>, &Make<TQCGT_36>}},
+        {"TQCGT_36a", {&SetUp<Ui::TQCGT_36a>, &Make<TQCGT_36a>}},
     };
     const auto it = forms.find(className);
     return it != forms.end() ? &it->second : nullptr;

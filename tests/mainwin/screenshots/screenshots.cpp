@@ -67,6 +67,19 @@ void StoreSampleAsset(cgt::FieldStore& store, int type) {
     store.SetFieldStr(kTagEventCode, "A1");
     store.SetFieldStr(kTagEventDate, "15/11/2002");
     store.SetFieldVal(kTagCapitalProceeds, 14250);
+    if (shares)
+        store.SetFieldLst(kTagReceipts, std::make_shared<TextList>(TextList{
+                                            "15/11/2002", "", "Return of capital $1.50 a share", "1500.00", "", ""}));
+    if (type == kWsTrustInterest)
+        store.SetFieldLst(kTagReceipts,
+                          std::make_shared<TextList>(TextList{
+                              "15/01/2001", "30/06/2001", "Distribution Dec 2000", "", "100.00", "50.00", "", "300.00",
+                              "15/01/2003", "30/06/2003", "Distribution Dec 2002", "", "", "", "20.00", "400.00"}));
+    if (type == kWsCreatedRights || type == kWsOtherReceipts) {
+        store.SetFieldVal(kTagOtherProceeds, 5000);
+        store.SetFieldVal(kTagOtherCostBase, 600);
+        store.SetFieldVal(kTagOtherGain, 4400);
+    }
     store.StoreInstance(type, 1);
 }
 

@@ -1,0 +1,44 @@
+#include "screens/qcgt_36a.h"
+
+#include <QAbstractButton>
+
+#include "base/text.h"
+#include "controls/numedit.h"
+#include "controls/typeahead_combo.h"
+#include "flow/code_tables.h"
+#include "screens/deferral_screen.h"
+#include "screens/rollover_questions.h"
+#include "store/tags.h"
+
+namespace cgt {
+
+TQCGT_36a::TQCGT_36a(QWidget* parent) : TReceiptEntryScreen(parent) {}
+
+void TQCGT_36a::Created(TInterviewFrame& frame) {
+    TReceiptEntryScreen::Created(frame);
+    TypeTextComboBox = Find<TTypeAheadCombo>("TypeTextComboBox");
+    TypeTextComboBox->SetItems(AssetTypeItems(kWsCreatedRights));
+    questions_ =
+        new RollOverQuestions(Find<QAbstractButton>("Q2YesCheckBox"), Find<QAbstractButton>("Q2NoCheckBox"),
+                              Find<QAbstractButton>("Q3YesCheckBox"), Find<QAbstractButton>("Q3NoCheckBox"), this);
+    connect(DescEdit, &TCustomNumEdit::exited, this, &TQCGT_36a::DescEditExit);
+}
+
+void TQCGT_36a::Shown(TInterviewFrame& frame) {
+    TReceiptEntryScreen::Shown(frame);
+    questions_->Sync();
+}
+
+void TQCGT_36a::DescEditExit() {
+    if (Trim(DescEdit->TextBytes()).empty() || TypeTextComboBox->currentIndex() >= 0) return;
+    if (const auto item = NonActiveItemIndex(kWsCreatedRights)) TypeTextComboBox->Select(*item);
+}
+
+bool TQCGT_36a::MoreChecks() {
+    if (!questions_->RollOverAnswered()) return Reject(kMsgRollOverUnanswered, questions_->Yes());
+    if (questions_->RollOverYes() && !questions_->MarriageAnswered())
+        return Reject(kMsgSelectYesOrNo, questions_->MarriageYes());
+    return true;
+}
+
+}  // namespace cgt

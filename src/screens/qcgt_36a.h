@@ -1,0 +1,31 @@
+#pragma once
+// A right created in another entity (worksheet type 457), one per
+// worksheet: its description and asset type, proceeds and costs, and
+// whether the gain or loss can be rolled over.
+#include "screens/receipt_entry_screen.h"
+
+namespace cgt {
+
+class RollOverQuestions;
+class TTypeAheadCombo;
+
+class TQCGT_36a : public TReceiptEntryScreen {
+    Q_OBJECT
+public:
+    explicit TQCGT_36a(QWidget* parent = nullptr);
+
+    void Created(TInterviewFrame& frame) override;
+    void Shown(TInterviewFrame& frame) override;
+
+protected:
+    bool MoreChecks() override;
+    int Step() const override { return kCreatedRightStep; }
+
+private:
+    void DescEditExit();
+
+    TTypeAheadCombo* TypeTextComboBox = nullptr;
+    RollOverQuestions* questions_ = nullptr;
+};
+
+}  // namespace cgt
