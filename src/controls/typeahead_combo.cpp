@@ -14,6 +14,8 @@ TTypeAheadCombo::TTypeAheadCombo(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    // The text only shows the chosen item: Delete, cut and paste change nothing.
+    lineEdit()->setReadOnly(true);
     lineEdit()->installEventFilter(this);
     installEventFilter(this);
     connect(this, &QComboBox::activated, this, [this](int index) {
@@ -70,7 +72,7 @@ bool TTypeAheadCombo::HandleKey(QKeyEvent* e) {
     const QString text = e->text();
     if (key == Qt::Key_Backspace) {
         Apply(rules_.Backspace());
-    } else if (text.size() == 1 && text[0].unicode() >= 32) {
+    } else if (text.size() == 1 && text[0].unicode() >= 32 && text[0].unicode() != 127) {
         const std::string typed = FromQt(text);
         if (typed.size() == 1) Apply(rules_.Typed(items_, typed[0]));
         return true;

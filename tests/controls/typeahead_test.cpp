@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -139,6 +140,18 @@ TEST_F(TypeAheadComboTest, BackspaceClearsTheSelectionAndTheText) {
     // The search starts again from the next character.
     Press('a');
     EXPECT_EQ(combo->currentText(), "A  - Collectables");
+}
+
+TEST_F(TypeAheadComboTest, KeysThatEditTextLeaveTheChoiceAlone) {
+    QApplication::clipboard()->setText(QStringLiteral("SA"));
+    Press('r');
+    ASSERT_EQ(Highlighted(), "R");
+    QTest::keyClick(combo, Qt::Key_Delete);
+    QTest::keyClick(combo, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(combo, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(combo->currentIndex(), 4);
+    EXPECT_EQ(combo->currentText(), "RA - Active asset - Real estate");
+    EXPECT_EQ(combo->Rules().Buffer(), "r");
 }
 
 TEST_F(TypeAheadComboTest, ComingBackToTheListStartsANewSearch) {
