@@ -37,6 +37,9 @@ function(cgt_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
   cgt_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+  # NO_PRETTY_VALUES: a parameterised case is listed under the name its
+  # instantiation gives it, never under a printout of its parameter (raw bytes
+  # and addresses that change from run to run, or long text with spaces).
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -18,6 +18,7 @@ void PrintTo(const GridMessage& m, std::ostream* os) {
 namespace {
 
 struct CheckCase {
+    const char* name;  // the case's test name
     const char* spec;
     const char* typed;
     bool accepted;
@@ -60,65 +61,104 @@ INSTANTIATE_TEST_SUITE_P(
     Numbers, CellCheckTest,
     ::testing::Values(
         // a typed zero is shown with the column's decimals
-        CheckCase{kMoney, "0", true, "0.00", {}}, CheckCase{kWhole, "0", true, "0", {}},
-        CheckCase{kMoney, "12.5", true, "12.50", {}}, CheckCase{kMoney, "1234567.5", true, "1234567.50", {}},
+        CheckCase{"ZeroMoney", kMoney, "0", true, "0.00", {}}, CheckCase{"ZeroWholeNumber", kWhole, "0", true, "0", {}},
+        CheckCase{"PadsToTwoDecimals", kMoney, "12.5", true, "12.50", {}},
+        CheckCase{"PadsALargeAmount", kMoney, "1234567.5", true, "1234567.50", {}},
         // halves of the last decimal go to the even neighbour
-        CheckCase{kMoney, "0.125", true, "0.12", {}}, CheckCase{kMoney, "0.135", true, "0.14", {}},
-        CheckCase{kMoney, "2.675", true, "2.68", {}}, CheckCase{kMoney, "2.665", true, "2.66", {}},
-        CheckCase{kSigned, "-3.125", true, "-3.12", {}},
+        CheckCase{"HalfToEvenDown0_125", kMoney, "0.125", true, "0.12", {}},
+        CheckCase{"HalfToEvenUp0_135", kMoney, "0.135", true, "0.14", {}},
+        CheckCase{"HalfToEvenUp2_675", kMoney, "2.675", true, "2.68", {}},
+        CheckCase{"HalfToEvenDown2_665", kMoney, "2.665", true, "2.66", {}},
+        CheckCase{"NegativeHalfToEven", kSigned, "-3.125", true, "-3.12", {}},
         // below a cent is still a typed zero
-        CheckCase{kMoney, "0.001", true, "0.00", {}}, CheckCase{kMoney, "0.004", true, "0.00", {}},
-        CheckCase{kWhole, "17", true, "17", {}}, CheckCase{kSigned, "-5", true, "-5.00", {}},
+        CheckCase{"BelowACent0_001", kMoney, "0.001", true, "0.00", {}},
+        CheckCase{"BelowACent0_004", kMoney, "0.004", true, "0.00", {}},
+        CheckCase{"WholeNumber", kWhole, "17", true, "17", {}},
+        CheckCase{"NegativeGetsDecimals", kSigned, "-5", true, "-5.00", {}},
         // characters outside the column's set are dropped first
-        CheckCase{kWhole, "1 234", true, "1234", {}}, CheckCase{kMoney, "-12", true, "12.00", {}},
-        CheckCase{kMoney, "$", true, "", {}}, CheckCase{kMoney, "  ", true, "", {}},
+        CheckCase{"DropsASpace", kWhole, "1 234", true, "1234", {}},
+        CheckCase{"DropsAMinusNotAllowed", kMoney, "-12", true, "12.00", {}},
+        CheckCase{"DropsEverythingTyped", kMoney, "$", true, "", {}},
+        CheckCase{"SpacesOnly", kMoney, "  ", true, "", {}},
         // what is left must be a number
-        CheckCase{kMoney, "1.2.3", false, "", {{std::string("1.2.3") + kNotNumber, true}}},
-        CheckCase{kSigned, "5-", false, "", {{std::string("5-") + kNotNumber, true}}},
-        CheckCase{kSigned, "-", false, "", {{std::string("-") + kNotNumber, true}}},
+        CheckCase{"TwoPointsIsNoNumber", kMoney, "1.2.3", false, "", {{std::string("1.2.3") + kNotNumber, true}}},
+        CheckCase{"TrailingMinusIsNoNumber", kSigned, "5-", false, "", {{std::string("5-") + kNotNumber, true}}},
+        CheckCase{"MinusAloneIsNoNumber", kSigned, "-", false, "", {{std::string("-") + kNotNumber, true}}},
         // range
-        CheckCase{kPercent, "50", true, "50.00", {}},
-        CheckCase{kPercent, "101", false, "101", {{"Value must be between 0 and 100", true}}},
-        CheckCase{"R|0|1|6|0|F|F|0|T|-20|-10|", "-5", false, "-5", {{"Value must be between -20 and -10", true}}},
+        CheckCase{"InRange", kPercent, "50", true, "50.00", {}},
+        CheckCase{"AboveRange", kPercent, "101", false, "101", {{"Value must be between 0 and 100", true}}},
+        CheckCase{"AboveANegativeRange",
+                  "R|0|1|6|0|F|F|0|T|-20|-10|",
+                  "-5",
+                  false,
+                  "-5",
+                  {{"Value must be between -20 and -10", true}}},
         // a zero typed into a range that starts above 0 fails the first range check
-        CheckCase{"R|0|1|6|0|F|F|0|F|1|9|", "0", false, "0", {{"Value must be between 1 and 9", true}}},
+        CheckCase{"ZeroBelowARangeAboveZero",
+                  "R|0|1|6|0|F|F|0|F|1|9|",
+                  "0",
+                  false,
+                  "0",
+                  {{"Value must be between 1 and 9", true}}},
         // text that is no number is 0 for the first range check, then the second one
-        CheckCase{"R|0|1|6|0|F|F|0|F|0|9|", "1x2", false, "1x2", {{"Invalid numeric entry", true}}},
+        CheckCase{"NoNumberFailsTheSecondRangeCheck",
+                  "R|0|1|6|0|F|F|0|F|0|9|",
+                  "1x2",
+                  false,
+                  "1x2",
+                  {{"Invalid numeric entry", true}}},
         // too many whole-number digits: a warning, then the cell is taken
         CheckCase{
+            "TooManyDigitsWarns",
             kMoney,
             "123456789.5",
             true,
             "123456789.50",
-            {{"Value of \"123456789.5\" with two decimal places\r\nexceeds allowed number of digits (10)", false}}}));
+            {{"Value of \"123456789.5\" with two decimal places\r\nexceeds allowed number of digits (10)", false}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, CellCheckTest,
-    ::testing::Values(CheckCase{kDate, "15082002", true, "15/08/2002", {}},
-                      CheckCase{kDate, "150802", true, "15/08/2002", {}},
-                      CheckCase{kDate, "1/7/2002", true, "01/07/2002", {}},
-                      CheckCase{kDate, "31/02/2003", false, "31/02/2003", {{"Enter date in dd/mm/yyyy format", true}}},
-                      CheckCase{kDate, "31022003", false, "31/02/2003", {{"Enter date in dd/mm/yyyy format", true}}},
-                      CheckCase{kDate, "2002", false, "2002", {{"Enter date in dd/mm/yyyy format", true}}},
-                      // day 0 is no date
-                      CheckCase{kDate, "30/12/1899", true, "", {}}, CheckCase{kDate, " ", true, "", {}}));
+    ::testing::Values(
+        CheckCase{"DateWithoutSlashes", kDate, "15082002", true, "15/08/2002", {}},
+        CheckCase{"TwoDigitYearWithoutSlashes", kDate, "150802", true, "15/08/2002", {}},
+        CheckCase{"OneDigitDayAndMonth", kDate, "1/7/2002", true, "01/07/2002", {}},
+        CheckCase{"NoSuchDay", kDate, "31/02/2003", false, "31/02/2003", {{"Enter date in dd/mm/yyyy format", true}}},
+        CheckCase{"NoSuchDayWithoutSlashes",
+                  kDate,
+                  "31022003",
+                  false,
+                  "31/02/2003",
+                  {{"Enter date in dd/mm/yyyy format", true}}},
+        CheckCase{"YearOnly", kDate, "2002", false, "2002", {{"Enter date in dd/mm/yyyy format", true}}},
+        // day 0 is no date
+        CheckCase{"DayZeroIsEmpty", kDate, "30/12/1899", true, "", {}},
+        CheckCase{"SpaceIsEmpty", kDate, " ", true, "", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     TextAndNumbers, CellCheckTest,
     ::testing::Values(
         // text cells are not checked here (the set is applied when typing and entering)
-        CheckCase{kText, "abc", true, "abc", {}},
+        CheckCase{"TextIsNotChecked", kText, "abc", true, "abc", {}},
         // business and tax file numbers: check digits, then grouping
-        CheckCase{kAbn, "53004085616", true, "53 004 085 616", {}},
-        CheckCase{kAbn, "53004085617", false, "53004085617", {{"Invalid Australian Business Number (ABN)", true}}},
-        CheckCase{kTfn, "123456782", true, "123 456 782", {}},
-        CheckCase{kTfn, "123456789", false, "123456789", {{"Invalid Tax File Number (TFN)", true}}},
-        CheckCase{kTfn, "0", false, "0", {{"Invalid Tax File Number (TFN)", true}}},
+        CheckCase{"ValidAbnIsGrouped", kAbn, "53004085616", true, "53 004 085 616", {}},
+        CheckCase{"InvalidAbn",
+                  kAbn,
+                  "53004085617",
+                  false,
+                  "53004085617",
+                  {{"Invalid Australian Business Number (ABN)", true}}},
+        CheckCase{"ValidTfnIsGrouped", kTfn, "123456782", true, "123 456 782", {}},
+        CheckCase{"InvalidTfn", kTfn, "123456789", false, "123456789", {{"Invalid Tax File Number (TFN)", true}}},
+        CheckCase{"ZeroTfn", kTfn, "0", false, "0", {{"Invalid Tax File Number (TFN)", true}}},
         // strict pick list: the first (maximum length) characters of an item
-        CheckCase{kPick, "UA", true, "UA", {}}, CheckCase{kPick, "OA", true, "OA", {}},
-        CheckCase{kPick, "", true, "", {}},
-        CheckCase{kPick, "ua", false, "ua", {{"Entry must match one of the picklist entries", true}}},
-        CheckCase{kPick, "U", false, "U", {{"Entry must match one of the picklist entries", true}}}));
+        CheckCase{"PickFirstItem", kPick, "UA", true, "UA", {}},
+        CheckCase{"PickSecondItem", kPick, "OA", true, "OA", {}}, CheckCase{"PickNothing", kPick, "", true, "", {}},
+        CheckCase{
+            "PickInTheWrongCase", kPick, "ua", false, "ua", {{"Entry must match one of the picklist entries", true}}},
+        CheckCase{"PickTooShort", kPick, "U", false, "U", {{"Entry must match one of the picklist entries", true}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class CellCheckFixture : public ::testing::Test {
 protected:

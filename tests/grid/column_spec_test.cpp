@@ -101,6 +101,7 @@ TEST(ColumnSpecTest, DefaultSpecification) {
 }
 
 struct KindCase {
+    const char* name;  // the case's test name
     const char* spec;
     ColKind kind;
     int maxLength;
@@ -119,24 +120,26 @@ TEST_P(KindRulesTest, SetsLengthDecimalsAndCharacters) {
     EXPECT_EQ(SetText(s.allowed), c.allowed) << c.spec;
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, KindRulesTest,
-                         ::testing::Values(
-                             // numbers: digits, "-" when field 8 is set, "." with decimals
-                             KindCase{"N|0|1|10|0|F|F|2|T|", ColKind::Number, 10, 2, "-.0123456789"},
-                             KindCase{"N|0|1|10|0|F|F||F|", ColKind::Number, 10, 0, "0123456789"},
-                             KindCase{"N|0|1|10|0|F|F|0|T|", ColKind::Number, 10, 0, "-0123456789"},
-                             KindCase{"N|0|1|10|0|F|F|x|F|", ColKind::Number, 10, 0, "0123456789"},
-                             // dates: at least ten characters
-                             KindCase{"D|0|2|8|", ColKind::Date, 10, 0, "/0123456789"},
-                             KindCase{"D|0|2|12|", ColKind::Date, 12, 0, "/0123456789"},
-                             // business and tax file numbers: fixed lengths, no decimals
-                             KindCase{"A|0|3|20|0|F|F|2|", ColKind::BusinessNumber, 11, 0, "0123456789"},
-                             KindCase{"T|0|4|3|0|F|F|2|", ColKind::TaxFileNumber, 9, 0, "0123456789"},
-                             // text with its own character list; an unknown kind reads as text
-                             KindCase{"X|0|0|5|0|F|F|1|0..9,/|", ColKind::Text, 5, 0, "/0123456789"},
-                             KindCase{"X|0|7|5|", ColKind::Text, 5, 0, ""},
-                             // number fields that are no number read as 0
-                             KindCase{"X|a|b|c|", ColKind::Text, 0, 0, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, KindRulesTest,
+    ::testing::Values(
+        // numbers: digits, "-" when field 8 is set, "." with decimals
+        KindCase{"SignedNumberWithDecimals", "N|0|1|10|0|F|F|2|T|", ColKind::Number, 10, 2, "-.0123456789"},
+        KindCase{"NumberWithEmptyDecimals", "N|0|1|10|0|F|F||F|", ColKind::Number, 10, 0, "0123456789"},
+        KindCase{"SignedWholeNumber", "N|0|1|10|0|F|F|0|T|", ColKind::Number, 10, 0, "-0123456789"},
+        KindCase{"NumberWithBadDecimals", "N|0|1|10|0|F|F|x|F|", ColKind::Number, 10, 0, "0123456789"},
+        // dates: at least ten characters
+        KindCase{"ShortDateWidened", "D|0|2|8|", ColKind::Date, 10, 0, "/0123456789"},
+        KindCase{"LongDateKept", "D|0|2|12|", ColKind::Date, 12, 0, "/0123456789"},
+        // business and tax file numbers: fixed lengths, no decimals
+        KindCase{"BusinessNumberFixedLength", "A|0|3|20|0|F|F|2|", ColKind::BusinessNumber, 11, 0, "0123456789"},
+        KindCase{"TaxFileNumberFixedLength", "T|0|4|3|0|F|F|2|", ColKind::TaxFileNumber, 9, 0, "0123456789"},
+        // text with its own character list; an unknown kind reads as text
+        KindCase{"TextWithItsOwnCharacters", "X|0|0|5|0|F|F|1|0..9,/|", ColKind::Text, 5, 0, "/0123456789"},
+        KindCase{"UnknownKindIsText", "X|0|7|5|", ColKind::Text, 5, 0, ""},
+        // number fields that are no number read as 0
+        KindCase{"NonNumericFieldsReadAsZero", "X|a|b|c|", ColKind::Text, 0, 0, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ColumnSpecTest, LetterCaseOfTextColumns) {
     EXPECT_EQ(ParseColumnSpec("X|0|0|5|0|F|F|1|").spec.letterCase, LetterCase::Upper);
@@ -209,6 +212,7 @@ TEST(ColumnSpecTest, CharacterSetOnlyCountsInTextColumns) {
 }
 
 struct CharSetCase {
+    const char* name;  // the case's test name
     const char* spec;
     bool ok;
     const char* chars;
@@ -225,13 +229,20 @@ TEST_P(CharSetTest, Parses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, CharSetTest,
-                         ::testing::Values(CharSetCase{"", true, ""}, CharSetCase{"0..9,/", true, "/0123456789"},
-                                           CharSetCase{"a..c,X", true, "Xabc"}, CharSetCase{"-, ,'", true, " '-"},
-                                           CharSetCase{",,a", true, ",a"}, CharSetCase{"a,,", true, ",a"},
-                                           CharSetCase{",..0", true, ",-./0"}, CharSetCase{"a,", true, "a"},
-                                           CharSetCase{"z..a", true, ""}, CharSetCase{"ab", false, ""},
-                                           CharSetCase{"0..9,abc", false, ""}, CharSetCase{"a-z", false, ""},
-                                           CharSetCase{"a.:z", false, ""}));
+                         ::testing::Values(CharSetCase{"Empty", "", true, ""},
+                                           CharSetCase{"RangeAndCharacter", "0..9,/", true, "/0123456789"},
+                                           CharSetCase{"LetterRangeAndCharacter", "a..c,X", true, "Xabc"},
+                                           CharSetCase{"MinusSpaceAndQuote", "-, ,'", true, " '-"},
+                                           CharSetCase{"LeadingComma", ",,a", true, ",a"},
+                                           CharSetCase{"TrailingComma", "a,,", true, ",a"},
+                                           CharSetCase{"RangeFromAComma", ",..0", true, ",-./0"},
+                                           CharSetCase{"TrailingSeparator", "a,", true, "a"},
+                                           CharSetCase{"ReversedRangeIsEmpty", "z..a", true, ""},
+                                           CharSetCase{"LettersWithoutASeparator", "ab", false, ""},
+                                           CharSetCase{"ItemOfThreeLetters", "0..9,abc", false, ""},
+                                           CharSetCase{"DashIsNoRange", "a-z", false, ""},
+                                           CharSetCase{"BadRangeDots", "a.:z", false, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ColumnSpecTest, SplitKeepsEmptyFields) {
     EXPECT_EQ(SplitSpecFields("a|b|"), (std::vector<std::string>{"a", "b", ""}));

@@ -8,6 +8,7 @@ namespace cgt {
 namespace {
 
 struct TotalCase {
+    const char* name;  // the case's test name
     const char* spec;
     std::vector<std::string> cells;  // rows 1 onwards
     long double total;
@@ -31,21 +32,24 @@ constexpr const char* kOneDecimal = "CPI|2|1|8|0|F|F|1|F|";
 
 INSTANTIATE_TEST_SUITE_P(
     Columns, TotalsTest,
-    ::testing::Values(TotalCase{kMoney, {"10.50", "", "  1234.25"}, 1244.75L, "1244.75"},
-                      // a column of typed zeros totals the explicit zero
-                      TotalCase{kMoney, {"0.00", "0.00"}, kExplicitZero, "0.00"},
-                      TotalCase{kWhole, {"0", ""}, kExplicitZero, "0"},
-                      TotalCase{kOneDecimal, {"0.0"}, kExplicitZero, "0.0"},
-                      // amounts that cancel out next to a typed zero
-                      TotalCase{kMoney, {"5.00", "-5.00", "0.00"}, kExplicitZero, "0.00"},
-                      // without a typed zero an empty column is a plain 0
-                      TotalCase{kMoney, {"", ""}, 0, "0.00"}, TotalCase{kMoney, {"5.00", "-5.00"}, 0, "0.00"},
-                      // only "-", digits and the point count; what is left over that is no number counts 0
-                      TotalCase{kMoney, {"$1,000.00", "abc", "1.2.3", "-"}, 1000, "1000.00"},
-                      TotalCase{kWhole, {"12", "-2"}, 10, "10"},
-                      // columns of other kinds have no total
-                      TotalCase{"Text|0|0|10|", {"12", "3"}, 0, "0"},
-                      TotalCase{"Date|0|2|10|", {"01/01/2002"}, 0, "0"}));
+    ::testing::Values(
+        TotalCase{"MoneySkipsEmptyCells", kMoney, {"10.50", "", "  1234.25"}, 1244.75L, "1244.75"},
+        // a column of typed zeros totals the explicit zero
+        TotalCase{"TypedZerosInMoney", kMoney, {"0.00", "0.00"}, kExplicitZero, "0.00"},
+        TotalCase{"TypedZeroInWholeNumbers", kWhole, {"0", ""}, kExplicitZero, "0"},
+        TotalCase{"TypedZeroWithOneDecimal", kOneDecimal, {"0.0"}, kExplicitZero, "0.0"},
+        // amounts that cancel out next to a typed zero
+        TotalCase{"CancellingAmountsAndTypedZero", kMoney, {"5.00", "-5.00", "0.00"}, kExplicitZero, "0.00"},
+        // without a typed zero an empty column is a plain 0
+        TotalCase{"EmptyColumnIsPlainZero", kMoney, {"", ""}, 0, "0.00"},
+        TotalCase{"CancellingAmountsArePlainZero", kMoney, {"5.00", "-5.00"}, 0, "0.00"},
+        // only "-", digits and the point count; what is left over that is no number counts 0
+        TotalCase{"StrayCharactersAndNonNumbers", kMoney, {"$1,000.00", "abc", "1.2.3", "-"}, 1000, "1000.00"},
+        TotalCase{"WholeNumbersWithANegative", kWhole, {"12", "-2"}, 10, "10"},
+        // columns of other kinds have no total
+        TotalCase{"TextColumnHasNoTotal", "Text|0|0|10|", {"12", "3"}, 0, "0"},
+        TotalCase{"DateColumnHasNoTotal", "Date|0|2|10|", {"01/01/2002"}, 0, "0"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GridTotalsTest, TitleRowIsNotSummed) {
     GridModel grid;

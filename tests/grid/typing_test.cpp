@@ -10,6 +10,7 @@ namespace {
 enum class Outcome { Accept, Drop, Beep };
 
 struct TypeCase {
+    const char* name;  // the case's test name
     const char* spec;
     const char* text;  // the editor's text before the character
     bool selection;
@@ -61,43 +62,53 @@ INSTANTIATE_TEST_SUITE_P(
     Rules, TypingTest,
     ::testing::Values(
         // read-only and display-only columns take nothing, silently
-        TypeCase{kReadOnly, "", false, 'a', Outcome::Drop, 0}, TypeCase{kDisplayOnly, "", false, '1', Outcome::Drop, 0},
-        TypeCase{kDisplayOnly, "", false, '\b', Outcome::Drop, 0},
+        TypeCase{"ReadOnlyDropsALetter", kReadOnly, "", false, 'a', Outcome::Drop, 0},
+        TypeCase{"DisplayOnlyDropsADigit", kDisplayOnly, "", false, '1', Outcome::Drop, 0},
+        TypeCase{"DisplayOnlyDropsBackspace", kDisplayOnly, "", false, '\b', Outcome::Drop, 0},
         // control characters and the space pass unchecked
-        TypeCase{kMoney, "1234567", false, '\b', Outcome::Accept, '\b'},
-        TypeCase{kWhole, "1234", false, ' ', Outcome::Accept, ' '},
-        TypeCase{kUpper, "ABC", false, '\t', Outcome::Accept, '\t'},
+        TypeCase{"BackspacePasses", kMoney, "1234567", false, '\b', Outcome::Accept, '\b'},
+        TypeCase{"SpacePassesAFullCell", kWhole, "1234", false, ' ', Outcome::Accept, ' '},
+        TypeCase{"TabPassesAFullCell", kUpper, "ABC", false, '\t', Outcome::Accept, '\t'},
         // 10 characters with 2 decimals: after seven digits only the point
-        TypeCase{kMoney, "123456", false, '7', Outcome::Accept, '7'},
-        TypeCase{kMoney, "1234567", false, '8', Outcome::Beep, 0},
-        TypeCase{kMoney, "1234567", true, '8', Outcome::Beep, 0},
-        TypeCase{kMoney, "1234567", false, '.', Outcome::Accept, '.'},
-        TypeCase{kMoney, "1234567.1", false, '2', Outcome::Accept, '2'},
-        TypeCase{kMoney, "1234567.12", false, '3', Outcome::Beep, 0},
+        TypeCase{"SeventhWholeDigit", kMoney, "123456", false, '7', Outcome::Accept, '7'},
+        TypeCase{"EighthWholeDigitBeeps", kMoney, "1234567", false, '8', Outcome::Beep, 0},
+        TypeCase{"EighthWholeDigitOverASelectionBeeps", kMoney, "1234567", true, '8', Outcome::Beep, 0},
+        TypeCase{"PointAfterSevenDigits", kMoney, "1234567", false, '.', Outcome::Accept, '.'},
+        TypeCase{"SecondDecimal", kMoney, "1234567.1", false, '2', Outcome::Accept, '2'},
+        TypeCase{"ThirdDecimalBeeps", kMoney, "1234567.12", false, '3', Outcome::Beep, 0},
         // a full cell takes a character only over a selection
-        TypeCase{kWhole, "1234", false, '5', Outcome::Beep, 0},
-        TypeCase{kWhole, "1234", true, '5', Outcome::Accept, '5'},
+        TypeCase{"FullCellBeeps", kWhole, "1234", false, '5', Outcome::Beep, 0},
+        TypeCase{"FullCellTakesOverASelection", kWhole, "1234", true, '5', Outcome::Accept, '5'},
         // a minus sign makes room for one more character
-        TypeCase{kSigned, "-12345", false, '6', Outcome::Accept, '6'},
-        TypeCase{kSigned, "-123456", false, '7', Outcome::Beep, 0},
+        TypeCase{"MinusMakesRoom", kSigned, "-12345", false, '6', Outcome::Accept, '6'},
+        TypeCase{"FullSignedCellBeeps", kSigned, "-123456", false, '7', Outcome::Beep, 0},
         // number characters: the set, one minus, one point
-        TypeCase{kMoney, "12", false, 'a', Outcome::Beep, 0}, TypeCase{kMoney, "12", false, '-', Outcome::Beep, 0},
-        TypeCase{kMoney, "1.2", false, '.', Outcome::Beep, 0}, TypeCase{kSigned, "", false, '-', Outcome::Accept, '-'},
-        TypeCase{kSigned, "-1", false, '-', Outcome::Beep, 0}, TypeCase{kSigned, "1", false, '.', Outcome::Beep, 0},
-        TypeCase{kWhole, "", false, '.', Outcome::Beep, 0},
+        TypeCase{"LetterInANumberBeeps", kMoney, "12", false, 'a', Outcome::Beep, 0},
+        TypeCase{"MinusNotAllowedBeeps", kMoney, "12", false, '-', Outcome::Beep, 0},
+        TypeCase{"SecondPointBeeps", kMoney, "1.2", false, '.', Outcome::Beep, 0},
+        TypeCase{"MinusAllowed", kSigned, "", false, '-', Outcome::Accept, '-'},
+        TypeCase{"SecondMinusBeeps", kSigned, "-1", false, '-', Outcome::Beep, 0},
+        TypeCase{"PointWithoutDecimalsBeeps", kSigned, "1", false, '.', Outcome::Beep, 0},
+        TypeCase{"PointInWholeNumbersBeeps", kWhole, "", false, '.', Outcome::Beep, 0},
         // dates: digits and the separator
-        TypeCase{kDate, "15", false, '/', Outcome::Accept, '/'}, TypeCase{kDate, "15", false, '-', Outcome::Beep, 0},
-        TypeCase{kDate, "15/08/2002", false, '1', Outcome::Beep, 0},
+        TypeCase{"DateSlash", kDate, "15", false, '/', Outcome::Accept, '/'},
+        TypeCase{"DateDashBeeps", kDate, "15", false, '-', Outcome::Beep, 0},
+        TypeCase{"FullDateBeeps", kDate, "15/08/2002", false, '1', Outcome::Beep, 0},
         // text: letter case first, then the set
-        TypeCase{kUpper, "", false, 'q', Outcome::Accept, 'Q'}, TypeCase{kUpper, "", false, '-', Outcome::Beep, 0},
-        TypeCase{kUpper, "AB", false, '\xe9', Outcome::Beep, 0}, TypeCase{kLower, "", false, 'Q', Outcome::Accept, 'q'},
-        TypeCase{kLower, "", false, '\xc9', Outcome::Accept, '\xe9'},
-        TypeCase{kFree, "", false, '~', Outcome::Accept, '~'}, TypeCase{kFree, "abcde", false, 'f', Outcome::Beep, 0},
+        TypeCase{"UpperCaseLetter", kUpper, "", false, 'q', Outcome::Accept, 'Q'},
+        TypeCase{"OutsideTheSetBeeps", kUpper, "", false, '-', Outcome::Beep, 0},
+        TypeCase{"AccentedLetterOutsideTheSetBeeps", kUpper, "AB", false, '\xe9', Outcome::Beep, 0},
+        TypeCase{"LowerCaseLetter", kLower, "", false, 'Q', Outcome::Accept, 'q'},
+        TypeCase{"LowerCaseAccentedLetter", kLower, "", false, '\xc9', Outcome::Accept, '\xe9'},
+        TypeCase{"FreeTextTakesATilde", kFree, "", false, '~', Outcome::Accept, '~'},
+        TypeCase{"FullTextBeeps", kFree, "abcde", false, 'f', Outcome::Beep, 0},
         // identification numbers: digits only, fixed lengths
-        TypeCase{kAbn, "1234567890", false, '1', Outcome::Accept, '1'},
-        TypeCase{kAbn, "12345678901", false, '1', Outcome::Beep, 0}, TypeCase{kAbn, "", false, 'x', Outcome::Beep, 0},
-        TypeCase{kTfn, "12345678", false, '9', Outcome::Accept, '9'},
-        TypeCase{kTfn, "123456789", false, '0', Outcome::Beep, 0}));
+        TypeCase{"EleventhAbnDigit", kAbn, "1234567890", false, '1', Outcome::Accept, '1'},
+        TypeCase{"FullAbnBeeps", kAbn, "12345678901", false, '1', Outcome::Beep, 0},
+        TypeCase{"LetterInAnAbnBeeps", kAbn, "", false, 'x', Outcome::Beep, 0},
+        TypeCase{"NinthTfnDigit", kTfn, "12345678", false, '9', Outcome::Accept, '9'},
+        TypeCase{"FullTfnBeeps", kTfn, "123456789", false, '0', Outcome::Beep, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GridTypingTest, TenCharactersTwoDecimalsTypedInFull) {
     GridModel grid;
