@@ -108,6 +108,8 @@ std::string Amount(long double v) {
 int RunCalc(const Args& args, Io& io) {
     const std::string& file = args.positional[0];
     Session session(args.Value("--id"));
+    // Nobody writes the return between this load and the save.
+    if (args.Has("--save")) session.Lock(file);
     session.Load(file);
     FieldStore& store = session.store();
     const CalcChainResult result = RunCalculationChain(store);

@@ -5,6 +5,7 @@
 #include "command.h"
 #include "session.h"
 #include "store/cipher.h"
+#include "store/datafile_fs.h"
 
 namespace cgt::cli {
 namespace {
@@ -13,18 +14,24 @@ CipherKey KeyFor(const Args& args) {
     return CipherKeyFor(KeyText(StoreText(args.Value("--id"))));
 }
 
+// The input is read and checked whole before the output is touched; the
+// output appears complete or not at all, owner-only (it may hold a return in
+// plain text), and replaces an existing file only when told.
 int RunCipher(const Args& args, bool encrypt) {
-    const std::filesystem::path in = args.positional[0], out = args.positional[1];
+    const std::string in = args.positional[0], out = args.positional[1];
     std::error_code ec;
-    // Truncating the output would destroy the input before it is read.
     if (std::filesystem::equivalent(in, out, ec)) throw Failure("input and output are the same file");
+    FileSystem& fs = RealFileSystem();
+    const bool force = args.Has("--force");
+    if (!force && fs.Exists(out)) throw Failure(out + " already exists (--force replaces it)");
+    const Bytes input = fs.ReadAll(in);
+    Bytes output;
     try {
-        EncryptFile(in, out, KeyFor(args), encrypt);
-    } catch (const std::filesystem::filesystem_error& e) {
-        throw Failure(std::string(e.code().message()) + ": " + e.path1().string());
+        output = encrypt ? EncryptBytes(input, KeyFor(args)) : DecryptBytesChecked(input, KeyFor(args));
     } catch (const ECipherException& e) {
-        throw Failure(in.string() + ": " + e.what());
+        throw Failure(in + ": " + e.what());
     }
+    WriteFileSafely(fs, out, output, kNewFileMode, force);
     return 0;
 }
 
@@ -42,20 +49,31 @@ int RunKey(const Args& args, Io& io) {
     return 0;
 }
 
+constexpr OptionSpec kForceOption{"--force", nullptr, false, "replace an existing OUT"};
+
 }  // namespace
 
 extern const Command kEncryptCommand{
-    "encrypt", "IN OUT", "encrypt the file IN into OUT with the key of --id", "", 2, 2, {kIdOption}, RunEncrypt,
+    "encrypt",
+    "IN OUT",
+    "encrypt the file IN into OUT with the key of --id",
+    "OUT is created owner-only; an existing OUT is replaced only with --force.",
+    2,
+    2,
+    {kIdOption, kForceOption},
+    RunEncrypt,
 };
 
 extern const Command kDecryptCommand{
     "decrypt",
     "IN OUT",
     "decrypt the file IN into OUT with the key of --id",
-    "OUT holds the plain content of the return: delete it when done.",
+    "OUT holds the plain content of the return: delete it when done. It is created\n"
+    "owner-only; an existing OUT is replaced only with --force. A key that does not\n"
+    "fit IN (a wrong --id) is an error and writes nothing.",
     2,
     2,
-    {kIdOption},
+    {kIdOption, kForceOption},
     RunDecrypt,
 };
 

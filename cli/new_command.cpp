@@ -9,9 +9,11 @@ namespace {
 
 int RunNew(const Args& args, Io& io) {
     const std::string& file = args.positional[0];
-    if (!args.Has("--force") && std::filesystem::exists(file))
-        throw Failure(file + " already exists (--force replaces it)");
     Session session(args.Value("--id"));
+    session.Lock(file);
+    std::error_code ec;
+    if (!args.Has("--force") && std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
+        throw Failure(file + " already exists (--force replaces it)");
     session.Save(file);
     io.out << "created " << file << '\n';
     return 0;

@@ -13,6 +13,9 @@ std::string StoreText(const std::string& utf8) {
 
 Session::Session(const std::string& identityUtf8) : run_(dialogs_, clock_) {
     run_.identity = StoreText(identityUtf8);
+    if (run_.identity.size() > kStringMax)
+        throw UsageError("--id is " + std::to_string(run_.identity.size()) +
+                         " characters long; a return holds at most " + std::to_string(kStringMax));
     run_.store().SetFieldStr(kTagIdentity, run_.identity);
     run_.SetDataChanged(false);
 }
@@ -26,7 +29,13 @@ void Session::Load(const std::string& file) {
     ThrowMessages();
 }
 
+void Session::Lock(const std::string& file) {
+    if (IsCompanionName(file)) throw Failure(CompanionNameMessage(file));
+    if (!lock_) lock_ = std::make_unique<ReturnLock>(file);
+}
+
 void Session::Save(const std::string& file) {
+    Lock(file);
     switch (SaveReturnFile(run_, file)) {
         case SaveOutcome::Written: break;
         case SaveOutcome::Lodged:

@@ -7,6 +7,7 @@
 
 #include "base/clock.h"
 #include "base/dialogs.h"
+#include "store/datafile_fs.h"
 #include "store/modulerun.h"
 
 namespace cgt::cli {
@@ -26,8 +27,13 @@ public:
 class Session {
 public:
     // An empty return whose field 1 holds the identity text (as the module's
-    // start puts it there), so that it opens again with the same text.
+    // start puts it there), so that it opens again with the same text. A text
+    // longer than field 1 can hold in the file is bad usage.
     explicit Session(const std::string& identityUtf8);
+
+    // Holds the file's lock from now until the session ends, so that nobody
+    // writes it between the load and the save. Save takes it when not held.
+    void Lock(const std::string& file);
 
     ModuleRun& run() { return run_; }
     FieldStore& store() { return run_.store(); }
@@ -43,6 +49,7 @@ private:
     CollectingDialogs dialogs_;
     SystemClock clock_;
     ModuleRun run_;
+    std::unique_ptr<ReturnLock> lock_;
 };
 
 // The identity text as the store holds it (Windows-1252).

@@ -60,11 +60,22 @@ CGT_EXPORT void CGT_CALL RunCGTModule(intptr_t hostWindow, intptr_t notifyWindow
     run.store().SetFieldStr(kTagIdentity, identityText);
     run.dataFileName = fileName;
     try {
-        LoadReturnFile(run, fileName);
-    } catch (const std::exception&) {
+        if (IsCompanionName(fileName)) throw EInOutError(CompanionNameMessage(fileName));
+        if (!fileName.empty()) m.lock = std::make_unique<ReturnLock>(fileName);
+    } catch (const std::exception& e) {
         m.loadFailed = true;
-        m.dialogs.Error(std::string(kUnableToOpenFile) + fileName);
+        m.dialogs.Error(e.what());
     }
+    if (!m.loadFailed) {
+        try {
+            // The reader has shown "Unable to open file - " itself.
+            m.loadFailed = LoadReturnFile(run, fileName) == LoadOutcome::Unreadable;
+        } catch (const std::exception&) {
+            m.loadFailed = true;
+            m.dialogs.Error(std::string(kUnableToOpenFile) + fileName);
+        }
+    }
+    if (m.loadFailed) run.unreadableFile = fileName;
     QCoreApplication::processEvents();
 
     run.SetHelpDesk(HelpDeskFromProcess());
@@ -115,6 +126,7 @@ CGT_EXPORT uint8_t CGT_CALL FreeDLLResources(void) {
         if (m.loadFailed) return 0;  // never write over a file that could not be read
         const SaveOutcome outcome = SaveReturnFile(run, run.dataFileName);
         if (outcome == SaveOutcome::NoName) return 0;
+        m.lock.reset();
         run.store().FreeStore();
         run.history.clear();
         if (m.window && m.window->Frame()) m.window->Frame()->CloseFrame();

@@ -8,6 +8,7 @@
 #include "controls/control_context.h"
 #include "mainwin/mainwindow.h"
 #include "mainwin/qt_dialogs.h"
+#include "store/datafile_fs.h"
 #include "store/modulerun.h"
 
 namespace cgt {
@@ -20,6 +21,9 @@ struct ModuleState {
     QPointer<TMainWindow> window;
     // The file could not be read: the end does not write over it.
     bool loadFailed = false;
+    // Held from the start to the end, so that no `cgt` command writes the
+    // return while the module has it open.
+    std::unique_ptr<ReturnLock> lock;
 
     ~ModuleState();
 };

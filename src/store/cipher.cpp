@@ -112,6 +112,17 @@ Bytes DecryptBytes(std::span<const std::uint8_t> cipher, const CipherKey& key) {
     return out;
 }
 
+Bytes DecryptBytesChecked(std::span<const std::uint8_t> cipher, const CipherKey& key) {
+    if (cipher.size() < kDesBlock) throw ECipherException(kInvalidFileFormat);
+    if (cipher.size() % kDesBlock != 0) throw ECipherException(kWrongKeyOrForeign);
+    std::array<std::uint8_t, kDesBlock> trailer;
+    TripleDes(key).Decrypt(cipher.data() + cipher.size() - kDesBlock, trailer.data(), kDesBlock);
+    if (trailer[7] >= kDesBlock ||
+        std::any_of(trailer.begin() + trailer[7], trailer.begin() + 7, [](auto b) { return b != 0; }))
+        throw ECipherException(kWrongKeyOrForeign);
+    return DecryptBytes(cipher, key);
+}
+
 void EncryptFile(const std::filesystem::path& input, const std::filesystem::path& output, const CipherKey& key,
                  bool encrypt) {
     std::ifstream in(input, std::ios::binary);

@@ -46,6 +46,14 @@ Bytes EncryptBytes(std::span<const std::uint8_t> plain, const CipherKey& key);
 // Throws ECipherException "Invalid file format" when fewer than 8 bytes are given.
 Bytes DecryptBytes(std::span<const std::uint8_t> cipher, const CipherKey& key);
 
+inline constexpr const char* kWrongKeyOrForeign = "wrong key (identity text) or not a file of this cipher";
+
+// As DecryptBytes, but only for what this writer produces: whole blocks and a
+// trailer of zeros after its data. Anything else comes from a wrong key or a
+// foreign or damaged file and throws ECipherException kWrongKeyOrForeign
+// (a wrong key passes unnoticed only once in 32 or fewer times).
+Bytes DecryptBytesChecked(std::span<const std::uint8_t> cipher, const CipherKey& key);
+
 // Reads the input file and creates or truncates the output file; encrypt
 // true turns plain into cipher, false cipher into plain. File system errors
 // come as std::filesystem::filesystem_error.

@@ -1,6 +1,7 @@
 #include "store/datafile.h"
 
 #include "base/dialogs.h"
+#include "base/text.h"
 #include "store/modulerun.h"
 
 namespace cgt {
@@ -10,7 +11,7 @@ namespace {
 // run must not stay on disk.
 void RemoveStalePlainFile(FileSystem& fs, const std::string& name) {
     const auto sec = CompanionFile(name, ".SEC");
-    if (!fs.Exists(sec)) return;
+    if (sec == std::filesystem::path(name) || !fs.Exists(sec)) return;
     try {
         fs.Remove(sec);
     } catch (const EInOutError&) {
@@ -31,11 +32,20 @@ auto WithFileName(const std::string& name, F&& f) {
 
 }  // namespace
 
+bool IsCompanionName(const std::string& name) {
+    const std::string extension = UpperCase(std::filesystem::path(name).extension().string());
+    return extension == ".BAK" || extension == ".SEC";
+}
+
+std::string CompanionNameMessage(const std::string& name) {
+    return name + ": a return cannot be named *.BAK or *.SEC, the names of its backup and of its plain copy";
+}
+
 CipherKey ReturnFileKey(std::string_view keyText) {
     return CipherKeyFor(KeyText(keyText));
 }
 
-void LoadReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs) {
+LoadOutcome LoadReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs) {
     FieldStore& store = run.store();
     const std::string keySource =
         run.fileLoaded && run.identity.empty() ? store.GetFieldStr(kTagIdentity) : run.identity;
@@ -53,12 +63,12 @@ void LoadReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs) {
         run.fileLoaded = false;
         run.section = 0;
         run.screenIndex = 0;
-        return;
+        return LoadOutcome::Unreadable;
     }
 
     store.ClearStore();
     run.history.clear();
-    WithFileName(name, [&] {
+    return WithFileName(name, [&] {
         ReturnPosition position;
         try {
             reader.ReadPosition(position);
@@ -83,8 +93,9 @@ void LoadReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs) {
             run.dialogs().Message(
                 kErrorReadingFile + std::to_string(bad.tag) + kLastTagText + std::to_string(bad.lastTag), "Error",
                 MsgIcon::Error, MsgButtons::Ok, MsgResult::Ok);
+            return LoadOutcome::BadTag;
         }
-        return 0;
+        return LoadOutcome::Loaded;
     });
 }
 
@@ -101,6 +112,9 @@ SaveOutcome SaveReturnFile(ModuleRun& run, const std::string& name, FileSystem& 
         if (run.HelpDesk()) run.dialogs().Message(kSaveWithoutName, "", MsgIcon::None, MsgButtons::Ok, MsgResult::Ok);
         return SaveOutcome::NoName;
     }
+    if (IsCompanionName(name)) throw EInOutError(CompanionNameMessage(name));
+    if (!run.unreadableFile.empty() && name == run.unreadableFile)
+        throw EInOutError(name + " could not be read at the start, so it is not written over");
     store.SetFieldStr(kTagFileKind, "EI");
     const CipherKey key = ReturnFileKey(store.GetFieldStr(kTagIdentity));
     store.SetFieldInt(kTagFileVersion, kFileVersion);

@@ -21,12 +21,23 @@ inline constexpr const char* kListingFileName = "TEST.TXT";
 inline constexpr const char* kLodgedMarker = "999999999";
 inline constexpr std::int32_t kFileVersion = 60012;
 
+enum class LoadOutcome {
+    Loaded,
+    Unreadable,  // wrong key, foreign file or damaged header: nothing was read
+    BadTag,      // the fields before a bad tag were read
+};
+
 // Fills the run's store, position and history from the file. A wrong key,
 // foreign file or damaged header shows "Unable to open file - " and the name
 // and leaves the store as it was; a bad tag shows the field-tag error and
 // keeps the fields before it. Damaged content throws EInOutError, a file
 // shorter than one block ECipherException, a missing file EInOutError.
-void LoadReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs = RealFileSystem());
+// The file read is never deleted, whatever its name.
+LoadOutcome LoadReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs = RealFileSystem());
+
+// A return named like a companion file would be its own backup or plain copy.
+bool IsCompanionName(const std::string& name);
+std::string CompanionNameMessage(const std::string& name);
 
 enum class SaveOutcome {
     Written,
@@ -35,7 +46,8 @@ enum class SaveOutcome {
 };
 
 // Writes the run's store, position and history to the file. Any failure
-// throws EInOutError and leaves the previous content loadable.
+// throws EInOutError and leaves the previous content loadable; so does a
+// name ending in ".BAK" or ".SEC". Writers hold the file's ReturnLock.
 SaveOutcome SaveReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs = RealFileSystem());
 
 // The key of a run's file: the digits of the given text.

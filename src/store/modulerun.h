@@ -38,6 +38,9 @@ public:
     // Set once a field record of the data file has been read (cleared by a
     // failed header check); decides which text keys the next load.
     bool fileLoaded = false;
+    // A data file this run could not read with its identity text (or could
+    // not lock): no save of the run writes over it.
+    std::string unreadableFile;
 
     int ScreenNumber() const { return section * 100 + screenIndex; }
     // Splits with truncating division: 2004 gives section 20, index 4.

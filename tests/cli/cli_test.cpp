@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 
 #include "command.h"
 #include "store/cipher.h"
+#include "store/datafile_fs.h"
 
 namespace cgt {
 namespace {
@@ -300,6 +304,115 @@ TEST_F(CgtTest, ErrorsAreOneLineWithTheirExitStatus) {
     }
     // Nothing of the failed imports reached the file.
     EXPECT_EQ(Run({"dump", Path("r.dat"), "--id", "42"}).status, 0);
+}
+
+// Refusals that protect a file: the exact line, the status, and every file
+// named in the command byte for byte as it was (or still missing).
+TEST_F(CgtTest, RefusalsLeaveEveryFileAsItWas) {
+    ASSERT_EQ(Run({"new", Path("r.dat"), "--id", "42"}).status, 0);
+    WriteText("plain.txt", "seventeen bytes!!");
+    ASSERT_EQ(Run({"encrypt", Path("plain.txt"), Path("c.bin"), "--id", "42"}).status, 0);
+    WriteText("kept.txt", "an existing file");
+    fs::copy_file(Path("r.dat"), Path("r.BAK"));
+    const std::string longId(256, '7');
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string line;
+        std::vector<std::string> files;
+    } cases[] = {
+        {{"decrypt", Path("c.bin"), Path("kept.txt"), "--id", "42"},
+         1,
+         "cgt decrypt: " + Path("kept.txt") + " already exists (--force replaces it)",
+         {"c.bin", "kept.txt"}},
+        {{"encrypt", Path("plain.txt"), Path("kept.txt"), "--id", "42"},
+         1,
+         "cgt encrypt: " + Path("kept.txt") + " already exists (--force replaces it)",
+         {"plain.txt", "kept.txt"}},
+        {{"decrypt", Path("c.bin"), Path("out.txt"), "--id", "43"},
+         1,
+         "cgt decrypt: " + Path("c.bin") + ": wrong key (identity text) or not a file of this cipher",
+         {"c.bin", "out.txt"}},
+        {{"decrypt", Path("c.bin"), Path("kept.txt"), "--id", "43", "--force"},
+         1,
+         "cgt decrypt: " + Path("c.bin") + ": wrong key (identity text) or not a file of this cipher",
+         {"c.bin", "kept.txt"}},
+        {{"new", Path("n.dat"), "--id", longId},
+         2,
+         "cgt new: --id is 256 characters long; a return holds at most 255; see `cgt new --help`",
+         {"n.dat"}},
+        {{"new", Path("r.dat"), "--id", "42"},
+         1,
+         "cgt new: " + Path("r.dat") + " already exists (--force replaces it)",
+         {"r.dat", "r.BAK"}},
+        {{"import", Path("r.BAK"), "--id", "42"},
+         1,
+         "cgt import: " + Path("r.BAK") +
+             ": a return cannot be named *.BAK or *.SEC, the names of its backup and of its plain copy",
+         {"r.BAK", "r.dat"}},
+        {{"new", Path("n.SEC"), "--id", "42"},
+         1,
+         "cgt new: " + Path("n.SEC") +
+             ": a return cannot be named *.BAK or *.SEC, the names of its backup and of its plain copy",
+         {"n.SEC"}},
+    };
+    for (const auto& c : cases) {
+        std::map<std::string, std::optional<std::string>> before;
+        for (const auto& f : c.files)
+            before[f] = fs::exists(Path(f)) ? std::optional<std::string>(ReadText(f)) : std::nullopt;
+        const Result r = Run(c.args, "{}");
+        EXPECT_EQ(r.status, c.status) << c.line;
+        EXPECT_EQ(r.err, c.line + "\n");
+        EXPECT_EQ(r.out, "");
+        for (const auto& f : c.files) {
+            const auto now = fs::exists(Path(f)) ? std::optional<std::string>(ReadText(f)) : std::nullopt;
+            EXPECT_EQ(now, before[f]) << c.line << ": " << f << " changed";
+        }
+    }
+    // Only the files named above and the test's own are there.
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"c.bin", "kept.txt", "plain.txt", "r.BAK", "r.dat", "stderr.txt",
+                                               "stdin.txt", "stdout.txt"}));
+}
+
+TEST_F(CgtTest, PlainOutputIsOwnerOnlyAndReplacedOnlyWhenForced) {
+    WriteText("plain.txt", "seventeen bytes!!");
+    ASSERT_EQ(Run({"encrypt", Path("plain.txt"), Path("c.bin"), "--id", "42"}).status, 0);
+    WriteText("out.txt", "old");
+    fs::permissions(Path("out.txt"), fs::perms(0644));
+    ASSERT_EQ(Run({"decrypt", Path("c.bin"), Path("out.txt"), "--id", "42", "--force"}).status, 0);
+    EXPECT_EQ(ReadText("out.txt"), "seventeen bytes!!");
+    for (const char* f : {"c.bin", "out.txt"}) {
+        struct stat st;
+        ASSERT_EQ(::stat(Path(f).c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << f;
+    }
+}
+
+TEST_F(CgtTest, AReturnInUseIsNotWritten) {
+    ASSERT_EQ(Run({"new", Path("r.dat"), "--id", "42"}).status, 0);
+    const std::string before = ReadText("r.dat");
+    const ReturnLock held(Path("r.dat"));
+    for (const auto& args : {std::vector<std::string>{"import", Path("r.dat"), "--id", "42"},
+                             std::vector<std::string>{"calc", Path("r.dat"), "--id", "42", "--save"}}) {
+        const Result r = Run(args, "{}");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "cgt " + args[0] + ": " + InUseMessage(Path("r.dat")) + "\n");
+        EXPECT_EQ(ReadText("r.dat"), before);
+    }
+    // Reading needs no lock: the name always holds a whole return.
+    EXPECT_EQ(Run({"dump", Path("r.dat"), "--id", "42"}).status, 0);
+}
+
+TEST_F(CgtTest, ReadingACompanionNameKeepsIt) {
+    ASSERT_EQ(Run({"new", Path("r.dat"), "--id", "42"}).status, 0);
+    for (const char* name : {"r.SEC", "r.BAK"}) {
+        fs::copy_file(Path("r.dat"), Path(name));
+        EXPECT_EQ(Run({"dump", Path(name), "--id", "42"}).status, 0) << name;
+        EXPECT_EQ(ReadText(name), ReadText("r.dat")) << name;
+    }
 }
 
 TEST_F(CgtTest, HelpForEveryCommand) {

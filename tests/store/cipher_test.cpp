@@ -170,6 +170,42 @@ TEST_F(FileCipherTest, WrongKeyGivesOtherBytesNotAnError) {
               Bytes(plain.begin(), plain.begin() + std::min<std::ptrdiff_t>(32, std::ptrdiff_t(other.size()))));
 }
 
+// The checked decryption takes only what this writer produces.
+TEST_F(FileCipherTest, CheckedDecryptionRefusesWhatThisWriterNeverWrites) {
+    const Bytes plain = {'r', 'e', 't', 'u', 'r', 'n', '!', '!', '!', '!'};
+    const Bytes cipher = EncryptBytes(plain, key);
+    EXPECT_EQ(DecryptBytesChecked(cipher, key), plain);
+    EXPECT_EQ(DecryptBytesChecked(EncryptBytes(Bytes{}, key), key), Bytes{});
+
+    Bytes badTrailer = {1, 2, 3, 0, 0, 0, 9, 3};  // a non-zero byte after the data
+    TripleDes(key).Encrypt(badTrailer.data(), badTrailer.data(), 8);
+    Bytes longCount = {0, 0, 0, 0, 0, 0, 0, 8};
+    TripleDes(key).Encrypt(longCount.data(), longCount.data(), 8);
+    Bytes odd = cipher;
+    odd.push_back(0);
+    const struct {
+        const char* what;
+        Bytes cipher;
+        CipherKey key;
+        const char* message;
+    } cases[] = {
+        {"wrong key", cipher, CipherKeyFor("987654321"), kWrongKeyOrForeign},
+        {"another wrong key", cipher, CipherKeyFor("1"), kWrongKeyOrForeign},
+        {"padding not zero", badTrailer, key, kWrongKeyOrForeign},
+        {"count above 7", longCount, key, kWrongKeyOrForeign},
+        {"not whole blocks", odd, key, kWrongKeyOrForeign},
+        {"short", Bytes(7, 1), key, kInvalidFileFormat},
+    };
+    for (const auto& c : cases) {
+        try {
+            DecryptBytesChecked(c.cipher, c.key);
+            ADD_FAILURE() << c.what << " accepted";
+        } catch (const ECipherException& e) {
+            EXPECT_STREQ(e.what(), c.message) << c.what;
+        }
+    }
+}
+
 class EncryptFileTest : public FileCipherTest {
 protected:
     void SetUp() override {

@@ -106,6 +106,25 @@ TEST_F(ReturnFileTest, WrongIdentityShowsUnableToOpenAndKeepsTheStore) {
     EXPECT_EQ(other->store().FieldType(300), dtNone);
 }
 
+// A run that could not read its file never saves over it (other names it may).
+TEST_F(ReturnFileTest, AnUnreadableFileIsNotWrittenOver) {
+    auto run = NewRun("111");
+    SaveSample(*run);
+    const Bytes saved = fs.files.at(kName);
+    auto other = NewRun("222");
+    EXPECT_EQ(LoadReturnFile(*other, kName, fs), LoadOutcome::Unreadable);
+    other->unreadableFile = kName;
+    try {
+        SaveReturnFile(*other, kName, fs);
+        ADD_FAILURE() << "written over";
+    } catch (const EInOutError& e) {
+        EXPECT_STREQ(e.what(), "ret.dat could not be read at the start, so it is not written over");
+    }
+    EXPECT_EQ(fs.files.at(kName), saved);
+    EXPECT_EQ(fs.files.count("ret.BAK"), 0u);
+    EXPECT_EQ(SaveReturnFile(*other, "elsewhere.dat", fs), SaveOutcome::Written);
+}
+
 TEST_F(ReturnFileTest, KeyTextRules) {
     auto run = NewRun("555");
     SaveSample(*run);
@@ -212,27 +231,32 @@ TEST_F(ReturnFileTest, EverySaveKeepsThePreviousContentAsBak) {
     EXPECT_NE(fs.files.at(kName), first);
 }
 
-// A failure at any step of a save is an error, and the previous content
-// stays loadable.
+// A failure at any step of a save is an error; the return and its ".BAK"
+// are as they were, or (only when undoing the last step fails too) the return
+// holds the new content, complete.
 TEST_F(ReturnFileTest, AFailedStepLosesNothing) {
     const struct {
         const char* what;
         std::set<std::pair<FsStep, int>> fail;
-        const char* previousAt;  // where the previous content is found afterwards
+        long double returnHolds;
     } cases[] = {
-        {"create", {{FsStep::Create, 1}}, kName},
-        {"write", {{FsStep::Write, 1}}, kName},
-        {"flush", {{FsStep::Flush, 1}}, kName},
-        {"close", {{FsStep::Close, 1}}, kName},
-        {"backup rename", {{FsStep::Rename, 1}}, kName},
-        {"final rename", {{FsStep::Rename, 2}}, kName},
-        {"final rename and its undo", {{FsStep::Rename, 2}, {FsStep::Rename, 3}}, "ret.BAK"},
+        {"create", {{FsStep::Create, 1}}, 1234.5L},
+        {"write", {{FsStep::Write, 1}}, 1234.5L},
+        {"flush", {{FsStep::Flush, 1}}, 1234.5L},
+        {"close", {{FsStep::Close, 1}}, 1234.5L},
+        {"second name", {{FsStep::Link, 1}}, 1234.5L},
+        {"rename over the return", {{FsStep::Rename, 1}}, 1234.5L},
+        {"rename over the backup", {{FsStep::Rename, 2}}, 1234.5L},
+        {"rename over the backup and its undo", {{FsStep::Rename, 2}, {FsStep::Rename, 3}}, 555.0L},
     };
     for (const auto& c : cases) {
         fs = test::MemoryFileSystem();
         auto run = NewRun("42");
+        run->store().SetFieldVal(300, 1);
+        ASSERT_EQ(SaveReturnFile(*run, kName, fs), SaveOutcome::Written);
         SaveSample(*run);
         const Bytes previous = fs.files.at(kName);
+        const Bytes backup = fs.files.at("ret.BAK");
 
         run->store().SetFieldVal(300, 555);
         fs.failAt = c.fail;
@@ -240,12 +264,47 @@ TEST_F(ReturnFileTest, AFailedStepLosesNothing) {
         EXPECT_THROW(SaveReturnFile(*run, kName, fs), EInOutError) << c.what;
         fs.failAt.clear();
 
-        ASSERT_EQ(fs.files.count(c.previousAt), 1u) << c.what;
-        EXPECT_EQ(fs.files.at(c.previousAt), previous) << c.what;
-        EXPECT_EQ(fs.files.count("ret.dat.new"), 0u) << c.what << ": temporary file left";
+        EXPECT_EQ(fs.files.at("ret.BAK"), backup) << c.what;
+        if (c.returnHolds == 1234.5L) {
+            EXPECT_EQ(fs.files.at(kName), previous) << c.what;
+        }
+        EXPECT_EQ(fs.files.size(), 2u) << c.what << ": a temporary file was left";
         auto loaded = NewRun("42");
-        LoadReturnFile(*loaded, c.previousAt, fs);
-        EXPECT_EQ(loaded->store().GetFieldVal(300), 1234.5L) << c.what;
+        LoadReturnFile(*loaded, kName, fs);
+        EXPECT_EQ(loaded->store().GetFieldVal(300), c.returnHolds) << c.what;
+    }
+}
+
+// A kill between any two steps of a save leaves the return's name loadable,
+// and the next save tidies what the killed one left.
+TEST_F(ReturnFileTest, AKilledSaveLeavesTheReturnLoadable) {
+    for (int steps = 0;; ++steps) {
+        fs = test::MemoryFileSystem();
+        auto run = NewRun("42");
+        SaveSample(*run);
+        run->store().SetFieldVal(300, 2);
+        SaveReturnFile(*run, kName, fs);
+
+        // The kill: the steps after the first `steps` ones never happen.
+        test::MemoryFileSystem killed = fs;
+        killed.KillAfter(steps);
+        run->store().SetFieldVal(300, 3);
+        bool finished = true;
+        try {
+            SaveReturnFile(*run, kName, killed);
+        } catch (const test::Killed&) {
+            finished = false;
+        }
+        auto loaded = NewRun("42");
+        LoadReturnFile(*loaded, kName, killed);
+        const long double value = loaded->store().GetFieldVal(300);
+        EXPECT_TRUE(value == 2 || value == 3) << steps;
+
+        run->store().SetFieldVal(300, 4);
+        killed.KillAfter(-1);
+        SaveReturnFile(*run, kName, killed);
+        EXPECT_EQ(killed.files.size(), 2u) << steps << ": the killed save's files were not tidied";
+        if (finished) break;
     }
 }
 

@@ -10,11 +10,20 @@
 
 namespace cgt::test {
 
-enum class FsStep { Create, Write, Flush, Close, Rename, Remove, Read };
+enum class FsStep { Create, Write, Flush, Close, Rename, Remove, Read, Link };
+
+// Thrown by every step after a simulated kill; nothing catches it on the way.
+struct Killed {};
 
 class MemoryFileSystem final : public FileSystem {
 public:
+    // After `n` more changing steps the process "dies"; -1 never.
+    void KillAfter(int n) {
+        killAfter_ = n;
+        changes_ = 0;
+    }
     std::map<std::string, Bytes> files;
+    std::map<std::string, unsigned> modes;
     // Fails the n-th (1-based) occurrence of a step.
     std::set<std::pair<FsStep, int>> failAt;
     std::map<FsStep, int> counts;
@@ -31,6 +40,34 @@ public:
         files[path.string()].clear();
         return std::make_unique<File>(*this, path.string());
     }
+    std::unique_ptr<OutputFile> CreateNew(const std::filesystem::path& path, unsigned mode) override {
+        Step(FsStep::Create, path);
+        if (files.count(path.string())) throw EFileExists(path.string() + " already exists");
+        files[path.string()];
+        modes[path.string()] = mode;
+        return std::make_unique<File>(*this, path.string());
+    }
+    void Link(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        Step(FsStep::Link, from);
+        const auto it = files.find(from.string());
+        if (it == files.end()) throw EInOutError("Unable to link " + from.string());
+        if (files.count(to.string())) throw EFileExists(to.string() + " already exists");
+        files[to.string()] = it->second;
+        if (const auto m = modes.find(from.string()); m != modes.end()) modes[to.string()] = m->second;
+        log.push_back("link " + from.string() + " -> " + to.string());
+    }
+    std::optional<unsigned> Mode(const std::filesystem::path& path) override {
+        if (!files.count(path.string())) return std::nullopt;
+        const auto it = modes.find(path.string());
+        return it == modes.end() ? 0644u : it->second;
+    }
+    std::vector<std::filesystem::path> List(const std::filesystem::path& folder) override {
+        std::vector<std::filesystem::path> names;
+        for (const auto& [name, content] : files)
+            if (std::filesystem::path(name).parent_path() == folder)
+                names.push_back(std::filesystem::path(name).filename());
+        return names;
+    }
     void Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
         Step(FsStep::Rename, from);
         const auto it = files.find(from.string());
@@ -38,20 +75,31 @@ public:
         Bytes content = std::move(it->second);
         files.erase(it);
         files[to.string()] = std::move(content);
+        if (const auto m = modes.find(from.string()); m != modes.end()) {
+            modes[to.string()] = m->second;
+            modes.erase(m);
+        } else {
+            modes.erase(to.string());
+        }
         log.push_back("rename " + from.string() + " -> " + to.string());
     }
     void Remove(const std::filesystem::path& path) override {
         Step(FsStep::Remove, path);
         files.erase(path.string());
+        modes.erase(path.string());
         log.push_back("remove " + path.string());
     }
     bool Exists(const std::filesystem::path& path) override { return files.count(path.string()) != 0; }
 
 private:
     void Step(FsStep step, const std::filesystem::path& path) {
+        if (killAfter_ >= 0 && step != FsStep::Read && changes_++ >= killAfter_) throw Killed{};
         const int n = ++counts[step];
         if (failAt.count({step, n})) throw EInOutError("Injected failure on " + path.string());
     }
+
+    int killAfter_ = -1;
+    int changes_ = 0;
 
     class File final : public OutputFile {
     public:
