@@ -11,14 +11,40 @@
 namespace cgt::cli {
 namespace {
 
+// A text from the store could forge lines of the listing; control
+// characters and the backslash are shown escaped.
+std::string Escaped(const std::string& utf8) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    for (const char ch : utf8) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
 std::string ValueText(const Slot& slot) {
     switch (slot.type) {
         case dtNone: return slot.number != 0 ? FormatGeneral(slot.number) : "";
         case dtNumeric:
         case dtCurrency:
         case dtCurrencyCnt: return FormatGeneral(slot.number);
-        case dtString: return slot.longText ? Cp1252ToUtf8(*slot.longText) : "(no text)";
-        case dtSmallStr: return Cp1252ToUtf8(slot.smallText);
+        case dtString: return slot.longText ? Escaped(Cp1252ToUtf8(*slot.longText)) : "(no text)";
+        case dtSmallStr: return Escaped(Cp1252ToUtf8(slot.smallText));
         case dtCheckbox: return slot.checked ? "checked" : "unchecked";
         case dtList: {
             if (!slot.list) return "(no list)";

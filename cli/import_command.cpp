@@ -1,4 +1,9 @@
 // cgt import: replace a return's store with JSON.
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 
@@ -10,10 +15,14 @@
 namespace cgt::cli {
 namespace {
 
+// Beyond this a figure is no amount of a return; the calculations' sums
+// and products of such figures stay exact enough and finite.
+constexpr long double kLargestAmount = 1e15L;
+
 nlohmann::ordered_json ReadJson(std::istream& in, const std::string& source) {
     try {
         return nlohmann::ordered_json::parse(in);
-    } catch (const nlohmann::json::parse_error& e) {
+    } catch (const nlohmann::json::exception& e) {
         std::string what = e.what();
         if (const auto close = what.find("] "); what.rfind("[json.exception.", 0) == 0 && close != std::string::npos)
             what = what.substr(close + 2);
@@ -21,12 +30,50 @@ nlohmann::ordered_json ReadJson(std::istream& in, const std::string& source) {
     }
 }
 
+// As the JSON form writes it.
+std::string JsonNumberText(long double v) {
+    if (std::isnan(v)) return "NaN";
+    if (std::isinf(v)) return v > 0 ? "Infinity" : "-Infinity";
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, double(v)).ptr;
+    return std::string(text, end);
+}
+
+bool HoldsNumber(const Slot& slot) {
+    return slot.type == dtNumeric || slot.type == dtCurrency || slot.type == dtCurrencyCnt ||
+           (slot.type == dtNone && slot.number != 0);
+}
+
+void CheckAmount(const Slot& slot, const std::string& where) {
+    if (!HoldsNumber(slot)) return;
+    const long double v = slot.number;
+    if (!std::isfinite(v) || std::fabs(v) > kLargestAmount)
+        throw Failure(where + ": " + JsonNumberText(v) +
+                      " is not an amount a return can hold (at most 1E15 either side of 0)");
+}
+
+// The JSON form carries any number a damaged file may hold; a return
+// written from it holds only amounts.
+void CheckAmounts(const FieldStore& store) {
+    for (int tag = kFirstTag; tag <= kLastTag; ++tag) {
+        const Slot& slot = store.SlotAt(tag);
+        CheckAmount(slot, "fields.\"" + std::to_string(tag) + "\"");
+        if (slot.type != dtWorksheet || !slot.worksheet) continue;
+        for (const auto& item : *slot.worksheet)
+            CheckAmount(item.slot, "worksheets.\"" + std::to_string(tag - kWorksheetTagOffset) + "\"[" +
+                                       std::to_string(item.instance - 1) + "].\"" + std::to_string(item.tag) + "\"");
+    }
+}
+
 int RunImport(const Args& args, Io& io) {
     const std::string& file = args.positional[0];
     nlohmann::ordered_json json;
     if (args.positional.size() > 1 && args.positional[1] != "-") {
-        std::ifstream in(args.positional[1], std::ios::binary);
-        if (!in) throw Failure("cannot open " + args.positional[1]);
+        const std::string& source = args.positional[1];
+        std::error_code ec;
+        if (std::filesystem::is_directory(source, ec)) throw Failure("cannot read " + source + ": Is a directory");
+        std::ifstream in(source, std::ios::binary);
+        if (!in) throw Failure("cannot open " + source + ": " + std::strerror(errno ? errno : ENOENT));
         json = ReadJson(in, args.positional[1]);
     } else {
         json = ReadJson(io.in, "standard input");
@@ -35,6 +82,7 @@ int RunImport(const Args& args, Io& io) {
     const std::string& identity = args.Value("--id");
     Session session(identity);
     StoreFromJson(json, session.run());
+    CheckAmounts(session.store());
     // Field 1 keys the file; one that does not give the same key as --id
     // would make the file open only under another text.
     if (KeyText(session.store().GetFieldStr(kTagIdentity)) != KeyText(StoreText(identity)))

@@ -1,4 +1,6 @@
 // cgt: the command-line tool for the return data files.
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "command.h"
@@ -8,6 +10,12 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv, argv + argc);
     cgt::cli::Io io{std::cin, std::cout, std::cerr};
     const int status = cgt::cli::Main(args, io);
+    errno = 0;
     std::cout.flush();
-    return std::cout ? status : 1;
+    if (std::cout) return status;
+    // A listing cut short (a full disk, a closed pipe) is a failure to say.
+    const int error = errno ? errno : EIO;
+    std::cerr << "cgt" << (argc > 1 ? std::string(" ") + argv[1] : std::string())
+              << ": cannot write standard output: " << std::strerror(error) << '\n';
+    return 1;
 }

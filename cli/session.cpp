@@ -25,7 +25,11 @@ void Session::ThrowMessages() {
 }
 
 void Session::Load(const std::string& file) {
-    LoadReturnFile(run_, file);
+    try {
+        LoadReturnFile(run_, file);
+    } catch (const ECipherException& e) {
+        throw Failure(std::string(e.what()) + " (" + file + "): too short to be a return");
+    }
     ThrowMessages();
 }
 

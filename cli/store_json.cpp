@@ -249,7 +249,7 @@ void StoreFromJson(const json& j, ModuleRun& run) {
                 if (!value[n].is_object()) Fail(at, "expected an object of tags");
                 for (const auto& [itemKey, itemValue] : value[n].items()) {
                     const std::string itemAt = at + ".\"" + itemKey + "\"";
-                    const auto itemTag = std::int32_t(Key(itemKey, itemAt, kMin, kMax));
+                    const auto itemTag = std::int32_t(Key(itemKey, itemAt, kFirstTag, kLastTag));
                     items->push_back({std::uint16_t(n + 1), itemTag, SlotFromJson(itemValue, itemAt, true)});
                 }
             }

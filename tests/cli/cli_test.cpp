@@ -415,6 +415,89 @@ TEST_F(CgtTest, ReadingACompanionNameKeepsIt) {
     }
 }
 
+// Each failure is one line naming the file and the reason in plain words;
+// the return is byte for byte as it was.
+TEST_F(CgtTest, FailuresNameTheFileAndTheReason) {
+    ASSERT_EQ(Run({"new", Path("r.dat"), "--id", "42"}).status, 0);
+    WriteText("short.bin", "abc");
+    fs::create_directory(Path("folder"));
+    const std::string before = ReadText("r.dat");
+    const std::string r = Path("r.dat");
+    const std::string cannotHold = " is not an amount a return can hold (at most 1E15 either side of 0)";
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        std::string line;
+    } cases[] = {
+        {{"import", r, "--id", "42"},
+         R"({"fields": {"300": 1e400}})",
+         "cgt import: bad JSON in standard input: number overflow parsing '1e400'"},
+        {{"import", r, "--id", "42"},
+         R"({"fields": {"300": 1e308}})",
+         "cgt import: fields.\"300\": 1e+308" + cannotHold},
+        {{"import", r, "--id", "42"},
+         R"({"fields": {"300": -1000000000000001}})",
+         "cgt import: fields.\"300\": -1000000000000001" + cannotHold},
+        {{"import", r, "--id", "42"},
+         R"({"fields": {"175": {"type": "dtCurrency", "value": "NaN"}}})",
+         "cgt import: fields.\"175\": NaN" + cannotHold},
+        {{"import", r, "--id", "42"},
+         R"({"fields": {"7": {"type": "dtNumeric", "value": "-Infinity"}}})",
+         "cgt import: fields.\"7\": -Infinity" + cannotHold},
+        {{"import", r, "--id", "42"},
+         R"({"worksheets": {"451": [{}, {"742": {"type": "dtCurrency", "value": "Infinity"}}]}})",
+         "cgt import: worksheets.\"451\"[1].\"742\": Infinity" + cannotHold},
+        {{"import", r, "--id", "42"},
+         R"({"worksheets": {"451": [{"2000": 1}]}})",
+         "cgt import: worksheets.\"451\"[0].\"2000\": 2000 is outside 1 to 1999"},
+        {{"import", r, "--id", "42"},
+         R"({"worksheets": {"451": [{"0": 1}]}})",
+         "cgt import: worksheets.\"451\"[0].\"0\": 0 is outside 1 to 1999"},
+        {{"import", r, Path("none.json"), "--id", "42"},
+         "",
+         "cgt import: cannot open " + Path("none.json") + ": No such file or directory"},
+        {{"import", r, Path("folder"), "--id", "42"},
+         "",
+         "cgt import: cannot read " + Path("folder") + ": Is a directory"},
+        {{"dump", Path("folder"), "--id", "42"}, "", "cgt dump: Unable to read " + Path("folder") + ": Is a directory"},
+        {{"dump", Path("short.bin"), "--id", "42"},
+         "",
+         "cgt dump: Invalid file format (" + Path("short.bin") + "): too short to be a return"},
+    };
+    for (const auto& c : cases) {
+        const Result res = Run(c.args, c.input);
+        EXPECT_EQ(res.status, 1) << c.line;
+        EXPECT_EQ(res.err, c.line + "\n");
+        EXPECT_EQ(res.out, "");
+        EXPECT_EQ(ReadText("r.dat"), before) << c.line;
+    }
+    // Amounts up to the limit are taken.
+    EXPECT_EQ(Run({"import", r, "--id", "42"}, R"({"fields": {"300": 1e15, "301": -1e15}})").status, 0);
+}
+
+TEST_F(CgtTest, DumpShowsControlCharactersEscaped) {
+    ASSERT_EQ(
+        Run({"import", Path("r.dat"), "--id", "42"},
+            R"({"fields": {"300": "a\nfake line", "301": {"type": "dtString", "value": "tab\there\\ \u0007\r"}}})")
+            .status,
+        0);
+    const Result r = Run({"dump", Path("r.dat"), "--id", "42"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("  300  dtString      a\\nfake line\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  301  dtString      tab\\there\\\\ \\x07\\r\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("\nfake line"), std::string::npos) << "a forged line";
+}
+
+TEST_F(CgtTest, AFullStandardOutputIsAFailure) {
+    ASSERT_EQ(Run({"new", Path("r.dat"), "--id", "42"}).status, 0);
+    const std::string command =
+        Quote(CGT_EXE) + " dump " + Quote(Path("r.dat")) + " --id 42 >/dev/full 2>" + Quote(Path("stderr.txt"));
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    EXPECT_EQ(ReadText("stderr.txt"), "cgt dump: cannot write standard output: No space left on device\n");
+}
+
 TEST_F(CgtTest, HelpForEveryCommand) {
     const Result list = Run({"help"});
     EXPECT_EQ(list.status, 0);
