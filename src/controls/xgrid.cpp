@@ -56,6 +56,11 @@ TXGrid::~TXGrid() {
     model_.OnChanged = nullptr;
     if (totals_) totals_->grid_ = nullptr;
     delete pickList_;
+    // Gone before the grid's members: a focused editor destroyed later, with
+    // the grid's children, would report leaving its cell to a grid whose
+    // cells no longer exist.
+    delete editor_;
+    editor_ = nullptr;
 }
 
 Dialogs& TXGrid::GridDialogs() const {

@@ -109,6 +109,19 @@ TEST_F(XGridWidgetTest, TabAndDownPastTheLastRow) {
     }
 }
 
+TEST_F(XGridWidgetTest, DeletedWhileACellIsEditedKeepsNothingOfIt) {
+    // A screen is freed while the user is in a cell: the editor's focus
+    // leaves as the grid goes, and must not reach the grid's cells.
+    Columns({kText, kAmount});
+    EnterGrid();
+    Type("abc");
+    ASSERT_TRUE(Ed()->hasFocus());
+    delete grid;
+    grid = nullptr;
+    QApplication::processEvents();
+    EXPECT_FALSE(window.findChild<TXGrid*>());
+}
+
 TEST_F(XGridWidgetTest, TabSkipsReadOnlyColumnsAndWrapsToTheNextRow) {
     Columns({kText, kReadOnly, kAmount}, 4);
     EnterGrid();
