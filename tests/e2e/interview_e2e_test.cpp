@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -75,9 +78,12 @@ std::unique_ptr<ModuleRun> LoadSaved(const std::string& file, ScriptedDialogs& d
     return saved;
 }
 
+bool g_boxExpected = false;
+
 // Answers the next message box the module shows with `button`, as a user
 // would click it, and keeps its text.
 void AnswerNextBox(QMessageBox::StandardButton button, QString* text) {
+    g_boxExpected = true;
     auto* poll = new QTimer;
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, [poll, button, text] {
@@ -87,11 +93,99 @@ void AnswerNextBox(QMessageBox::StandardButton button, QString* text) {
             *text = box->windowTitle() + QLatin1Char('|') + box->text();
             poll->stop();
             poll->deleteLater();
+            g_boxExpected = false;
             QTest::mouseClick(box->button(button), Qt::LeftButton);
             return;
         }
     });
     poll->start();
+}
+
+// Closes any message box no test step expects, keeping its text, so that a
+// refused step fails the test with the message instead of waiting forever.
+class UnexpectedBoxes {
+public:
+    UnexpectedBoxes() {
+        timer_.setInterval(50);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (g_boxExpected) return;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible()) continue;
+                texts.push_back((box->windowTitle() + QLatin1Char('|') + box->text()).toStdString());
+                box->done(QMessageBox::Ok);
+            }
+        });
+        timer_.start();
+    }
+    std::vector<std::string> texts;
+
+private:
+    QTimer timer_;
+};
+
+std::string Seen(const UnexpectedBoxes& boxes) {
+    std::string all;
+    for (const std::string& t : boxes.texts) all += "\n  box: " + t;
+    return all;
+}
+
+// A control of the screen on display, by name.
+QWidget* Control(const char* name) {
+    for (QWidget* w : MainWindow()->findChildren<QWidget*>(QString::fromLatin1(name)))
+        if (w->isVisible()) return w;
+    return nullptr;
+}
+
+// Clicks into a control and types, as a user does.
+void TypeInto(const char* name, const char* keys) {
+    QWidget* w = Control(name);
+    ASSERT_NE(w, nullptr) << name << " on " << ScreenNumber().toStdString();
+    QTest::mouseClick(w, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTest::keyClicks(MainWindow()->focusWidget(), QString::fromLatin1(keys));
+}
+
+void Tick(const char* name) {
+    auto* box = qobject_cast<QCheckBox*>(Control(name));
+    ASSERT_NE(box, nullptr) << name;
+    ASSERT_TRUE(box->isVisible() && box->isEnabled()) << name;
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+// Keys to the grid's cell editor, which has the focus while a cell is edited.
+void GridKey(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::keyClick(MainWindow()->focusWidget(), key, mods);
+    QCoreApplication::processEvents();
+}
+
+// The cells of one grid row, typed from the row's first column with Tab
+// after each; a pick-list column opens its list (Alt+Down) and takes the
+// typed characters there.
+void TypeGridRow(const std::vector<const char*>& cells, int pickColumn) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (int(i) == pickColumn) {
+            QApplication::setActiveWindow(MainWindow());
+            QCoreApplication::processEvents();
+            GridKey(Qt::Key_Down, Qt::AltModifier);
+            QListWidget* list = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* l = qobject_cast<QListWidget*>(w); l && l->isVisible()) list = l;
+            ASSERT_NE(list, nullptr) << "no pick list";
+            QTest::keyClicks(list, QString::fromLatin1(cells[i]));
+            // Taking the item moves on to the next cell.
+            QTest::keyClick(list, Qt::Key_Return);
+            QCoreApplication::processEvents();
+            continue;
+        }
+        QTest::keyClicks(MainWindow()->focusWidget(), QString::fromLatin1(cells[i]));
+        GridKey(Qt::Key_Tab);
+    }
+}
+
+// The stored worksheet instance, unpacked into the working tags.
+void OpenSavedInstance(ModuleRun& saved, int type, int n) {
+    saved.store().LoadInstance(type, n);
 }
 
 // Clicks a frame button and lets the reload it posts run.
@@ -101,6 +195,8 @@ void Press(const char* name) {
     ASSERT_TRUE(b->isVisible()) << name << " is hidden on " << ScreenNumber().toStdString();
     QTest::mouseClick(b, Qt::LeftButton);
     QCoreApplication::processEvents();
+    // The screen left is gone before the next one is typed into.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void Start(NotifyRecorder& notify, const std::string& file, int screen) {
@@ -205,6 +301,178 @@ TEST(ModuleEndToEnd, NoToSharesWithShareWorksheetsAsksBeforeDeletingThem) {
         EXPECT_EQ(saved->store().GetFieldVal(kTagProgress), 1);
         EXPECT_EQ(saved->history, (std::vector<std::int32_t>{2006, 2018}));
     }
+}
+
+TEST(ModuleEndToEnd, ASharesParcelThroughItsBlockIsStoredInItsWorksheet) {
+    ASSERT_TRUE(Library().Loaded()) << dlerror();
+    const std::string file = NewReturn("share_parcel");
+    UnexpectedBoxes boxes;
+    NotifyRecorder notify;
+    Start(notify, file, 2006);
+    Press("BtnYes");
+    Press("BtnYes");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2009")) << Seen(boxes);
+
+    // Registration
+    TypeInto("DescEdit", "BHP 1000 shares");
+    TypeInto("TypeTextComboBox", "sa");
+    TypeInto("DateofAcqEdit", "01031995");
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2010")) << Seen(boxes);
+
+    // A cost base carried over from the estate the shares came from
+    TypeInto("EffectiveDateEdit", "01031995");
+    TypeInto("AssetIndCostBaseEdit", "9500");
+    TypeInto("AssetDisCostBaseEdit", "9500");
+    TypeInto("AssetRedCostBaseEdit", "9400");
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2011")) << Seen(boxes);
+
+    // Two cost elements, typed into the grid (it has the focus on arrival)
+    TypeGridRow({"5", "10061998", "Legal costs re title", "300", "", ""}, 0);
+    TypeGridRow({"2A", "01031995", "Brokerage", "95", "", ""}, 0);
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2012")) << Seen(boxes);
+
+    // A return of capital
+    QTest::mouseClick(Control("XGrid1"), Qt::LeftButton, {}, QPoint(60, 30));
+    QCoreApplication::processEvents();
+    TypeGridRow({"15122001", "Return of capital", "500", "", ""}, -1);
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2013")) << Seen(boxes);
+
+    // The sale
+    TypeInto("CGTEventTextComboBox", "a1");
+    TypeInto("DateofCGTEventEdit", "15112002");
+    TypeInto("CapitalProceedsEdit", "14250");
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2014")) << Seen(boxes);
+
+    // No roll-over; with a receipt entered the cost base history comes next,
+    // which is not built yet: the interview ends there.
+    Tick("Q2NoCheckBox");
+    Press("BtnNext");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(notify.messages, std::vector<int>{CGT_MSG_INTERVIEW_ENDED});
+    EXPECT_EQ(Library().failedScreen(), 2015);
+    EXPECT_EQ(Library().freeResources(), 1);
+    EXPECT_TRUE(boxes.texts.empty()) << Seen(boxes);
+
+    ScriptedDialogs dialogs;
+    const auto saved = LoadSaved(file, dialogs);
+    FieldStore& store = saved->store();
+    EXPECT_EQ(store.BuildNames(kWsShares), (std::vector<std::string>{"BHP 1000 shares", "** Create new worksheet **"}));
+    OpenSavedInstance(*saved, kWsShares, 1);
+    EXPECT_EQ(store.GetFieldStr(kTagInstanceName), "BHP 1000 shares");
+    EXPECT_EQ(store.GetFieldStr(kTagAssetType), "SA");
+    EXPECT_EQ(store.GetFieldStr(kTagAcquisitionDate), "01/03/1995");
+    EXPECT_EQ(store.GetFieldStr(kTagCostBaseDate), "01/03/1995");
+    EXPECT_TRUE(store.FieldIsEmpty(kTagRollOverAcquisitionDate));
+    EXPECT_EQ(store.GetFieldVal(kTagEnteredIndexedCostBase), 9500);
+    EXPECT_EQ(store.GetFieldVal(kTagEnteredNonIndexedCostBase), 9500);
+    EXPECT_EQ(store.GetFieldVal(kTagEnteredReducedCostBase), 9400);
+    // Not inherited, as the screen starts it.
+    EXPECT_EQ(store.GetFieldVal(kTagInherited), 2);
+    // The cost elements sorted by the date incurred.
+    ASSERT_NE(store.GetFieldLst(kTagCostElements), nullptr);
+    EXPECT_EQ(*store.GetFieldLst(kTagCostElements),
+              (TextList{"2A - Incidentals re holding & acquisition", "01/03/1995", "", "Brokerage", "95.00", "", "", "",
+                        "5 - Capital expenditure - maintain ownership", "10/06/1998", "", "Legal costs re title",
+                        "300.00", "", "", ""}));
+    ASSERT_NE(store.GetFieldLst(kTagReceipts), nullptr);
+    EXPECT_EQ(*store.GetFieldLst(kTagReceipts), (TextList{"15/12/2001", "", "Return of capital", "500.00", "", ""}));
+    EXPECT_EQ(store.GetFieldStr(kTagReceiptEventCode), "G1");
+    EXPECT_EQ(store.GetFieldStr(kTagReceiptAssetType), "ON");
+    EXPECT_EQ(store.GetFieldStr(kTagEventCode), "A1");
+    EXPECT_EQ(store.GetFieldStr(kTagEventDate), "15/11/2002");
+    EXPECT_EQ(store.GetFieldVal(kTagCapitalProceeds), 14250);
+    EXPECT_FALSE(store.FieldChecked(kTagRollOverYes));
+    EXPECT_TRUE(store.FieldChecked(kTagRollOverNo));
+    EXPECT_FALSE(store.FieldChecked(kTagMarriageBreakdownYes));
+    EXPECT_FALSE(store.FieldChecked(kTagMarriageBreakdownNo));
+    EXPECT_FALSE(store.FieldChecked(kTagFifteenYearExemption));
+    EXPECT_EQ(saved->history, (std::vector<std::int32_t>{2006, 2007, 2009, 2010, 2011, 2012, 2013, 2014}));
+}
+
+TEST(ModuleEndToEnd, RealEstateWithACostBaseAdjustmentIsStoredInItsWorksheet) {
+    ASSERT_TRUE(Library().Loaded()) << dlerror();
+    const std::string file = NewReturn("real_estate");
+    UnexpectedBoxes boxes;
+    NotifyRecorder notify;
+    Start(notify, file, 2006);
+    Press("BtnNo");   // shares
+    Press("BtnNo");   // trusts
+    Press("BtnYes");  // owned real estate
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2032")) << Seen(boxes);
+    Press("BtnNext");
+    Press("BtnYes");  // an event happened
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2035")) << Seen(boxes);
+
+    TypeInto("DescEdit", "Holiday house Byron Bay");
+    TypeInto("TypeTextComboBox", "rn");
+    TypeInto("DateofAcqEdit", "15071998");
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2036")) << Seen(boxes);
+    Press("BtnNext");  // no cost base carried over
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2037")) << Seen(boxes);
+
+    TypeGridRow({"1", "15071998", "Purchase price", "250000", "", ""}, 0);
+    TypeGridRow({"2A", "15071998", "Stamp duty", "9000", "", ""}, 0);
+    TypeGridRow({"6C", "01022002", "Insurance recovery", "-1500", "", ""}, 0);
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2038")) << Seen(boxes);
+
+    TypeInto("CGTEventTextComboBox", "a");
+    TypeInto("DateofCGTEventEdit", "20032003");
+    TypeInto("CapitalProceedsEdit", "340000");
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2039")) << Seen(boxes);
+    Tick("Q2NoCheckBox");
+    Press("BtnNext");
+    // The asset worksheet comes next and is not built yet.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Library().failedScreen(), 2040);
+    EXPECT_EQ(Library().freeResources(), 1);
+    EXPECT_TRUE(boxes.texts.empty()) << Seen(boxes);
+
+    ScriptedDialogs dialogs;
+    const auto saved = LoadSaved(file, dialogs);
+    FieldStore& store = saved->store();
+    OpenSavedInstance(*saved, kWsRealEstate, 1);
+    EXPECT_EQ(store.GetFieldStr(kTagInstanceName), "Holiday house Byron Bay");
+    EXPECT_EQ(store.GetFieldStr(kTagAssetType), "RN");
+    EXPECT_EQ(store.GetFieldStr(kTagAcquisitionDate), "15/07/1998");
+    EXPECT_TRUE(store.FieldIsEmpty(kTagCostBaseDate));
+    ASSERT_NE(store.GetFieldLst(kTagCostElements), nullptr);
+    EXPECT_EQ(*store.GetFieldLst(kTagCostElements), (TextList{"1 - Purchase/Acquisition cost",
+                                                              "15/07/1998",
+                                                              "",
+                                                              "Purchase price",
+                                                              "250000.00",
+                                                              "",
+                                                              "",
+                                                              "",
+                                                              "2A - Incidentals re holding and acquisition",
+                                                              "15/07/1998",
+                                                              "",
+                                                              "Stamp duty",
+                                                              "9000.00",
+                                                              "",
+                                                              "",
+                                                              "",
+                                                              "6C - Adjustments to the cost base",
+                                                              "01/02/2002",
+                                                              "",
+                                                              "Insurance recovery",
+                                                              "-1500.00",
+                                                              "",
+                                                              "",
+                                                              ""}));
+    EXPECT_EQ(store.GetFieldStr(kTagEventCode), "A1");
+    EXPECT_EQ(store.GetFieldStr(kTagEventDate), "20/03/2003");
+    EXPECT_EQ(store.GetFieldVal(kTagCapitalProceeds), 340000);
+    EXPECT_TRUE(store.FieldChecked(kTagRollOverNo));
+    EXPECT_EQ(saved->history, (std::vector<std::int32_t>{2006, 2018, 2031, 2032, 2033, 2035, 2036, 2037, 2038, 2039}));
 }
 
 TEST(ModuleEndToEnd, StartingAtANumberWithoutAScreenEndsTheInterviewAtOnce) {
