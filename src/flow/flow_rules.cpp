@@ -79,10 +79,14 @@ void RaiseProgress(FieldStore& store, int stage) {
     if (stage > 0 && store.GetFieldVal(kTagProgress) < stage) store.SetFieldVal(kTagProgress, stage);
 }
 
+void EnsureNumericField(FieldStore& store, int tag) {
+    if (IsNumericType(store.FieldType(tag))) return;
+    store.ClearField(tag);
+    store.SetFieldType(tag, dtNumeric);
+}
+
 void EnsureNumericProgress(FieldStore& store) {
-    if (IsNumericType(store.FieldType(kTagProgress))) return;
-    store.ClearField(kTagProgress);
-    store.SetFieldType(kTagProgress, dtNumeric);
+    EnsureNumericField(store, kTagProgress);
 }
 
 void ApplyAnswer(const FlowRow& row, Answer answer, FieldStore& store, FlowState& state) {

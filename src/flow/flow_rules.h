@@ -60,7 +60,9 @@ void ApplyAnswer(const FlowRow& row, Answer answer, FieldStore& store, FlowState
 
 // Raises the progress field to a stage; it never goes down.
 void RaiseProgress(FieldStore& store, int stage);
-// Makes the progress field numeric, clearing whatever else it held.
+// Makes a field numeric, clearing whatever else it held.
+void EnsureNumericField(FieldStore& store, int tag);
+// The same for the progress field.
 void EnsureNumericProgress(FieldStore& store);
 
 // --- screen numbers

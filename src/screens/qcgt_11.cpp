@@ -62,10 +62,7 @@ void TQCGT_11::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
     FieldStore& store = Store();
     // Older files may hold the answer as text.
-    if (!IsNumericType(store.FieldType(kTagInherited))) {
-        store.ClearField(kTagInherited);
-        store.SetFieldType(kTagInherited, dtNumeric);
-    }
+    EnsureNumericField(store, kTagInherited);
     if (store.FieldIsEmpty(kTagInherited)) store.SetFieldVal(kTagInherited, kInheritedNo);
 
     effectiveDate_ = Find<TTaxEdit>("EffectiveDateEdit");
