@@ -2,7 +2,9 @@
 // Every message box, confirmation, input box and beep goes through this
 // interface: Qt message boxes in the program, a scripted fake in tests.
 // Texts are Windows-1252 byte strings, as the store holds them.
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace cgt {
 
@@ -40,5 +42,33 @@ public:
     bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
     void Beep() override {}
 };
+
+inline constexpr const char* kUnexpectedError = "Unexpected error";
+
+// The guard where our code is entered from outside (the exports, the event
+// loop): a failure becomes the error box instead of unwinding into the host
+// or Qt. False when a failure was caught.
+template <typename F>
+bool Guarded(Dialogs& dialogs, F&& f) noexcept {
+    std::exception_ptr failure;
+    try {
+        std::forward<F>(f)();
+        return true;
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    try {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& e) {
+            dialogs.Error(e.what());
+        } catch (...) {
+            dialogs.Error(kUnexpectedError);
+        }
+    } catch (...) {
+        // Nothing is left to tell; staying alive matters more.
+    }
+    return false;
+}
 
 }  // namespace cgt

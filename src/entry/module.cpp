@@ -31,22 +31,12 @@ bool HelpDeskFromProcess() {
     return args.size() > 1 && args[1].toUpper() == QLatin1String("HELPDESK");
 }
 
-}  // namespace
-
-extern "C" {
-
-CGT_EXPORT void CGT_CALL RunCGTModule(intptr_t hostWindow, intptr_t notifyWindow, CgtShortString dataFile,
-                                      CgtShortString identity, CgtShortString commandLine, int32_t screenNumber,
-                                      int32_t left, int32_t top, int32_t width, int32_t height, int32_t maximized,
-                                      int32_t minimized) {
+// Steps 2 to 17 of the start; the export guards it.
+void StartRun(cgt::ModuleState& m, intptr_t hostWindow, intptr_t notifyWindow, const std::string& fileName,
+              const std::string& identityText, const std::string& commandText, int32_t screenNumber, int32_t left,
+              int32_t top, int32_t width, int32_t height, int32_t maximized, int32_t minimized) {
     using namespace cgt;
-    const std::string fileName = CopyShortString(dataFile);
-    const std::string identityText = CopyShortString(identity);
-    const std::string commandText = CopyShortString(commandLine);
-
-    delete g_module;  // a second start replaces the first run
-    g_module = new ModuleState;
-    ModuleState& m = *g_module;
+    m.loadFailed = true;  // until the file has been read: a start that fails before saves nothing
     auto* host = reinterpret_cast<QWidget*>(hostWindow);
     m.dialogs.SetParent(host);
 
@@ -59,23 +49,25 @@ CGT_EXPORT void CGT_CALL RunCGTModule(intptr_t hostWindow, intptr_t notifyWindow
     run.identity = identityText;
     run.store().SetFieldStr(kTagIdentity, identityText);
     run.dataFileName = fileName;
+    bool failed = false;
     try {
         if (IsCompanionName(fileName)) throw EInOutError(CompanionNameMessage(fileName));
         if (!fileName.empty()) m.lock = std::make_unique<ReturnLock>(fileName);
     } catch (const std::exception& e) {
-        m.loadFailed = true;
+        failed = true;
         m.dialogs.Error(e.what());
     }
-    if (!m.loadFailed) {
+    if (!failed) {
         try {
             // The reader has shown "Unable to open file - " itself.
-            m.loadFailed = LoadReturnFile(run, fileName) == LoadOutcome::Unreadable;
+            failed = LoadReturnFile(run, fileName) == LoadOutcome::Unreadable;
         } catch (const std::exception&) {
-            m.loadFailed = true;
+            failed = true;
             m.dialogs.Error(std::string(kUnableToOpenFile) + fileName);
         }
     }
-    if (m.loadFailed) run.unreadableFile = fileName;
+    m.loadFailed = failed;
+    if (failed) run.unreadableFile = fileName;
     QCoreApplication::processEvents();
 
     run.SetHelpDesk(HelpDeskFromProcess());
@@ -106,6 +98,34 @@ CGT_EXPORT void CGT_CALL RunCGTModule(intptr_t hostWindow, intptr_t notifyWindow
     m.window->LayoutFrame();
 }
 
+}  // namespace
+
+extern "C" {
+
+CGT_EXPORT void CGT_CALL RunCGTModule(intptr_t hostWindow, intptr_t notifyWindow, CgtShortString dataFile,
+                                      CgtShortString identity, CgtShortString commandLine, int32_t screenNumber,
+                                      int32_t left, int32_t top, int32_t width, int32_t height, int32_t maximized,
+                                      int32_t minimized) {
+    using namespace cgt;
+    const std::string fileName = CopyShortString(dataFile);
+    const std::string identityText = CopyShortString(identity);
+    const std::string commandText = CopyShortString(commandLine);
+
+    delete g_module;  // a second start replaces the first run
+    g_module = nullptr;
+    try {
+        g_module = new ModuleState;
+    } catch (...) {
+        return;  // nothing to show a box with; the host sees no window
+    }
+    ModuleState& m = *g_module;
+    // No failure may unwind into the host: it becomes the error box.
+    Guarded(m.dialogs, [&] {
+        StartRun(m, hostWindow, notifyWindow, fileName, identityText, commandText, screenNumber, left, top, width,
+                 height, maximized, minimized);
+    });
+}
+
 CGT_EXPORT int16_t CGT_CALL CheckVersion(int32_t version) {
     const int16_t v = int16_t(version);
     const int d = 1 - int(v);
@@ -113,8 +133,12 @@ CGT_EXPORT int16_t CGT_CALL CheckVersion(int32_t version) {
 }
 
 CGT_EXPORT int32_t CGT_CALL GetFailedScreenIndex(void) {
-    if (!g_module || !g_module->window || !g_module->window->Frame()) return 0;
-    return g_module->window->Frame()->FailedScreenNumber();
+    try {
+        if (!g_module || !g_module->window || !g_module->window->Frame()) return 0;
+        return g_module->window->Frame()->FailedScreenNumber();
+    } catch (...) {
+        return 0;
+    }
 }
 
 CGT_EXPORT uint8_t CGT_CALL FreeDLLResources(void) {

@@ -75,7 +75,7 @@ TMainWindow::TMainWindow(ModuleRun& run, std::unique_ptr<TickTimer> timer, QWidg
     : QWidget(parent, Qt::Window), run_(run), timer_(std::move(timer)) {
     InitModuleResources();
     if (!timer_) timer_ = std::make_unique<QtTickTimer>();
-    timer_->SetHandler([this] { OnTimerTick(); });
+    timer_->SetHandler([this] { Guarded(run_.dialogs(), [this] { OnTimerTick(); }); });
     setObjectName(QStringLiteral("MainWindow"));
 
     // The window takes no size but its own; 500 x 400 is the least it tracks.
@@ -147,10 +147,11 @@ void TMainWindow::BuildToolBar() {
     new_->setEnabled(false);
     open_->setEnabled(false);
     view_->setEnabled(false);
-    connect(save_, &QAction::triggered, this, [this] { SaveWithDialog(); });
-    connect(calc_, &QAction::triggered, this, [this] { CalculatorClick(); });
-    connect(notesAct_, &QAction::triggered, this, [this] { NotesClick(); });
-    connect(helpAct_, &QAction::triggered, this, [this] { HelpClick(); });
+    // No failure may unwind through Qt's event loop into the host.
+    connect(save_, &QAction::triggered, this, [this] { Guarded(run_.dialogs(), [this] { SaveWithDialog(); }); });
+    connect(calc_, &QAction::triggered, this, [this] { Guarded(run_.dialogs(), [this] { CalculatorClick(); }); });
+    connect(notesAct_, &QAction::triggered, this, [this] { Guarded(run_.dialogs(), [this] { NotesClick(); }); });
+    connect(helpAct_, &QAction::triggered, this, [this] { Guarded(run_.dialogs(), [this] { HelpClick(); }); });
 }
 
 void TMainWindow::SetCaption() {
