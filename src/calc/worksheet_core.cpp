@@ -16,7 +16,6 @@ namespace {
 
 // Cells of a cost element row (kTagCostElements).
 enum CostCell { kCostCode = 0, kCostIncurred, kCostPaid, kCostDescription, kCostAmount, kCostExcluded };
-constexpr int kCostCells = 8;
 
 std::string CellAt(const TextList& list, std::size_t row, int cell, int cells) {
     const std::size_t i = row * std::size_t(cells) + std::size_t(cell);
@@ -175,10 +174,10 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     const std::optional<int> adjustedDate = FieldDate(store, kTagHistoryDate);
     std::vector<std::size_t> costRows;
     if (costList) {
-        const std::size_t n = (costList->size() + kCostCells - 1) / kCostCells;
+        const std::size_t n = (costList->size() + kCostElementCells - 1) / kCostElementCells;
         for (std::size_t r = 0; r < n; ++r) {
-            if (Trim(CellAt(*costList, r, kCostCode, kCostCells)).empty()) continue;
-            const std::optional<int> incurred = DateOfText(CellAt(*costList, r, kCostIncurred, kCostCells));
+            if (Trim(CellAt(*costList, r, kCostCode, kCostElementCells)).empty()) continue;
+            const std::optional<int> incurred = DateOfText(CellAt(*costList, r, kCostIncurred, kCostElementCells));
             if (incurred) {
                 if (adjustedDate ? *incurred <= *adjustedDate : *incurred < baseDate) continue;
             }
@@ -188,11 +187,11 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     long double adjNonIndexedBox = 0, adjReducedBox = 0;  // balancing adjustment boxes as they run
     for (std::size_t r : costRows) {
         const TextList& l = *costList;
-        const std::string code = CodeOf(CellAt(l, r, kCostCode, kCostCells));
-        const std::string incurredText = CellAt(l, r, kCostIncurred, kCostCells);
-        const std::string description = CellAt(l, r, kCostDescription, kCostCells);
-        const long double amt = AmountOfText(CellAt(l, r, kCostAmount, kCostCells));
-        const long double exc = AmountOfText(CellAt(l, r, kCostExcluded, kCostCells));
+        const std::string code = CodeOf(CellAt(l, r, kCostCode, kCostElementCells));
+        const std::string incurredText = CellAt(l, r, kCostIncurred, kCostElementCells);
+        const std::string description = CellAt(l, r, kCostDescription, kCostElementCells);
+        const long double amt = AmountOfText(CellAt(l, r, kCostAmount, kCostElementCells));
+        const long double exc = AmountOfText(CellAt(l, r, kCostExcluded, kCostElementCells));
         if (code == "3B" || code == "6R") {
             adjReducedBox = Round(adjReducedBox + (amt - exc));
             continue;
@@ -271,16 +270,16 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     }
     for (std::size_t r : costRows) {
         const TextList& l = *costList;
-        const std::string code = CodeOf(CellAt(l, r, kCostCode, kCostCells));
-        const std::string excluded = CellAt(l, r, kCostExcluded, kCostCells);
-        reg.SetCell(1, regRow, CellAt(l, r, kCostIncurred, kCostCells));
-        reg.SetCell(2, regRow, CellAt(l, r, kCostPaid, kCostCells));
-        reg.SetCell(3, regRow, CellAt(l, r, kCostDescription, kCostCells));
+        const std::string code = CodeOf(CellAt(l, r, kCostCode, kCostElementCells));
+        const std::string excluded = CellAt(l, r, kCostExcluded, kCostElementCells);
+        reg.SetCell(1, regRow, CellAt(l, r, kCostIncurred, kCostElementCells));
+        reg.SetCell(2, regRow, CellAt(l, r, kCostPaid, kCostElementCells));
+        reg.SetCell(3, regRow, CellAt(l, r, kCostDescription, kCostElementCells));
         reg.SetCell(4, regRow, code);
-        reg.SetCell(6, regRow, CellAt(l, r, kCostAmount, kCostCells));
+        reg.SetCell(6, regRow, CellAt(l, r, kCostAmount, kCostElementCells));
         if (code != "3B" && code != "6R") reg.SetCell(7, regRow, excluded);
         if (code != "3A" && code != "6C") reg.SetCell(8, regRow, excluded);
-        reg.SetCell(10, regRow, CellAt(l, r, 7, kCostCells));
+        reg.SetCell(10, regRow, CellAt(l, r, 7, kCostElementCells));
         ++regRow;
     }
     if (core.proceeds > 0) {

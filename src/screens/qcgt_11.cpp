@@ -5,6 +5,7 @@
 #include "base/income_year.h"
 #include "base/rounding.h"
 #include "calc/calc_util.h"
+#include "calc/cost_base_history.h"
 #include "controls/numedit.h"
 #include "interview/interviewframe.h"
 #include "store/fieldstore.h"
@@ -25,10 +26,6 @@ constexpr const char* kIndexationZero =
     "You cannot enter a value of zero. If you do not wish to use indexation then leave blank.";
 constexpr const char* kFreezeDayUnanswered = "If acquisition date was 21/09/1999, you must answer Yes or No.";
 constexpr const char* kInheritedUnanswered = "If acquisition date is present, you must advise if asset was inherited.";
-constexpr const char* kRollOverBeforeCgt =
-    "Check your date. You cannot enter a date earlier than 20/09/1985. \r\nAssets acquired before 20 September "
-    "1985 are generally not subject to CGT although there\r\nis an exception for some shares and trust interests.  "
-    "If your asset falls within this exception,\r\nyou should manually calculate your capital gain or capital loss";
 constexpr const char* kNoRollOverReducedCostBase =
     "You must enter the reduced cost base of the asset at the time of roll-over.";
 constexpr const char* kRollOverAfterAcquisition =
@@ -149,7 +146,7 @@ bool TQCGT_11::Checks() {
         return Reject(kFreezeDayUnanswered, preLegalYes_);
     if (rollOver && !inheritedYes_->isChecked() && !inheritedNo_->isChecked())
         return Reject(kInheritedUnanswered, inheritedNo_);
-    if (rollOver && *rollOver < kCgtStart) return Reject(kRollOverBeforeCgt, rollOverDate_);
+    if (rollOver && *rollOver < kCgtStart) return Reject(kMsgHistoryDateTooEarly, rollOverDate_);
     // A personal use asset has no reduced cost base: its losses are disregarded.
     if (reduced == 0 && rollOver && AssetTypeCode(Store()) != "P") return Reject(kNoRollOverReducedCostBase, reduced_);
     if (rollOver && acquired && *rollOver > *acquired) return Reject(kRollOverAfterAcquisition, rollOverDate_);
