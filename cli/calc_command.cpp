@@ -112,7 +112,7 @@ int RunCalc(const Args& args, Io& io) {
     if (args.Has("--save")) session.Lock(file);
     session.Load(file);
     FieldStore& store = session.store();
-    const CalcChainResult result = RunCalculationChain(store);
+    const CalcChainResult result = RunCalculationChain(store, {.keepChoices = args.Has("--keep-choices")});
 
     // The schedule as stored.
     store.LoadInstance(kScheduleType, 1);
@@ -194,8 +194,10 @@ extern const Command kCalcCommand{
     "FILE",
     "calculate the whole return as if every automatic choice were accepted",
     "Calculates every asset worksheet (the cost base history first where receipts were\n"
-    "entered), builds the choice table with every method, deferment and loss choice made\n"
-    "by the program, writes the choices back, computes the CGT schedule and then the small\n"
+    "entered), builds the choice table, clears the choices stored in the return (as \"Delete\n"
+    "all and start over\" does; --keep-choices keeps them), makes every method, deferment\n"
+    "and loss choice as \"make all choices\" does, writes the choices back, computes the CGT schedule and then the "
+    "small\n"
     "business concession, 15-year exemption and scrip for scrip totals with the elections\n"
     "already stored. Prints each asset's result, the choice rows and the schedule. A check\n"
     "that fails is printed and nothing is saved.",
@@ -203,7 +205,10 @@ extern const Command kCalcCommand{
     1,
     {kIdOption,
      {"--save", nullptr, false, "save the calculated return back to FILE"},
-     {"--json", nullptr, false, "print the results as JSON"}},
+     {"--json", nullptr, false, "print the results as JSON"},
+     {"--keep-choices", nullptr, false,
+      "keep the method, deferment and loss choices stored in the return (by default they are cleared and made "
+      "afresh, so that a second run gives the same figures)"}},
     RunCalc,
 };
 

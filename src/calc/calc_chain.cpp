@@ -46,7 +46,7 @@ AssetOutcome Outcome(FieldStore& store, int type, int instance, const AssetWorks
 
 }  // namespace
 
-CalcChainResult RunCalculationChain(FieldStore& store) {
+CalcChainResult RunCalculationChain(FieldStore& store, const CalcChainOptions& options) {
     CalcChainResult result;
     store.EmptyWorkingTags();
 
@@ -64,7 +64,10 @@ CalcChainResult RunCalculationChain(FieldStore& store) {
 
     // The choice table: shown, every choice made by the program, Next.
     ChoiceTable& table = result.table;
-    table.Build(store);
+    // Shown, the table is sorted by source; "Delete all and start over"
+    // rebuilds it in build order and clears every choice.
+    table.Build(store, options.keepChoices);
+    if (!options.keepChoices) table.ClearChoices();
     LossApplication losses(table, store);
     losses.RecomputeNets();
     losses.ApplyAutomatically();

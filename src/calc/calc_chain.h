@@ -38,6 +38,14 @@ struct CalcChainResult {
     std::string failedScreen;
 };
 
-CalcChainResult RunCalculationChain(FieldStore& store);
+struct CalcChainOptions {
+    // The choice table starts with "Delete all and start over" answered Yes,
+    // so that a second run on the result gives the same figures; with
+    // `keepChoices` the method, deferment and loss choices stored in the
+    // return are kept and only the rows without a choice get one.
+    bool keepChoices = false;
+};
+
+CalcChainResult RunCalculationChain(FieldStore& store, const CalcChainOptions& options = {});
 
 }  // namespace cgt

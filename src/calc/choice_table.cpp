@@ -285,6 +285,13 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
             const std::string name = store.GetFieldStr(kTagAssetDescription);
             const TextListPtr applied = store.GetFieldLst(kTagLossesApplied);
             const std::string method = Trim(store.GetFieldStr(kTagMethodChosen));
+            // The receipts row keeps its method apart from the disposal row's;
+            // a return saved before it had one kept it in the disposal's field,
+            // which only the receipts row used when there was no disposal.
+            const bool receiptMethodKept = store.FieldType(kTagReceiptMethodChosen) != dtNone;
+            const std::string receiptMethod = receiptMethodKept || store.FieldChecked(kTagHasProceeds)
+                                                  ? Trim(store.GetFieldStr(kTagReceiptMethodChosen))
+                                                  : method;
             auto start = [&] {
                 ChoiceRow row = EmptyRow();
                 row[kSection] = SectionName(type);
@@ -326,8 +333,9 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
                 ChoiceRow row = start();
                 row[kDescription] = name + " - Non-ass receipt";
                 row[kAssetType] = "ON";
-                if (gainsRow(row, kTagReceiptGainIndexedCurrent, kTagReceiptGainDiscountCurrent) && !method.empty())
-                    row[kMethod] = method;
+                if (gainsRow(row, kTagReceiptGainIndexedCurrent, kTagReceiptGainDiscountCurrent) &&
+                    !receiptMethod.empty())
+                    row[kMethod] = receiptMethod;
                 if (val(kTagReceiptGainOtherCurrent) > 0.0011L)
                     row[kOtherGain] = WholeCell(val(kTagReceiptGainOtherCurrent));
                 row[kCanDefer] = "No";
@@ -388,6 +396,13 @@ void ChoiceTable::MakeMethodChoices() {
         if (ChoiceReq(r) != "Yes" || Method(r) != "None") continue;
         r[kMethod] = Amount(r, kDiscountGain) / 2 > Amount(r, kIndexedGain) ? "Indexed" : "Discount";
     }
+}
+
+void ChoiceTable::ClearChoices() {
+    for (auto& r : rows)
+        for (int c :
+             {kMethod, kWantDefer, kCollectableApplied, kPriorCollectableApplied, kOtherApplied, kTransferredApplied})
+            r[std::size_t(c)].clear();
 }
 
 void ChoiceTable::MakeDeferChoices() {
@@ -458,7 +473,8 @@ void ChoiceTable::WriteBack(FieldStore& store) const {
                 put(e->other, row[kOtherApplied]);
                 put(e->transferred, row[kTransferredApplied]);
             }
-            if (part == "B" || part == "C") {
+            if (part == "B") store.SetFieldStr(kTagReceiptMethodChosen, row[kMethod]);
+            if (part == "C") {
                 store.SetFieldStr(kTagMethodChosen, row[kMethod]);
                 store.SetFieldStr(kTagDeferChosen, row[kWantDefer]);
             }

@@ -81,6 +81,10 @@ public:
     // A numeric cell read as the calculations read it: rounded, 0 when empty.
     static double Amount(const ChoiceRow& r, int column);
 
+    // "Delete all and start over": every method and deferment choice and
+    // every applied loss is cleared.
+    void ClearChoices();
+
     // Automatic choices.
     void MakeMethodChoices();
     void MakeDeferChoices();
@@ -89,7 +93,8 @@ public:
     std::vector<std::string> ToList() const;
 
     // Writes the choices back into kTagTrustTable, kTagManualTable and each
-    // worksheet's kTagLossesApplied / kTagMethodChosen / kTagDeferChosen.
+    // worksheet's kTagLossesApplied, kTagReceiptMethodChosen (receipts row),
+    // kTagMethodChosen and kTagDeferChosen (disposal row).
     void WriteBack(FieldStore& store) const;
 };
 

@@ -176,7 +176,9 @@ void LossApplication::ChooseAndApply(ChoiceRow& row, bool otherPool) {
         row[kMethod] = "Discount";
         applied = f;
     }
-    if (applied > 0) WriteApplied(row, column, applied);
+    // The amount is written even when the pool is used up ("0"), so the row
+    // shows that its method was chosen against an empty pool.
+    WriteApplied(row, column, applied > 0 ? applied : 0);
 }
 
 void LossApplication::ApplyAll(Dialogs& dialogs) {
@@ -202,8 +204,23 @@ void LossApplication::ApplyAutomatically() {
 
     const auto req = [](const ChoiceRow& r) { return ChoiceTable::ChoiceReq(r); };
     const auto method = [](const ChoiceRow& r) { return ChoiceTable::Method(r); };
-    const auto noOrIndexed = [&](const ChoiceRow& r) { return req(r) == "No" || method(r) == "Indexed"; };
-    const auto noOrDiscount = [&](const ChoiceRow& r) { return req(r) == "No" || method(r) == "Discount"; };
+    // A row without a choice takes losses only against the gain its net is
+    // formed from (the first of indexed, discount and other above 0): a row
+    // carrying an indexed and an other gain must not take the pool twice.
+    const auto formedFrom = [](const ChoiceRow& r) {
+        if (ChoiceTable::Amount(r, kIndexedGain) > 0) return kIndexedGain;
+        if (ChoiceTable::Amount(r, kDiscountGain) > 0) return kDiscountGain;
+        if (ChoiceTable::Amount(r, kOtherGain) > 0) return kOtherGain;
+        return kNetGain;
+    };
+    const auto noFrom = [&](const ChoiceRow& r, int gain) { return req(r) == "No" && formedFrom(r) == gain; };
+    const auto noOrIndexed = [&](const ChoiceRow& r) {
+        return noFrom(r, kIndexedGain) || (req(r) == "Yes" && method(r) == "Indexed");
+    };
+    const auto noOrDiscount = [&](const ChoiceRow& r) {
+        return noFrom(r, kDiscountGain) || (req(r) == "Yes" && method(r) == "Discount");
+    };
+    const auto noOther = [&](const ChoiceRow& r) { return noFrom(r, kOtherGain); };
     const auto open = [&](const ChoiceRow& r) {
         return req(r) == "Yes" && method(r) == "None" && ChoiceTable::Amount(r, kIndexedGain) > 0 &&
                ChoiceTable::Amount(r, kDiscountGain) > 0;
@@ -223,7 +240,7 @@ void LossApplication::ApplyAutomatically() {
     const bool C = false;  // the collectable pool
     pass([&](const ChoiceRow& r) { return coll(r) && noOrIndexed(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, I(r), kCollectableApplied, C); });
-    pass([&](const ChoiceRow& r) { return coll(r) && req(r) == "No"; },
+    pass([&](const ChoiceRow& r) { return coll(r) && noOther(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, O(r), kCollectableApplied, C); });
     table_.SortRows("2,20");
     pass([&](const ChoiceRow& r) { return coll(r) && open(r); }, [&](ChoiceRow& r) { ChooseAndApply(r, C); });
@@ -239,7 +256,7 @@ void LossApplication::ApplyAutomatically() {
     const auto active = [](const ChoiceRow& r) { return IsActiveType(ChoiceTable::AssetType(r)); };
     pass([&](const ChoiceRow& r) { return nonActive(r) && noOrIndexed(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, I(r), kOtherApplied, P); });
-    pass([&](const ChoiceRow& r) { return nonActive(r) && req(r) == "No"; },
+    pass([&](const ChoiceRow& r) { return nonActive(r) && noOther(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, O(r), kOtherApplied, P); });
     table_.SortRows("2,20");
     pass([&](const ChoiceRow& r) { return nonActive(r) && open(r); }, [&](ChoiceRow& r) { ChooseAndApply(r, P); });
@@ -248,7 +265,7 @@ void LossApplication::ApplyAutomatically() {
     table_.SortRows("17,18,19");
     pass([&](const ChoiceRow& r) { return active(r) && !fixedTrust(r) && noOrIndexed(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, I(r), kOtherApplied, P); });
-    pass([&](const ChoiceRow& r) { return active(r) && !fixedTrust(r) && req(r) == "No"; },
+    pass([&](const ChoiceRow& r) { return active(r) && !fixedTrust(r) && noOther(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, O(r), kOtherApplied, P); });
     table_.SortRows("2,20");
     pass([&](const ChoiceRow& r) { return active(r) && open(r); }, [&](ChoiceRow& r) { ChooseAndApply(r, P); });
@@ -258,7 +275,7 @@ void LossApplication::ApplyAutomatically() {
          [&](ChoiceRow& r) { ApplyAgainst(r, D(r), kOtherApplied, P); });
     pass([&](const ChoiceRow& r) { return fixedTrust(r) && active(r) && noOrIndexed(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, I(r), kOtherApplied, P); });
-    pass([&](const ChoiceRow& r) { return fixedTrust(r) && active(r) && req(r) == "No"; },
+    pass([&](const ChoiceRow& r) { return fixedTrust(r) && active(r) && noOther(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, O(r), kOtherApplied, P); });
     pass([&](const ChoiceRow& r) { return fixedTrust(r) && active(r) && noOrDiscount(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, D(r), kOtherApplied, P); });

@@ -119,6 +119,7 @@ inline constexpr int kTagMethodChosen = 1145;            // the choice table's m
 inline constexpr int kTagScripMarketValue = 1146;        // market value of the replacement interests
 inline constexpr int kTagScripCash = 1147;               // cash and other consideration
 inline constexpr int kTagDeferChosen = 1148;             // the choice table's "Do you want to defer?"
+inline constexpr int kTagReceiptMethodChosen = 1163;     // the method choice of the non-assessable receipts row
 inline constexpr int kTagTrustComponentsPresent = 1170;  // check box: the trust gain components below are kept
 inline constexpr int kTagFirstTrustComponent = 1183;     // trust gain components A1 .. A9
 inline constexpr int kTagLastTrustComponent = 1191;

@@ -87,17 +87,18 @@ TEST_F(ChoiceTableTest, FifteenYearExemptActiveAssetWithoutLossGivesNoRow) {
 
 TEST_F(ChoiceTableTest, WorksheetRowsForReceiptsAndDisposal) {
     AddWorksheet(451, "BHP", "SN", {{1132, 900}, {1135, 1800}, {1157, 100}, {1155, 150}, {1159, 0}}, {1196, 1198, 720},
-                 {{1145, "Discount"}, {1148, "No"}});
+                 {{kTagReceiptMethodChosen, "Indexed"}, {1145, "Discount"}, {1148, "No"}});
     const ChoiceTable t = Build();
     ASSERT_EQ(t.rows.size(), 2u);
     const ChoiceRow& b = t.rows[0];
     EXPECT_EQ(b[kDescription], "BHP - Non-ass receipt");
     EXPECT_EQ(b[kAssetType], "ON");
     EXPECT_EQ(b[kChoiceReq], "Yes");
-    EXPECT_EQ(b[kMethod], "Discount");
+    EXPECT_EQ(b[kMethod], "Indexed");
     EXPECT_EQ(b[kPart], "B");
     const ChoiceRow& c = t.rows[1];
     EXPECT_EQ(c[kDescription], "BHP - Disposal");
+    EXPECT_EQ(c[kMethod], "Discount");
     EXPECT_EQ(c[kSection], "Shares");
     EXPECT_EQ(c[kIndexedGain], "       900");
     EXPECT_EQ(c[kDiscountGain], "      1800");
@@ -105,6 +106,45 @@ TEST_F(ChoiceTableTest, WorksheetRowsForReceiptsAndDisposal) {
     EXPECT_EQ(c[kCanDefer], "Yes");
     EXPECT_EQ(c[kDeferAuto], "");
     EXPECT_EQ(c[kWantDefer], "No");
+}
+
+// The receipts row and the disposal row of one worksheet each keep their own
+// method through the write-back; a return saved when both shared the
+// disposal's field still gives a receipts-only worksheet its method.
+TEST_F(ChoiceTableTest, ReceiptAndDisposalRowsKeepTheirOwnMethods) {
+    AddWorksheet(451, "BHP", "SN", {{1132, 900}, {1135, 1800}, {1157, 100}, {1155, 150}}, {1196, 1198});
+    AddWorksheet(451, "CBA", "SN", {{1157, 100}, {1155, 150}}, {1198}, {{1145, "Discount"}});
+    ChoiceTable t = Build();
+    ASSERT_EQ(t.rows.size(), 3u);
+    EXPECT_EQ(t.rows[0][kMethod], "");          // BHP receipts: nothing stored yet
+    EXPECT_EQ(t.rows[2][kMethod], "Discount");  // CBA receipts, from the older field
+    t.rows[0][kMethod] = "Indexed";
+    t.rows[1][kMethod] = "Discount";
+    t.rows[2][kMethod] = "Indexed";
+    t.WriteBack(store);
+    EXPECT_EQ(WorksheetText(451, 1, kTagReceiptMethodChosen), "Indexed");
+    EXPECT_EQ(WorksheetText(451, 1, kTagMethodChosen), "Discount");
+    EXPECT_EQ(WorksheetText(451, 2, kTagReceiptMethodChosen), "Indexed");
+
+    const ChoiceTable again = Build();
+    ASSERT_EQ(again.rows.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(again.rows[i][kMethod], t.rows[i][kMethod]) << "row " << i;
+}
+
+TEST_F(ChoiceTableTest, DeleteAllClearsEveryChoiceAndAppliedLoss) {
+    AddManual({"Shares", "SN", "900", "1800", "", "", "Yes", ""});
+    ChoiceTable t = Build();
+    ASSERT_EQ(t.rows.size(), 1u);
+    ChoiceRow& r = t.rows[0];
+    for (int c :
+         {kMethod, kWantDefer, kCollectableApplied, kPriorCollectableApplied, kOtherApplied, kTransferredApplied})
+        r[std::size_t(c)] = "x";
+    t.ClearChoices();
+    for (int c :
+         {kMethod, kWantDefer, kCollectableApplied, kPriorCollectableApplied, kOtherApplied, kTransferredApplied})
+        EXPECT_EQ(r[std::size_t(c)], "") << "col " << c;
+    EXPECT_EQ(Trim(r[kIndexedGain]), "900");
+    EXPECT_EQ(r[kCanDefer], "Yes");
 }
 
 TEST_F(ChoiceTableTest, AutomaticMethodChoice) {

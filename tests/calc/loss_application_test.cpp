@@ -225,5 +225,48 @@ TEST_F(LossApplicationTest, ApplyAllAsksFirst) {
               "Applied losses previously set have been cleared and has re-calculated the application of losses.");
 }
 
+// A row without a choice that carries two gains (a receipts row has an
+// indexed and an other gain; a manual row may too) takes the pool once,
+// against the gain its net is formed from.
+TEST_F(LossApplicationTest, ARowWithTwoGainsTakesLossesOnlyAgainstItsNetGain) {
+    struct Case {
+        const char* name;
+        const char *indexed, *discount, *other;
+        long double pool;
+        const char* applied;
+        const char* net;
+    } cases[] = {
+        {"indexed and other, pool covers", "3777", "", "4000", 8000, "3777", "0"},
+        {"indexed and other, pool short", "3777", "", "4000", 2000, "2000", "   1777.00"},
+        {"discount and other", "", "1000", "500", 800, "800", "    100.00"},  // (1000 - 800) / 2
+    };
+    for (const auto& c : cases) {
+        store.ClearStore();
+        AddManual({"Shares", "SN", c.indexed, c.discount, c.other, "", "No", ""});
+        store.SetFieldVal(kTagPriorOtherLosses, c.pool);
+        ChoiceTable t;
+        t.Build(store);
+        LossApplication losses(t, store);
+        losses.ApplyAutomatically();
+        EXPECT_EQ(t.rows[0][kOtherApplied], c.applied) << c.name;
+        EXPECT_EQ(t.rows[0][kNetGain], c.net) << c.name;
+        const auto failure = losses.CheckOnNext();
+        EXPECT_FALSE(failure) << c.name << ": " << failure->message;
+    }
+}
+
+// The choice rule writes what it applies even when an earlier row used the
+// pool up.
+TEST_F(LossApplicationTest, ChoiceRuleWritesZeroWhenThePoolIsUsedUp) {
+    AddManual({"First", "RN", "500", "", "", "", "No", ""});
+    AddManual({"Second", "SN", "1000", "1600", "", "", "No", ""});
+    store.SetFieldVal(kTagPriorOtherLosses, 500);
+    const ChoiceTable t = Apply();
+    EXPECT_EQ(t.rows[0][kOtherApplied], "500");
+    EXPECT_EQ(t.rows[1][kMethod], "Discount");  // 1600 / 2 = 800 is not above 1000
+    EXPECT_EQ(t.rows[1][kOtherApplied], "0");
+    EXPECT_EQ(t.rows[1][kNetGain], "    800.00");
+}
+
 }  // namespace
 }  // namespace cgt
