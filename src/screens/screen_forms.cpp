@@ -15,6 +15,8 @@
 #include "screens/qcgt_20b.h"
 #include "screens/qcgt_36.h"
 #include "screens/qcgt_36a.h"
+#include "screens/qcgt_58.h"
+#include "screens/qcgt_58a.h"
 #include "ui_qcgt_03a.h"
 #include "ui_qcgt_08.h"
 #include "ui_qcgt_08g.h"
@@ -51,6 +53,8 @@
 #include "ui_qcgt_50.h"
 #include "ui_qcgt_56.h"
 #include "ui_qcgt_57.h"
+#include "ui_qcgt_58.h"
+#include "ui_qcgt_58a.h"
 #include "ui_qcgt_60.h"
 #include "ui_qcgt_80.h"
 #include "ui_qcgt_81.h"
@@ -119,6 +123,8 @@ const ScreenForm* FindScreenForm(std::string_view className) {
         {"TQCGT_18b", {&SetUp<Ui::TQCGT_18b>, &Make<TQCGT_18b>}},
         {"TQCGT_36", {&SetUp<Ui::TQCGT_36>, &Make<TQCGT_36>}},
         {"TQCGT_36a", {&SetUp<Ui::TQCGT_36a>, &Make<TQCGT_36a>}},
+        {"TQCGT_58", {&SetUp<Ui::TQCGT_58>, &Make<TQCGT_58>}},
+        {"TQCGT_58A", {&SetUp<Ui::TQCGT_58A>, &Make<TQCGT_58A>}},
     };
     const auto it = forms.find(className);
     return it != forms.end() ? &it->second : nullptr;

@@ -1,0 +1,224 @@
+#include "screens/summary_screen.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "calc/worksheet_grids.h"
+#include "controls/numedit.h"
+#include "controls/qt_text.h"
+#include "controls/xgrid.h"
+#include "interview/interviewframe.h"
+#include "store/modulerun.h"
+
+namespace cgt {
+
+namespace {
+
+// The screen's state that outlives it for the module run, kept on the frame
+// (one per run): set by a full show and cleared when the screen is left, and
+// the view last chosen.
+constexpr const char* kShownProperty = "cgtSummaryShown";
+constexpr const char* kViewProperty = "cgtSummaryView";
+
+// The screens without the non-assessable receipts printout.
+constexpr int kNoNonAssessablePrintout[] = {2040, 2050, 2060};
+
+// Where the worksheet panel scrolls for the column the cursor is in: up to
+// and including `lastCol`, to `x` pixels.
+struct ColumnScroll {
+    int lastCol;
+    int x;
+};
+constexpr ColumnScroll kWorksheetScroll[] = {{3, 0}, {6, 250}, {10, 540}, {11, 675}};
+
+// Checks the index-th radio button of a display-only group; none for -1.
+void ShowChoice(QWidget* group, int index) {
+    const QList<QRadioButton*> radios = group->findChildren<QRadioButton*>();
+    for (int i = 0; i < radios.size(); ++i) {
+        radios[i]->setAutoExclusive(false);
+        radios[i]->setChecked(i == index);
+        radios[i]->setAutoExclusive(true);
+    }
+}
+
+void MakeDisplayOnly(QWidget* group) {
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QRadioButton* radio : group->findChildren<QRadioButton*>()) radio->setFocusPolicy(Qt::NoFocus);
+}
+
+void ShowMessage(QLabel* label, const std::string& text) {
+    label->setText(ToQt(text));
+    label->setVisible(!text.empty());
+}
+
+}  // namespace
+
+TSummaryScreen::TSummaryScreen(QWidget* parent) : TBlockScreen(WorksheetRole::BlockScreen, parent) {}
+
+void TSummaryScreen::Created(TInterviewFrame& frame) {
+    TBlockScreen::Created(frame);
+    ResultsPanel = Find<QScrollArea>("ResultsPanel");
+    ResultsBox = Find<QWidget>("ResultsBox");
+    EventDataPanel = Find<QWidget>("EventDataPanel");
+    RegisterGrid = Find<TXGrid>("RegisterGrid");
+    WorksheetPanel = Find<QScrollArea>("WorksheetPanel");
+    WorksheetGrid = Find<TXGrid>("WorksheetGrid");
+    PrintNonAssBtn = Find<QPushButton>("PrintNonAssBtn");
+
+    // The grids take the columns the calculation fills.
+    const auto columns = [](const std::vector<std::string>& specs) {
+        QStringList l;
+        for (const std::string& s : specs) l << ToQt(s);
+        return l;
+    };
+    RegisterGrid->setDisplay(columns(RegisterGridColumns()));
+    WorksheetGrid->setDisplay(columns(WorksheetGridColumns()));
+    connect(WorksheetGrid, &TXGrid::cellEntered, this, [this](int col, int) { WorksheetGridClick(col); });
+
+    // The panel is laid out by the screen, not the scroll area.
+    ResultsPanel->setWidgetResizable(false);
+    WorksheetPanel->setWidgetResizable(false);
+
+    for (const char* name : {"TaxpayerViewRadio", "RegisterViewRadio", "WorksheetViewRadio"}) {
+        auto* radio = Find<QAbstractButton>(name);
+        const int view = int(viewRadios_.size());
+        connect(radio, &QAbstractButton::clicked, this, [this, view] { ViewRadioGroupClick(view); });
+        viewRadios_.push_back(radio);
+    }
+    MakeDisplayOnly(Find<QWidget>("ActiveRadioGroup"));
+    MakeDisplayOnly(Find<QWidget>("TypeRadioGroup"));
+
+    const int number = frame.CurrentScreenNumber();
+    if (std::ranges::find(kNoNonAssessablePrintout, number) != std::end(kNoNonAssessablePrintout))
+        PrintNonAssBtn->hide();
+}
+
+void TSummaryScreen::Shown(TInterviewFrame& frame) {
+    RegisterChecks(
+        [this] {
+            Frame().setProperty(kShownProperty, false);
+            return true;
+        },
+        true);
+    RegisterNext([this] {
+        Frame().Navigator()->hide();
+        return kBlockStep;
+    });
+    const bool shown = frame.property(kShownProperty).toBool();
+    // Shown again while current (after printing): the figures stand.
+    if (shown && calculated_) {
+        SelectView(RememberedView());
+        return;
+    }
+    ShowCalculation();
+    calculated_ = true;
+    SelectView(shown ? RememberedView() : kTaxpayerView);
+    frame.setProperty(kShownProperty, true);
+}
+
+int TSummaryScreen::RememberedView() const {
+    return Frame().property(kViewProperty).toInt();
+}
+
+void TSummaryScreen::ViewRadioGroupClick(int view) {
+    SelectView(view);
+}
+
+void TSummaryScreen::ShowResult(const AssetWorksheetResult& result) {
+    if (auto* note = Find<QWidget>("NotePanel")) {
+        note->setVisible(result.partialDisposal);
+        Find<TCustomNumEdit>("RemainIndexedEdit")->SetNumValue(result.remainingIndexed);
+        Find<TCustomNumEdit>("RemainNonIndexedEdit")->SetNumValue(result.remainingNonIndexed);
+        Find<TCustomNumEdit>("RemainReducedEdit")->SetNumValue(result.remainingReduced);
+    }
+    if (auto* block = Find<QWidget>("NonAssessablePanel")) block->setVisible(result.showReceiptGains);
+}
+
+TCustomNumEdit* TSummaryScreen::Box(int tag) const {
+    TCustomNumEdit* found = nullptr;
+    for (TCustomNumEdit* box : findChildren<TCustomNumEdit*>())
+        if (box->fieldTag() == tag) found = box;
+    return found;
+}
+
+void TSummaryScreen::ShowCalculation() {
+    Frame().ShowPicker(false);
+    if (!Description().empty()) ShowDescription();
+    // Every box starts blank, the carried-forward ones (no field holds them) too.
+    for (TCustomNumEdit* box : findChildren<TCustomNumEdit*>()) {
+        box->setEnabled(true);
+        box->SetNumValue(0);
+    }
+
+    const AssetWorksheetResult result = Calculate();
+    // The calculation stored its results: the boxes and grids show them.
+    Frame().BindScreenValues();
+    for (TCustomNumEdit* box : findChildren<TCustomNumEdit*>())
+        box->setEnabled(box->fieldTag() == 0 || !result.IsDisabled(box->fieldTag()));
+    ShowChoice(Find<QWidget>("ActiveRadioGroup"), result.activeChoice);
+    ShowChoice(Find<QWidget>("TypeRadioGroup"), result.typeChoice);
+    ShowMessage(Find<QLabel>("MessageLbl1"), result.message1);
+    ShowMessage(Find<QLabel>("MessageLbl2"), result.message2);
+    ShowResult(result);
+    StackResults();
+    FitWorksheetGrid();
+}
+
+void TSummaryScreen::SelectView(int view) {
+    view = std::clamp(view, int(kTaxpayerView), int(kWorksheetView));
+    ResultsPanel->setVisible(view == kTaxpayerView);
+    EventDataPanel->setVisible(view != kTaxpayerView);
+    RegisterGrid->setVisible(view == kRegisterView);
+    WorksheetPanel->setVisible(view == kWorksheetView);
+    if (view == kTaxpayerView) ResultsPanel->verticalScrollBar()->setValue(0);
+    if (view == kWorksheetView) {
+        WorksheetPanel->horizontalScrollBar()->setValue(0);
+        WorksheetPanel->verticalScrollBar()->setValue(0);
+    }
+    viewRadios_[std::size_t(view)]->setChecked(true);
+    Frame().setProperty(kViewProperty, view);
+}
+
+void TSummaryScreen::StackResults() {
+    int y = 0;
+    for (QObject* o : ResultsBox->children()) {
+        auto* section = qobject_cast<QWidget*>(o);
+        if (!section || section->isHidden()) continue;
+        section->move(section->x(), y);
+        y += section->height();
+    }
+    ResultsBox->resize(ResultsBox->width(), y);
+}
+
+void TSummaryScreen::FitWorksheetGrid() {
+    // The grid is as large as its rows and columns; the panel scrolls it.
+    const GridModel& model = WorksheetGrid->Model();
+    int width = 2 * WorksheetGrid->frameWidth();
+    for (int c = 0; c < model.ColCount(); ++c) width += std::max(0, model.ColWidth(c));
+    const int height = 2 * WorksheetGrid->frameWidth() + WorksheetGrid->TitleRowHeight() +
+                       (model.RowCount() - 1) * WorksheetGrid->defaultRowHeight();
+    WorksheetGrid->resize(width, height);
+    int bottom = height;
+    if (QWidget* totals = WorksheetGrid->Totals()) {
+        totals->show();
+        WorksheetGrid->Totals()->Place();
+        bottom = totals->geometry().bottom() + 1;
+    }
+    WorksheetGrid->parentWidget()->resize(width, bottom);
+}
+
+void TSummaryScreen::WorksheetGridClick(int col) {
+    col = WorksheetGrid->Model().SkipToTabStop(col);
+    for (const ColumnScroll& s : kWorksheetScroll) {
+        if (col <= s.lastCol) {
+            WorksheetPanel->horizontalScrollBar()->setValue(s.x);
+            return;
+        }
+    }
+}
+
+}  // namespace cgt
