@@ -137,14 +137,30 @@ void TXGrid::RecomputeTitleHeight() {
     viewport()->update();
 }
 
+void TXGrid::setFixedCols(int n) {
+    fixedCols_ = std::max(0, n);
+    leftCol_ = std::max(leftCol_, fixedCols_);
+    UpdateScrollBars();
+    PlaceEditor();
+    viewport()->update();
+}
+
 bool TXGrid::ColumnVisible(int col) const {
-    return col >= leftCol_ && col < model_.ColCount() && model_.ColWidth(col) != kGridHiddenColWidth;
+    return (col < fixedCols_ || col >= leftCol_) && col >= 0 && col < model_.ColCount() &&
+           model_.ColWidth(col) != kGridHiddenColWidth;
+}
+
+std::vector<int> TXGrid::ShownColumns() const {
+    std::vector<int> cols;
+    for (int c = 0; c < model_.ColCount(); ++c)
+        if (ColumnVisible(c)) cols.push_back(c);
+    return cols;
 }
 
 int TXGrid::ColumnX(int col) const {
     int x = 0;
-    for (int c = leftCol_; c < col && c < model_.ColCount(); ++c)
-        if (model_.ColWidth(c) != kGridHiddenColWidth) x += model_.ColWidth(c) + kGridLine;
+    for (int c = 0; c < col && c < model_.ColCount(); ++c)
+        if (ColumnVisible(c)) x += model_.ColWidth(c) + kGridLine;
     return x;
 }
 
@@ -159,8 +175,7 @@ QRect TXGrid::CellRect(int col, int row) const {
 
 QPoint TXGrid::CellAt(const QPoint& p) const {
     int col = -1;
-    for (int c = leftCol_; c < model_.ColCount(); ++c) {
-        if (!ColumnVisible(c)) continue;
+    for (int c : ShownColumns()) {
         const int x = ColumnX(c);
         if (p.x() >= x && p.x() < x + model_.ColWidth(c) + kGridLine) {
             col = c;
@@ -180,9 +195,11 @@ void TXGrid::UpdateScrollBars() {
     const int vw = viewport()->width();
     const int vh = viewport()->height();
     // The last left column that still fills the width.
-    int maxLeft = 0;
+    int maxLeft = fixedCols_;
     int width = 0;
-    for (int c = model_.ColCount() - 1; c >= 0; --c) {
+    for (int c = 0; c < fixedCols_ && c < model_.ColCount(); ++c)
+        if (model_.ColWidth(c) != kGridHiddenColWidth) width += model_.ColWidth(c) + kGridLine;
+    for (int c = model_.ColCount() - 1; c >= fixedCols_; --c) {
         const int w = model_.ColWidth(c);
         if (w == kGridHiddenColWidth) continue;
         width += w + kGridLine;
@@ -191,12 +208,12 @@ void TXGrid::UpdateScrollBars() {
             break;
         }
     }
-    maxLeft = std::min(maxLeft, std::max(0, model_.ColCount() - 1));
+    maxLeft = std::max(fixedCols_, std::min(maxLeft, std::max(0, model_.ColCount() - 1)));
     const int visibleRows = std::max(1, (vh - titleHeight_ - kGridLine) / (rowHeight_ + kGridLine));
     const int maxTop = std::max(1, model_.RowCount() - visibleRows);
-    horizontalScrollBar()->setRange(0, maxLeft);
+    horizontalScrollBar()->setRange(fixedCols_, maxLeft);
     verticalScrollBar()->setRange(1, maxTop);
-    leftCol_ = std::clamp(leftCol_, 0, maxLeft);
+    leftCol_ = std::clamp(leftCol_, fixedCols_, maxLeft);
     topRow_ = std::clamp(topRow_, 1, maxTop);
     horizontalScrollBar()->setValue(leftCol_);
     verticalScrollBar()->setValue(topRow_);
@@ -207,8 +224,10 @@ void TXGrid::EnsureVisible(int col, int row) {
     const int visibleRows = std::max(1, (vh - titleHeight_ - kGridLine) / (rowHeight_ + kGridLine));
     if (row >= 1 && row < topRow_) topRow_ = row;
     if (row >= topRow_ + visibleRows) topRow_ = row - visibleRows + 1;
-    if (col < leftCol_) leftCol_ = col;
-    while (leftCol_ < col && ColumnX(col) + std::max(0, model_.ColWidth(col)) > viewport()->width()) ++leftCol_;
+    if (col >= fixedCols_ && col < leftCol_) leftCol_ = col;
+    while (col >= fixedCols_ && leftCol_ < col &&
+           ColumnX(col) + std::max(0, model_.ColWidth(col)) > viewport()->width())
+        ++leftCol_;
     UpdateScrollBars();
 }
 
@@ -259,8 +278,7 @@ void TXGrid::paintEvent(QPaintEvent*) {
     const QColor lineColor(192, 192, 192);
     const int arrowWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     int right = 0;
-    for (int c = leftCol_; c < model_.ColCount(); ++c) {
-        if (!ColumnVisible(c)) continue;
+    for (int c : ShownColumns()) {
         const ColumnSpec& spec = model_.Spec(c);
         // Title cell.
         const QRect t = CellRect(c, 0);

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 #include "controls/control_context.h"
 #include "controls/xgrid_totals.h"
@@ -31,6 +32,8 @@ class TXGrid : public QAbstractScrollArea {
     Q_PROPERTY(bool rowAutoInc READ rowAutoInc WRITE setRowAutoInc)
     Q_PROPERTY(bool doNotDelete READ doNotDelete WRITE setDoNotDelete)
     Q_PROPERTY(bool showColHints READ showColHints WRITE setShowColHints)
+    // Leading columns that stay in place when the grid scrolls sideways.
+    Q_PROPERTY(int fixedCols READ fixedCols WRITE setFixedCols)
 
 public:
     explicit TXGrid(QWidget* parent = nullptr);
@@ -59,6 +62,8 @@ public:
     void setDoNotDelete(bool b) { model_.DoNotDelete = b; }
     bool showColHints() const { return model_.ShowColHints; }
     void setShowColHints(bool b) { model_.ShowColHints = b; }
+    int fixedCols() const { return fixedCols_; }
+    void setFixedCols(int n);
 
     // Cell text (Unicode at this boundary; the model holds Windows-1252).
     QString Cell(int col, int row) const;
@@ -84,6 +89,7 @@ public:
     // Moves the cursor as a click or key would: the cell being left is
     // checked first (unless `checkLeft` is false) and may refuse.
     bool MoveTo(int col, int row, bool checkLeft = true);
+    // The first column that scrolls into view after the fixed ones.
     int LeftCol() const { return leftCol_; }
     int TopRow() const { return topRow_; }
     int TitleRowHeight() const { return titleHeight_; }
@@ -92,6 +98,8 @@ public:
     // Left edge of a column in viewport coordinates, following the horizontal scroll.
     int ColumnX(int col) const;
     bool ColumnVisible(int col) const;
+    // The columns drawn, left to right: the fixed ones, then from LeftCol().
+    std::vector<int> ShownColumns() const;
 
     TXGridInplaceEdit* Editor() const { return editor_; }
     XGridPickList* PickListPopup() const { return pickList_; }
@@ -159,6 +167,7 @@ private:
     QPointer<TXGridTotals> totals_;
     std::function<QString(int)> hintSource_;
     int fieldTag_ = 0;
+    int fixedCols_ = 0;
     int col_ = 0;
     int row_ = 1;
     int leftCol_ = 0;

@@ -60,8 +60,7 @@ void TXGridTotals::paintEvent(QPaintEvent*) {
     // Column positions follow the grid's viewport (inside its frame) and scroll.
     const int offset = grid_->viewport()->geometry().left();
     p.setFont(grid_->font());
-    for (int c = grid_->LeftCol(); c < m.ColCount(); ++c) {
-        if (!grid_->ColumnVisible(c)) continue;
+    for (int c : grid_->ShownColumns()) {
         const int left = offset + grid_->ColumnX(c);
         if (left >= width()) break;
         const int right = left + m.ColWidth(c);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -415,6 +416,33 @@ TEST_F(XGridWidgetTest, ScalingScalesWidthsRowsAndFont) {
     EXPECT_EQ(grid->colWidths(), "125,-1");
     EXPECT_EQ(grid->defaultRowHeight(), 25);
     EXPECT_EQ(grid->width(), 850);
+}
+
+// Fixed leading columns stay at the left while the others scroll under the
+// cursor; a click on a fixed column still finds it.
+TEST_F(XGridWidgetTest, FixedColumnsStayWhileTheRestScroll) {
+    Columns({kText, kText, kAmount, kAmount, kAmount, kAmount, kAmount, kAmount}, 3);
+    grid->setColWidths("60,150,100,100,100,100,100,100");
+    grid->setFixedCols(2);
+    const int fixedWidth = 60 + 1 + 150 + 1;
+    EXPECT_EQ(grid->LeftCol(), 2);
+    EXPECT_EQ(grid->ColumnX(2), fixedWidth);
+
+    EnterGrid();
+    ASSERT_TRUE(grid->MoveTo(7, 1));
+    EXPECT_GT(grid->LeftCol(), 2);
+    EXPECT_FALSE(grid->ColumnVisible(2));
+    EXPECT_TRUE(grid->ColumnVisible(1));
+    EXPECT_EQ(grid->CellRect(1, 1).left(), 61);
+    EXPECT_EQ(grid->ColumnX(grid->LeftCol()), fixedWidth);
+    EXPECT_LE(grid->CellRect(7, 1).right(), grid->viewport()->width());
+
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(1, 2).center());
+    QApplication::processEvents();
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 2);
+    // The scroll bar cannot uncover a column behind the fixed ones.
+    EXPECT_EQ(grid->horizontalScrollBar()->minimum(), 2);
 }
 
 }  // namespace
