@@ -3,6 +3,8 @@
 #include <map>
 
 #include "interview/childform.h"
+#include "screens/qcgt02_04.h"
+#include "screens/qcgt02_05.h"
 #include "screens/qcgt_08.h"
 #include "screens/qcgt_11.h"
 #include "screens/qcgt_12.h"
@@ -17,6 +19,10 @@
 #include "screens/qcgt_36a.h"
 #include "screens/qcgt_58.h"
 #include "screens/qcgt_58a.h"
+#include "screens/qcgt_59a.h"
+#include "screens/qcgt_59b.h"
+#include "ui_qcgt02_04.h"
+#include "ui_qcgt02_05.h"
 #include "ui_qcgt_03a.h"
 #include "ui_qcgt_08.h"
 #include "ui_qcgt_08g.h"
@@ -55,6 +61,8 @@
 #include "ui_qcgt_57.h"
 #include "ui_qcgt_58.h"
 #include "ui_qcgt_58a.h"
+#include "ui_qcgt_59a.h"
+#include "ui_qcgt_59b.h"
 #include "ui_qcgt_60.h"
 #include "ui_qcgt_80.h"
 #include "ui_qcgt_81.h"
@@ -125,6 +133,10 @@ const ScreenForm* FindScreenForm(std::string_view className) {
         {"TQCGT_36a", {&SetUp<Ui::TQCGT_36a>, &Make<TQCGT_36a>}},
         {"TQCGT_58", {&SetUp<Ui::TQCGT_58>, &Make<TQCGT_58>}},
         {"TQCGT_58A", {&SetUp<Ui::TQCGT_58A>, &Make<TQCGT_58A>}},
+        {"TQCGT_59a", {&SetUp<Ui::TQCGT_59a>, &Make<TQCGT_59a>}},
+        {"TQCGT_59b", {&SetUp<Ui::TQCGT_59b>, &Make<TQCGT_59b>}},
+        {"TQCGT02_04", {&SetUp<Ui::TQCGT02_04>, &Make<TQCGT02_04>}},
+        {"TQCGT02_05", {&SetUp<Ui::TQCGT02_05>, &Make<TQCGT02_05>}},
     };
     const auto it = forms.find(className);
     return it != forms.end() ? &it->second : nullptr;

@@ -1,0 +1,7 @@
+#include "screens/qcgt_59b.h"
+
+namespace cgt {
+
+TQCGT_59b::TQCGT_59b(QWidget* parent) : TCostHistoryScreen(HistoryTwin::TrustInterests, parent) {}
+
+}  // namespace cgt
