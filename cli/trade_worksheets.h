@@ -18,7 +18,8 @@ namespace cgt::cli {
 std::string CentsText(std::int64_t cents);
 
 // The comment that marks the cost element rows of an import from a file:
-// its name (without folders), cut to the 50 characters of the column.
+// its name (without folders, as the store holds text), cut to the 50
+// characters of the column.
 std::string TradesImportMark(const std::string& tradesFile);
 
 // The share worksheets carrying the mark in a cost element row, ascending.

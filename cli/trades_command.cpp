@@ -64,7 +64,7 @@ int RunTrades(const Args& args, Io& io) {
     if (!dryRun) session.Lock(file);
     session.Load(file);
     FieldStore& store = session.store();
-    const std::string mark = TradesImportMark(tradesFile);
+    const std::string mark = TradesImportMark(StoreText(tradesFile));
     const std::vector<int> earlier = ImportedShareWorksheets(store, mark);
     if (!earlier.empty() && !args.Has("--replace"))
         throw Failure(std::filesystem::path(tradesFile).filename().string() + " was imported before (" +

@@ -234,10 +234,10 @@ TEST_F(TradesTest, ReplaceTakesOutOnlyThatFilesImport) {
            "737": ["1 - Purchase/Acquisition cost", "01/01/2001", "", "", "100.00", "", "", "my own note"]}]}})";
     ASSERT_EQ(Cgt({"import", ret, "--id", "42"}, hand).status, 0);
     ASSERT_EQ(Trades("t.csv", kTwoSales).status, 0);
-    ASSERT_EQ(
-        Trades("other.csv", "Date,Code,Type,Quantity,Price\n01/07/2001,NAB,Buy,10,20\n01/08/2002,NAB,Sell,10,25\n")
-            .status,
-        0);
+    ASSERT_EQ(Trades("other-\u00e9.csv",
+                     "Date,Code,Type,Quantity,Price\n01/07/2001,NAB,Buy,10,20\n01/08/2002,NAB,Sell,10,25\n")
+                  .status,
+              0);
     const Outcome again = Trades("t.csv",
                                  "Date,Code,Type,Quantity,Price,Brokerage\n01/03/2000,BHP,Buy,1000,9.50,19.95\n"
                                  "15/11/2002,BHP,Sell,1000,11.00,20.00\n",
@@ -251,6 +251,8 @@ TEST_F(TradesTest, ReplaceTakesOutOnlyThatFilesImport) {
     for (const json& sheet : ShareWorksheets()) names.push_back(sheet["710"]["value"]);
     EXPECT_EQ(names, (std::vector<std::string>{"Typed by hand", "NAB 10 (bought 01/07/2001)",
                                                "BHP 1000 (bought 01/03/2000)"}));
+    // The mark holds the file's name as the store holds text (Windows-1252).
+    EXPECT_EQ(ShareWorksheets()[1]["737"]["value"][7], "cgt trades: other-\u00e9.csv");
 }
 
 TEST_F(TradesTest, DryRunPrintsTheMatchingAndSavesNothing) {
