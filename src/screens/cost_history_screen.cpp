@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include "calc/worksheet_grids.h"
 #include "controls/numedit.h"
@@ -54,6 +55,8 @@ void TCostHistoryScreen::Shown(TInterviewFrame& frame) {
     for (TCustomNumEdit* box : findChildren<TCustomNumEdit*>()) box->setEnabled(!result_.IsDisabled(box->fieldTag()));
     ShowChoice(ActiveRadioGroup, result_.activeChoice);
     ShowChoice(TypeRadioGroup, result_.typeChoice);
+    // The history reads from its dates on the left.
+    XGrid1->horizontalScrollBar()->setValue(0);
     ShowView(kTaxpayerView);
     RegisterNext([] { return kBlockStep; });
 }

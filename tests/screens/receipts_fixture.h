@@ -124,10 +124,11 @@ protected:
         QTest::keyClick(Grid()->Editor(), key);
         QApplication::processEvents();
     }
-    // Clicks the row's first cell and types its cells in Tab order ("" leaves
-    // one as it is), then Tabs on so that the last one is checked too.
-    void TypeRow(int row, std::initializer_list<const char*> cells) {
-        ClickCell(0, row);
+    // Clicks the row's first cell (or `firstCol`) and types its cells in Tab
+    // order ("" leaves one as it is), then Tabs on so that the last one is
+    // checked too.
+    void TypeRow(int row, const std::vector<const char*>& cells, int firstCol = 0) {
+        ClickCell(firstCol, row);
         bool first = true;
         for (const char* text : cells) {
             if (!first) Key(Qt::Key_Tab);

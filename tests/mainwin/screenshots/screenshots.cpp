@@ -83,6 +83,27 @@ void StoreSampleAsset(cgt::FieldStore& store, int type) {
     store.StoreInstance(type, 1);
 }
 
+// A few rows of the trust distribution and manual calculation tables.
+void StoreSampleTables(cgt::FieldStore& store) {
+    using namespace cgt;
+    const auto table = [](int cells, std::initializer_list<std::initializer_list<const char*>> rows) {
+        auto list = std::make_shared<TextList>();
+        for (const auto& row : rows) {
+            TextList line(static_cast<std::size_t>(cells), std::string());
+            std::copy(row.begin(), row.end(), line.begin());
+            list->insert(list->end(), line.begin(), line.end());
+        }
+        return list;
+    };
+    store.SetFieldLst(kTagTrustTable,
+                      table(41, {{"Growth Property Fund", "150.00", "400.00", "50.00", "", "", "", "", "", "", "600"},
+                                 {"Smith Family Trust", "", "250.00", "", "", "", "", "", "120.00", "", "370"}}));
+    store.SetFieldLst(kTagManualTable,
+                      table(21, {{"", "House - partly exempt", "RN", "38000.00", "40000.00"},
+                                 {"", "Painting", "A ", "", "", "", "", "", "1200.00", "No"},
+                                 {"", "Farm - rolled over", "RN", "", "", "", "", "5000.00", "", "Yes", "Yes"}}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,6 +140,7 @@ int main(int argc, char** argv) {
                 window.Frame()->reopen = true;
                 window.Frame()->worksheetNumber = 1;
             }
+            if (number == 2019 || number == 2101) StoreSampleTables(run.store());
             run.SetScreenNumber(number);
             window.Frame()->ShowCurrentScreen();
             QCoreApplication::processEvents();
