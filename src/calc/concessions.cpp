@@ -10,6 +10,7 @@
 #include "calc/asset_codes.h"
 #include "calc/cgt_schedule.h"
 #include "calc/choice_table.h"
+#include "grid/grid_model.h"
 #include "store/fieldstore.h"
 #include "store/tags.h"
 
@@ -72,6 +73,12 @@ void ForEachAssetWorksheet(FieldStore& store, int firstType, int lastType, Visit
 }
 
 }  // namespace
+
+std::vector<std::vector<std::string>> GridRows(const GridModel& grid) {
+    std::vector<std::vector<std::string>> rows;
+    for (int r = 1; r < grid.RowCount(); ++r) rows.push_back(grid.Row(r));
+    return rows;
+}
 
 void ConcessionElections::Show(FieldStore& store) {
     rows = Rows(store.GetFieldLst(kTagConcessionGains), kConcessionGainCells);
@@ -234,6 +241,10 @@ void ScripForScrip::Next(FieldStore& store) const {
     store.SetFieldVal(kTagSchedScripMarketValue, totals[1]);
     store.SetFieldVal(kTagSchedScripCash, totals[2]);
     store.StoreInstance(kScheduleType, 1);
+}
+
+std::vector<std::string> ScripForScrip::ToList() const {
+    return Flatten(rows);
 }
 
 }  // namespace cgt

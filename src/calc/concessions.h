@@ -13,12 +13,17 @@
 namespace cgt {
 
 class FieldStore;
+class GridModel;
 
 struct GridCheckFailure {
     std::string message;
     int row = 0;  // 0-based data row
     int column = 0;
 };
+
+// The data rows of a grid as the taxpayer left it (row 1 onwards, every
+// row, empty ones included), so that a failure's row is the grid's row - 1.
+std::vector<std::vector<std::string>> GridRows(const GridModel& grid);
 
 // Rows of 9 cells: description, indexed, discount, other gain, SBAAR, SBRE,
 // SBRO, worksheet type, worksheet number.
@@ -52,6 +57,7 @@ struct ScripForScrip {
     void Show(FieldStore& store);
     std::optional<GridCheckFailure> Validate() const;
     void Next(FieldStore& store) const;
+    std::vector<std::string> ToList() const;
 };
 
 }  // namespace cgt

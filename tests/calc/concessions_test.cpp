@@ -4,6 +4,7 @@
 
 #include "calc/cgt_schedule.h"
 #include "choice_fixture.h"
+#include "grid/grid_model.h"
 
 namespace cgt {
 namespace {
@@ -127,6 +128,35 @@ TEST_F(ConcessionsTest, ScripForScripRows) {
     EXPECT_EQ(store.GetFieldVal(1138), 9000);
     EXPECT_EQ(store.GetFieldVal(1139), 1000);
     store.StoreInstance(kScheduleType, 1);
+}
+
+TEST_F(ConcessionsTest, RowsReadBackFromTheGridKeepTheirPlace) {
+    AddWorksheet(451, "Takeover", "SN", {{1134, 4000}, {1133, 10000}}, {724}, {{1148, "Yes"}});
+    ScripForScrip shown;
+    shown.Show(store);
+    // The grid as the screen shows the rows, with an empty row added above
+    // them and the amounts typed into the row's cells.
+    GridModel grid(7, 3);
+    grid.LoadFromList(shown.ToList());
+    grid.InsertRow(1);
+    grid.SetCell(2, 2, "9000");
+    grid.SetCell(3, 2, "999");
+
+    ScripForScrip edited;
+    edited.rows = GridRows(grid);
+    ASSERT_EQ(edited.rows.size(), 3u);
+    EXPECT_EQ(edited.rows[1][0], "Takeover");
+    const auto failure = edited.Validate();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->row + 1, 2);  // the grid's row
+    grid.SetCell(3, 2, "1000");
+    edited.rows = GridRows(grid);
+    EXPECT_FALSE(edited.Validate());
+    edited.Next(store);
+    EXPECT_EQ(WorksheetValue(451, 1, 1146), 9000);
+    EXPECT_EQ(WorksheetValue(451, 1, 1147), 1000);
+    EXPECT_EQ(shown.ToList(), (std::vector<std::string>{"Takeover", "      4000", "         0", "         0",
+                                                        "     10000", "451", "1"}));
 }
 
 }  // namespace

@@ -11,8 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "base/clock.h"
+#include "calc/calc_chain.h"
 #include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "flow/code_tables.h"
@@ -104,6 +106,43 @@ void StoreSampleTables(cgt::FieldStore& store) {
                                  {"", "Farm - rolled over", "RN", "", "", "", "", "5000.00", "", "Yes", "Yes"}}));
 }
 
+// A small business owner's return, calculated, for the choice table and the
+// screens after it: shares and goodwill of the business, a shop, and shares
+// exchanged in a takeover.
+void StoreSampleReturn(cgt::FieldStore& store) {
+    using namespace cgt;
+    if (store.FieldHasData(kTagConcessionGains)) return;
+    const auto asset = [&](int type, const char* name, const char* code, const char* acquired, const char* cost,
+                           const char* sold, long double proceeds, std::vector<int> ticked) {
+        const int n = store.WorksheetCount(type) + 1;
+        store.LoadInstance(type, n);
+        store.SetFieldStr(kTagAssetDescription, name);
+        store.SetFieldStr(kTagAssetType, code);
+        store.SetFieldStr(kTagAcquisitionDate, acquired);
+        store.SetFieldLst(kTagCostElements,
+                          std::make_shared<TextList>(
+                              TextList{"1 - Purchase/Acquisition cost", acquired, acquired, "", cost, "", "", ""}));
+        store.SetFieldStr(kTagEventDate, sold);
+        store.SetFieldVal(kTagCapitalProceeds, proceeds);
+        for (int tag : ticked) store.SetFieldChecked(tag);
+        if (type == kWsShares && n == 1)
+            store.SetFieldLst(kTagElections,
+                              std::make_shared<TextList>(TextList{"SBAA concessions", "5000.00", "", ""}));
+        if (type == kWsShares && n == 2) {
+            store.SetFieldVal(kTagScripMarketValue, 9000);
+            store.SetFieldVal(kTagScripCash, 1000);
+        }
+        store.StoreInstance(type, n);
+    };
+    asset(kWsShares, "Bakery Pty Ltd shares", "SA", "10/01/2000", "10000.00", "15/11/2002", 30000, {kTagRollOverNo});
+    asset(kWsShares, "Alpha Ltd 2,000 shares", "SN", "10/01/2000", "4000.00", "20/10/2002", 10000,
+          {kTagRollOverYes, kTagMarriageBreakdownNo, kTagScripRollover});
+    asset(kWsRealEstate, "Shop, 12 High St", "RA", "01/08/1996", "150000.00", "03/03/2003", 260000, {kTagRollOverNo});
+    asset(kWsOtherAssets, "Goodwill of the bakery", "G ", "01/10/1986", "20000.00", "15/11/2002", 120000,
+          {kTagRollOverNo, kTagFifteenYearExemption});
+    RunCalculationChain(store);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -141,6 +180,8 @@ int main(int argc, char** argv) {
                 window.Frame()->worksheetNumber = 1;
             }
             if (number == 2019 || number == 2101) StoreSampleTables(run.store());
+            // The choice table and the screens after it show a return with gains.
+            if (number >= 2103 && number <= 2107) StoreSampleReturn(run.store());
             run.SetScreenNumber(number);
             window.Frame()->ShowCurrentScreen();
             QCoreApplication::processEvents();

@@ -1,0 +1,21 @@
+#pragma once
+// Screen 2105: the gains disregarded under the small business 15-year
+// exemption, listed from the asset worksheets marked for it; Next puts their
+// total and the asset code into the CGT schedule's Part J.
+#include "calc/concessions.h"
+#include "screens/concession_grid_screen.h"
+
+namespace cgt {
+
+class TQCGT_65 : public TConcessionGridScreen {
+    Q_OBJECT
+public:
+    explicit TQCGT_65(QWidget* parent = nullptr);
+
+    void Shown(TInterviewFrame& frame) override;
+
+private:
+    FifteenYearExemption exemption_;
+};
+
+}  // namespace cgt
