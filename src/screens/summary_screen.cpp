@@ -45,11 +45,6 @@ void ShowChoice(QWidget* group, int index) {
     }
 }
 
-void MakeDisplayOnly(QWidget* group) {
-    group->setAttribute(Qt::WA_TransparentForMouseEvents);
-    for (QRadioButton* radio : group->findChildren<QRadioButton*>()) radio->setFocusPolicy(Qt::NoFocus);
-}
-
 void ShowMessage(QLabel* label, const std::string& text) {
     label->setText(ToQt(text));
     label->setVisible(!text.empty());
@@ -89,8 +84,14 @@ void TSummaryScreen::Created(TInterviewFrame& frame) {
         connect(radio, &QAbstractButton::clicked, this, [this, view] { ViewRadioGroupClick(view); });
         viewRadios_.push_back(radio);
     }
-    MakeDisplayOnly(Find<QWidget>("ActiveRadioGroup"));
-    MakeDisplayOnly(Find<QWidget>("TypeRadioGroup"));
+    // The asset's status and type are shown, not chosen here.
+    for (const char* group : {"ActiveRadioGroup", "TypeRadioGroup"}) {
+        for (QRadioButton* radio : Find<QWidget>(group)->findChildren<QRadioButton*>()) {
+            radio->setFocusPolicy(Qt::NoFocus);
+            radio->installEventFilter(this);
+            displayOnly_.push_back(radio);
+        }
+    }
 
     const int number = frame.CurrentScreenNumber();
     if (std::ranges::find(kNoNonAssessablePrintout, number) != std::end(kNoNonAssessablePrintout))
@@ -118,6 +119,14 @@ void TSummaryScreen::Shown(TInterviewFrame& frame) {
     calculated_ = true;
     SelectView(shown ? RememberedView() : kTaxpayerView);
     frame.setProperty(kShownProperty, true);
+}
+
+bool TSummaryScreen::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type t = event->type();
+    const bool click =
+        t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick;
+    if (click && std::ranges::find(displayOnly_, watched) != displayOnly_.end()) return true;
+    return TBlockScreen::eventFilter(watched, event);
 }
 
 int TSummaryScreen::RememberedView() const {
@@ -165,6 +174,12 @@ void TSummaryScreen::ShowCalculation() {
     ShowMessage(Find<QLabel>("MessageLbl2"), result.message2);
     ShowResult(result);
     StackResults();
+    // The grids start at their first row and column (a cursor placed while
+    // they were hidden may have scrolled them).
+    for (TXGrid* grid : {RegisterGrid, WorksheetGrid}) {
+        grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->minimum());
+        grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->minimum());
+    }
     FitWorksheetGrid();
 }
 
@@ -196,19 +211,17 @@ void TSummaryScreen::StackResults() {
 
 void TSummaryScreen::FitWorksheetGrid() {
     // The grid is as large as its rows and columns; the panel scrolls it.
-    const GridModel& model = WorksheetGrid->Model();
-    int width = 2 * WorksheetGrid->frameWidth();
-    for (int c = 0; c < model.ColCount(); ++c) width += std::max(0, model.ColWidth(c));
-    const int height = 2 * WorksheetGrid->frameWidth() + WorksheetGrid->TitleRowHeight() +
-                       (model.RowCount() - 1) * WorksheetGrid->defaultRowHeight();
-    WorksheetGrid->resize(width, height);
+    TXGrid* grid = WorksheetGrid;
+    const int rows = grid->rowCount();
+    const int width = grid->ColumnX(grid->colCount()) + 2 * grid->frameWidth();
+    const int height = grid->CellRect(grid->Model().FirstTabColumn(), rows - 1).bottom() + 2 + 2 * grid->frameWidth();
+    grid->resize(width, height);
     int bottom = height;
-    if (QWidget* totals = WorksheetGrid->Totals()) {
-        totals->show();
-        WorksheetGrid->Totals()->Place();
+    if (TXGridTotals* totals = grid->Totals()) {
+        totals->Place();
         bottom = totals->geometry().bottom() + 1;
     }
-    WorksheetGrid->parentWidget()->resize(width, bottom);
+    grid->parentWidget()->resize(width, bottom);
 }
 
 void TSummaryScreen::WorksheetGridClick(int col) {

@@ -33,6 +33,8 @@ public:
     void ViewRadioGroupClick(int view);
 
 protected:
+    // Swallows clicks on the display-only radio groups.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Runs the asset's calculation on the working tags.
     virtual AssetWorksheetResult Calculate() = 0;
     // Shows what the calculation gives besides the stored fields, once the
@@ -58,6 +60,7 @@ private:
     TXGrid* WorksheetGrid = nullptr;
     QPushButton* PrintNonAssBtn = nullptr;
     std::vector<QAbstractButton*> viewRadios_;
+    std::vector<QObject*> displayOnly_;
     // This object has run the calculation (a screen recreated by a rescale
     // has not, although the frame still counts it as shown).
     bool calculated_ = false;

@@ -1,7 +1,9 @@
 // mainwin-screenshots DIR: renders the main window on its first screens, the
 // notes window and the tag inspector into PNG files (docs/images).
 // mainwin-screenshots DIR N...: renders the main window on screens N... only,
-// as screen-N.png.
+// as screen-N.png; N:BUTTON first clicks the screen's button of that name
+// (a view of the summary screens, say) and writes screen-N-BUTTON.png.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -77,6 +80,10 @@ void StoreSampleAsset(cgt::FieldStore& store, int type) {
                           std::make_shared<TextList>(TextList{
                               "15/01/2001", "30/06/2001", "Distribution Dec 2000", "", "100.00", "50.00", "", "300.00",
                               "15/01/2003", "30/06/2003", "Distribution Dec 2002", "", "", "", "20.00", "400.00"}));
+    if (type == kWsDepreciating) {
+        store.SetFieldVal(kTagDepreciatingCost, 10000);
+        store.SetFieldStr(kTagTaxableUsePercent, "80.00%");
+    }
     if (type == kWsCreatedRights || type == kWsOtherReceipts) {
         store.SetFieldVal(kTagOtherProceeds, 5000);
         store.SetFieldVal(kTagOtherCostBase, 600);
@@ -172,6 +179,8 @@ int main(int argc, char** argv) {
     if (argc > 2) {
         for (int i = 2; i < argc; ++i) {
             const int number = std::atoi(argv[i]);
+            const char* colon = std::strchr(argv[i], ':');
+            const QString button = colon ? QString::fromLocal8Bit(colon + 1) : QString();
             // A block screen edits the first asset of its block's type.
             if (const int type = cgt::BlockTypeOf(number); type != 0) {
                 StoreSampleAsset(run.store(), type);
@@ -185,7 +194,17 @@ int main(int argc, char** argv) {
             run.SetScreenNumber(number);
             window.Frame()->ShowCurrentScreen();
             QCoreApplication::processEvents();
-            const std::string name = "screen-" + std::to_string(number) + ".png";
+            if (!button.isEmpty()) {
+                auto* b = window.Frame()->CurrentScreen()->findChild<QAbstractButton*>(button);
+                if (!b) {
+                    std::fprintf(stderr, "no button %s on screen %d\n", colon + 1, number);
+                    return 1;
+                }
+                b->click();
+                QCoreApplication::processEvents();
+            }
+            const std::string name =
+                "screen-" + std::to_string(number) + (colon ? "-" + std::string(colon + 1) : "") + ".png";
             ok = Save(window.grab(), dir, name.c_str()) && ok;
         }
         return ok ? 0 : 1;
