@@ -116,7 +116,7 @@ void TInterviewFrame::BindScreenValues() {
 void TInterviewFrame::StoreWidget(QWidget* w) {
     FieldStore& store = Store();
     const int tag = FieldTagOf(w);
-    if (!IsValidTag(tag)) return;
+    if (!IsValidTag(tag) || w->property(kShowOnlyProperty).toBool()) return;
     if (auto* edit = qobject_cast<TCustomNumEdit*>(w)) {
         if (IsNumericKind(edit->numericType()))
             store.SetFieldVal(tag, edit->NumValue());

@@ -32,6 +32,10 @@ using NextHandler = std::function<void(FrameButton)>;
 // screen has shown its message and focused the offending control).
 using ValidationHandler = std::function<bool()>;
 
+// A bound control with this property set to true is filled from its field
+// but never stored back (a screen that only shows a copy of the fields).
+inline constexpr const char* kShowOnlyProperty = "showOnly";
+
 class TInterviewFrame : public QWidget {
     Q_OBJECT
 public:
@@ -48,6 +52,7 @@ public:
     // Asks the validation handler without ending it (the screen is not left).
     bool ValidationRejects();
     void BindScreenValues();
+    // Stores every bound control but those marked with kShowOnlyProperty.
     void StoreScreenValues();
     void SetNextHandler(NextHandler h) { nextHandler_ = std::move(h); }
     void SetValidationHandler(ValidationHandler h) { validationHandler_ = std::move(h); }

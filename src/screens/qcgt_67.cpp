@@ -179,6 +179,7 @@ void AddBox(QWidget* parent, const ScheduleBox& box, int y) {
     if (box.kind == BoxKind::Tick) {
         auto* tick = new QCheckBox(parent);
         tick->setProperty("fieldTag", box.tag);
+        tick->setProperty(kShowOnlyProperty, true);
         tick->setFocusPolicy(Qt::NoFocus);
         tick->setAttribute(Qt::WA_TransparentForMouseEvents);
         tick->setGeometry(x, y, kBoxWidth, kBoxHeight);
@@ -188,6 +189,7 @@ void AddBox(QWidget* parent, const ScheduleBox& box, int y) {
              Qt::AlignRight | Qt::AlignVCenter);
     auto* edit = new TTaxEdit(parent);
     edit->setFieldTag(box.tag);
+    edit->setProperty(kShowOnlyProperty, true);
     edit->setNumericType(box.kind == BoxKind::Amount ? TCustomNumEdit::ntCurrency : TCustomNumEdit::ntNone);
     edit->setAlignment(Qt::AlignRight);
     edit->setReadOnly(true);
@@ -202,7 +204,9 @@ void AddBox(QWidget* parent, const ScheduleBox& box, int y) {
 TQCGT_67::TQCGT_67(QWidget* parent) : TChildForm(parent) {}
 
 void TQCGT_67::Created(TInterviewFrame& frame) {
-    // Shown, not edited: unpacked without opening the worksheet for editing.
+    // Shown, not edited: unpacked for the boxes to be filled from, then
+    // emptied again once they are (Shown), so that no copy of the schedule
+    // is left among the return's own fields.
     FieldStore& store = frame.Store();
     store.LoadWorksheetInstance(store.WorksheetList(kWsSchedule), 1);
     scrollBox_ = findChild<QScrollArea*>(QStringLiteral("ScrollBox1"));
@@ -248,6 +252,7 @@ void TQCGT_67::BuildSchedule() {
 }
 
 void TQCGT_67::Shown(TInterviewFrame& frame) {
+    frame.Store().EmptyWorkingTags();
     frame.ShowNavigator(NavigatorTree().at(kChoicesNavigatorNode).screenNumber);
     scrollBox_->verticalScrollBar()->setValue(0);
     frame.SetNextHandler([&frame](FrameButton) {

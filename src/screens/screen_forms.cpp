@@ -21,6 +21,7 @@
 #include "screens/qcgt_58a.h"
 #include "screens/qcgt_59a.h"
 #include "screens/qcgt_59b.h"
+#include "screens/qcgt_62.h"
 #include "screens/qcgt_64.h"
 #include "screens/qcgt_65.h"
 #include "screens/qcgt_66.h"
@@ -68,6 +69,7 @@
 #include "ui_qcgt_59a.h"
 #include "ui_qcgt_59b.h"
 #include "ui_qcgt_60.h"
+#include "ui_qcgt_62.h"
 #include "ui_qcgt_64.h"
 #include "ui_qcgt_65.h"
 #include "ui_qcgt_66.h"
@@ -145,6 +147,7 @@ const ScreenForm* FindScreenForm(std::string_view className) {
         {"TQCGT_59b", {&SetUp<Ui::TQCGT_59b>, &Make<TQCGT_59b>}},
         {"TQCGT02_04", {&SetUp<Ui::TQCGT02_04>, &Make<TQCGT02_04>}},
         {"TQCGT02_05", {&SetUp<Ui::TQCGT02_05>, &Make<TQCGT02_05>}},
+        {"TQCGT_62", {&SetUp<Ui::TQCGT_62>, &Make<TQCGT_62>}},
         {"TQCGT_64", {&SetUp<Ui::TQCGT_64>, &Make<TQCGT_64>}},
         {"TQCGT_65", {&SetUp<Ui::TQCGT_65>, &Make<TQCGT_65>}},
         {"TQCGT_66", {&SetUp<Ui::TQCGT_66>, &Make<TQCGT_66>}},

@@ -91,9 +91,12 @@ TEST_F(ScheduleScreenTest, ShownFromTheTopWithTheChoicesEntryOfTheNavigator) {
 TEST_F(ScheduleScreenTest, NextEndsTheInterviewLeavingTheScheduleAsItWas) {
     SetSchedule({{kTagSchedNetCapitalGain, 1250}, {kTagSchedAfterLossesDiscount, 2500}});
     ShowFromChoices(2107);
+    // Only a copy is shown: nothing of it stays among the return's fields.
+    EXPECT_FALSE(run.store().WorkingTagsHoldData());
     Next();
     EXPECT_EQ(host.closes, 1);
     EXPECT_EQ(frame->FailedScreenNumber(), 2201);
+    EXPECT_FALSE(run.store().WorkingTagsHoldData());
     EXPECT_EQ(Schedule(kTagSchedNetCapitalGain), 1250);
     EXPECT_EQ(Schedule(kTagSchedAfterLossesDiscount), 2500);
 }
