@@ -81,7 +81,7 @@ TEST_P(ElectionLimitsTest, Next) {
         return;
     }
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{c.message});
-    EXPECT_EQ(frame->CurrentScreenNumber(), 2104);
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2104);
     EXPECT_EQ(FocusedControl(), "XGrid1");
     EXPECT_EQ(Grid()->Col(), c.focus.col);
     EXPECT_EQ(Grid()->Row(), c.focus.row);
@@ -110,7 +110,7 @@ TEST_F(ElectionsTest, CheckedOnPrevToo) {
     TypeCell(kSbaar, 1, "501");
     Click(frame->PrevButton());
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kSbaaOver});
-    EXPECT_EQ(frame->CurrentScreenNumber(), 2104);
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2104);
     EXPECT_EQ(Grid()->Col(), kSbaar);
     EXPECT_EQ(Grid()->Row(), 1);
     TypeCell(kSbaar, 1, "500");

@@ -100,7 +100,7 @@ TEST_P(ProceedsTest, Next) {
         return;
     }
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{c.message});
-    EXPECT_EQ(frame->CurrentScreenNumber(), 2106);
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2106);
     EXPECT_EQ(FocusedControl(), "XGrid1");
     EXPECT_EQ(Grid()->Col(), kMarketValue);
     EXPECT_EQ(Grid()->Row(), c.row);
