@@ -50,11 +50,11 @@ void TCostHistoryScreen::Shown(TInterviewFrame& frame) {
     ShowDescription();
     frame.ShowPicker(false);
     // The replay stores its results; the boxes and the grid then show them.
-    result_ = CalculateCostBaseHistory(Store(), twin_);
+    const CostBaseHistoryResult result = CalculateCostBaseHistory(Store(), twin_);
     frame.BindScreenValues();
-    for (TCustomNumEdit* box : findChildren<TCustomNumEdit*>()) box->setEnabled(!result_.IsDisabled(box->fieldTag()));
-    ShowChoice(ActiveRadioGroup, result_.activeChoice);
-    ShowChoice(TypeRadioGroup, result_.typeChoice);
+    for (TCustomNumEdit* box : findChildren<TCustomNumEdit*>()) box->setEnabled(!result.IsDisabled(box->fieldTag()));
+    ShowChoice(ActiveRadioGroup, result.activeChoice);
+    ShowChoice(TypeRadioGroup, result.typeChoice);
     // The history reads from its dates on the left.
     XGrid1->horizontalScrollBar()->setValue(0);
     ShowView(kTaxpayerView);
@@ -66,10 +66,6 @@ void TCostHistoryScreen::ShowView(View view) {
     WorksheetViewRadio->setChecked(view == kWorksheetView);
     TaxpayerPanel->setVisible(view == kTaxpayerView);
     WorksheetPanel->setVisible(view == kWorksheetView);
-}
-
-TCostHistoryScreen::View TCostHistoryScreen::ShownView() const {
-    return WorksheetPanel->isVisibleTo(this) ? kWorksheetView : kTaxpayerView;
 }
 
 void TCostHistoryScreen::ShowChoice(QGroupBox* group, int choice) {

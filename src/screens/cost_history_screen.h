@@ -25,11 +25,9 @@ public:
     void Created(TInterviewFrame& frame) override;
     void Shown(TInterviewFrame& frame) override;
 
-    void ShowView(View view);
-    View ShownView() const;
-    const CostBaseHistoryResult& Result() const { return result_; }
-
 protected:
+    void ShowView(View view);
+
     TXGrid* XGrid1 = nullptr;
 
 private:
@@ -37,7 +35,6 @@ private:
     static void ShowChoice(QGroupBox* group, int choice);
 
     HistoryTwin twin_;
-    CostBaseHistoryResult result_;
     QRadioButton* TaxpayerViewRadio = nullptr;
     QRadioButton* WorksheetViewRadio = nullptr;
     QWidget* TaxpayerPanel = nullptr;
