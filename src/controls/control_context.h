@@ -3,6 +3,9 @@
 // carries a ControlContext; a control looks for it up its parent chain when it
 // needs to show a box, beep or read the year, so no global is needed and a
 // test can give each window its own scripted dialogs.
+#include <type_traits>
+#include <utility>
+
 #include "base/clock.h"
 #include "base/dialogs.h"
 
@@ -40,6 +43,33 @@ public:
 private:
     const QObject* owner_;
 };
+
+template <class F, class... A>
+void CallWithArguments(F& f, const A&... args) {
+    if constexpr (std::is_invocable_v<F&, const A&...>) {
+        f(args...);
+    } else if constexpr (sizeof...(A) > 0) {
+        const auto first = [](const auto& a, const auto&...) -> const auto& {
+            return a;
+        };
+        if constexpr (std::is_invocable_v<F&, decltype(first(args...))>)
+            f(first(args...));
+        else
+            f();
+    } else {
+        f();
+    }
+}
+
+// A slot's body wrapped so that a failure becomes the error box of `owner`'s
+// context instead of unwinding through Qt's event loop into the host.
+// The body takes the signal's arguments, the first of them, or none.
+template <class F>
+auto GuardedSlot(const QObject* owner, F f) {
+    return [owner, f = std::move(f)](const auto&... args) -> void {
+        Guarded(ControlDialogs(owner), [&] { CallWithArguments(f, args...); });
+    };
+}
 
 class ContextClock final : public Clock {
 public:

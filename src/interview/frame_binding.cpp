@@ -8,6 +8,7 @@
 
 #include "base/cp1252.h"
 #include "base/numtext.h"
+#include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "controls/qt_text.h"
 #include "controls/textlbl.h"
@@ -53,7 +54,8 @@ void TInterviewFrame::BindWidget(QWidget* w) {
     if (auto* label = qobject_cast<TTextLbl*>(w)) {
         if (!label->property("cgtJumpLinked").toBool()) {
             label->setProperty("cgtJumpLinked", true);
-            connect(label, &TTextLbl::jumpClicked, this, [this](int id) { host_.ShowHelpTopic(id); });
+            connect(label, &TTextLbl::jumpClicked, this,
+                    GuardedSlot(this, [this](int id) { host_.ShowHelpTopic(id); }));
         }
     }
     const int tag = FieldTagOf(w);

@@ -16,6 +16,7 @@
 
 #include "base/dialogs.h"
 #include "base/numtext.h"
+#include "controls/control_context.h"
 #include "flow/flow_rules.h"
 #include "interview/messages.h"
 #include "interview/taginspector.h"
@@ -109,8 +110,8 @@ void TInterviewFrame::BuildControls() {
         deskButtons_.push_back(b);
     }
     tags_ = deskButtons_.back();
-    connect(deskButtons_[0], &QPushButton::clicked, this, [this] { ForwardClick(); });
-    connect(tags_, &QPushButton::clicked, this, [this] { TagsClick(); });
+    connect(deskButtons_[0], &QPushButton::clicked, this, GuardedSlot(this, [this] { ForwardClick(); }));
+    connect(tags_, &QPushButton::clicked, this, GuardedSlot(this, [this] { TagsClick(); }));
 
     picture_ = new QWidget(this);
     picture_->setObjectName(QStringLiteral("PicturePanel"));
@@ -128,9 +129,9 @@ void TInterviewFrame::BuildControls() {
     picker_->hide();
     // The navigator's mouse-up and the picker's clicks come to the frame.
     connect(navigator_, &TNavigator::entryReleased, this,
-            [this](int number, const QString& text) { NavigatorClick(number, text); });
-    connect(picker_, &TWorksheetPicker::rowClicked, this, [this](int row) { PickerClick(row); });
-    connect(picker_, &TWorksheetPicker::deleteClicked, this, [this] { DeleteClick(); });
+            GuardedSlot(this, [this](int number, const QString& text) { NavigatorClick(number, text); }));
+    connect(picker_, &TWorksheetPicker::rowClicked, this, GuardedSlot(this, [this](int row) { PickerClick(row); }));
+    connect(picker_, &TWorksheetPicker::deleteClicked, this, GuardedSlot(this, [this] { DeleteClick(); }));
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
@@ -153,13 +154,13 @@ void TInterviewFrame::BuildControls() {
     yes_->hide();
     no_->hide();
     jump_->setVisible(desk);
-    connect(more_, &QPushButton::clicked, this, [this] { MoreClick(); });
-    connect(yes_, &QPushButton::clicked, this, [this] { YesClick(); });
-    connect(no_, &QPushButton::clicked, this, [this] { NoClick(); });
-    connect(jump_, &QPushButton::clicked, this, [this] { JumpClick(); });
-    connect(prev_, &QPushButton::clicked, this, [this] { PrevClick(); });
-    connect(next_, &QPushButton::clicked, this, [this] { NextClick(); });
-    connect(close_, &QPushButton::clicked, this, [this] { CloseClick(); });
+    connect(more_, &QPushButton::clicked, this, GuardedSlot(this, [this] { MoreClick(); }));
+    connect(yes_, &QPushButton::clicked, this, GuardedSlot(this, [this] { YesClick(); }));
+    connect(no_, &QPushButton::clicked, this, GuardedSlot(this, [this] { NoClick(); }));
+    connect(jump_, &QPushButton::clicked, this, GuardedSlot(this, [this] { JumpClick(); }));
+    connect(prev_, &QPushButton::clicked, this, GuardedSlot(this, [this] { PrevClick(); }));
+    connect(next_, &QPushButton::clicked, this, GuardedSlot(this, [this] { NextClick(); }));
+    connect(close_, &QPushButton::clicked, this, GuardedSlot(this, [this] { CloseClick(); }));
     LayoutControls();
 }
 

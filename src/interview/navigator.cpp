@@ -5,6 +5,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "controls/control_context.h"
+
 namespace cgt {
 
 TNavigator::TNavigator(QWidget* parent) : QWidget(parent) {
@@ -21,11 +23,11 @@ TNavigator::TNavigator(QWidget* parent) : QWidget(parent) {
     layout->addWidget(title_);
     layout->addWidget(tree_);
     // itemClicked comes with the mouse release over the item.
-    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
-        if (!item) return;
-        tree_->setCurrentItem(item);
-        emit entryReleased(item->data(0, Qt::UserRole).toInt(), item->text(0));
-    });
+    connect(tree_, &QTreeWidget::itemClicked, this, GuardedSlot(this, [this](QTreeWidgetItem* item, int) {
+                if (!item) return;
+                tree_->setCurrentItem(item);
+                emit entryReleased(item->data(0, Qt::UserRole).toInt(), item->text(0));
+            }));
 }
 
 void TNavigator::SetEntries(const std::vector<NavigatorEntry>& entries) {

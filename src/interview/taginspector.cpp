@@ -10,6 +10,7 @@
 #include "base/cp1252.h"
 #include "base/numtext.h"
 #include "base/text.h"
+#include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "controls/qt_text.h"
 #include "store/fieldstore.h"
@@ -75,9 +76,9 @@ TTagInspector::TTagInspector(FieldStore& store, QWidget* parent)
     auto* note2 = new QLabel(QStringLiteral("For CheckBox's do a get first."), this);
     note2->setGeometry(10, 275, 370, 20);
 
-    connect(get_, &QPushButton::clicked, this, [this] { GetClick(); });
-    connect(set_, &QPushButton::clicked, this, [this] { SetClick(); });
-    connect(close_, &QPushButton::clicked, this, [this] { hide(); });
+    connect(get_, &QPushButton::clicked, this, GuardedSlot(this, [this] { GetClick(); }));
+    connect(set_, &QPushButton::clicked, this, GuardedSlot(this, [this] { SetClick(); }));
+    connect(close_, &QPushButton::clicked, this, GuardedSlot(this, [this] { hide(); }));
 }
 
 int TTagInspector::ReadTag() {

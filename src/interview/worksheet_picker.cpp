@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "base/cp1252.h"
+#include "controls/control_context.h"
 #include "controls/qt_text.h"
 #include "controls/textlbl.h"
 
@@ -25,9 +26,9 @@ TWorksheetPicker::TWorksheetPicker(QWidget* parent) : QWidget(parent) {
     layout->addWidget(header_);
     layout->addWidget(list_, 1);
     layout->addWidget(delete_);
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (!filling_ && item) emit rowClicked(list_->row(item));
-    });
+    connect(list_, &QListWidget::itemClicked, this, GuardedSlot(this, [this](QListWidgetItem* item) {
+                if (!filling_ && item) emit rowClicked(list_->row(item));
+            }));
     connect(delete_, &QPushButton::clicked, this, &TWorksheetPicker::deleteClicked);
 }
 

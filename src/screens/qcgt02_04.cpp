@@ -1,5 +1,6 @@
 #include "screens/qcgt02_04.h"
 
+#include "controls/control_context.h"
 #include "controls/xgrid.h"
 
 namespace cgt {
@@ -14,7 +15,7 @@ void TQCGT02_04::Created(TInterviewFrame& frame) {
         XGrid1->Model().SetColWidth(col, kGridHiddenColWidth);
         XGrid1->SetColumnReadOnly(col);
     }
-    connect(XGrid1, &TXGrid::cellEntered, this, [this] { RecomputeTrustNetGains(XGrid1->Model()); });
+    connect(XGrid1, &TXGrid::cellEntered, this, GuardedSlot(this, [this] { RecomputeTrustNetGains(XGrid1->Model()); }));
 }
 
 std::optional<TableFault> TQCGT02_04::Fault() {

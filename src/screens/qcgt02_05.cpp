@@ -19,7 +19,7 @@ void TQCGT02_05::Created(TInterviewFrame& frame) {
     // Every asset type: the list a departing resident's assets are offered.
     XGrid1->Model().SetPickList(choice::kAssetType, AssetTypeItems(kWsCeasingResidency));
     connect(XGrid1, &TXGrid::cellEntered, this,
-            [this](int col, int row) { ManualCellClicked(XGrid1->Model(), col, row); });
+            GuardedSlot(this, [this](int col, int row) { ManualCellClicked(XGrid1->Model(), col, row); }));
     XGrid1->Model().OnExitCell = [this](int col, int row, int, int, bool& enterExitCell) {
         XGrid1ExitCell(col, row, enterExitCell);
     };

@@ -2,6 +2,7 @@
 
 #include "base/income_year.h"
 #include "base/text.h"
+#include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "controls/qt_text.h"
 #include "controls/textlbl.h"
@@ -42,7 +43,7 @@ void TQCGT_08::Created(TInterviewFrame& frame) {
     // Binding then selects the stored type, or none for a new asset.
     TypeTextComboBox->SetItems(AssetTypeItems(type));
     TypeTextComboBox->Select(0);
-    connect(DescEdit, &TCustomNumEdit::exited, this, &TQCGT_08::DescEditExit);
+    connect(DescEdit, &TCustomNumEdit::exited, this, GuardedSlot(this, [this] { DescEditExit(); }));
 }
 
 void TQCGT_08::ShowTextsForType(int type) {

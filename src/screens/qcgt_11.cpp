@@ -6,6 +6,7 @@
 #include "base/rounding.h"
 #include "calc/calc_util.h"
 #include "calc/cost_base_history.h"
+#include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "interview/interviewframe.h"
 #include "store/fieldstore.h"
@@ -75,17 +76,17 @@ void TQCGT_11::Created(TInterviewFrame& frame) {
     Exclusive(preLegalYes_, preLegalNo_);
     Exclusive(inheritedYes_, inheritedNo_);
     // Acquired on the freeze day but not after 11.45am: indexation stays open.
-    connect(preLegalNo_, &QCheckBox::clicked, this, [this](bool on) {
-        if (on) indexed_->setEnabled(true);
-    });
+    connect(preLegalNo_, &QCheckBox::clicked, this, GuardedSlot(this, [this](bool on) {
+                if (on) indexed_->setEnabled(true);
+            }));
     // The inherited answer is not bound: a tick writes it at once.
-    connect(inheritedYes_, &QCheckBox::clicked, this, [this](bool on) {
-        if (on) Store().SetFieldVal(kTagInherited, kInheritedYes);
-    });
-    connect(inheritedNo_, &QCheckBox::clicked, this, [this](bool on) {
-        if (on) Store().SetFieldVal(kTagInherited, kInheritedNo);
-    });
-    connect(rollOverDate_, &TCustomNumEdit::exited, this, [this] { DateofRolloverEditExit(); });
+    connect(inheritedYes_, &QCheckBox::clicked, this, GuardedSlot(this, [this](bool on) {
+                if (on) Store().SetFieldVal(kTagInherited, kInheritedYes);
+            }));
+    connect(inheritedNo_, &QCheckBox::clicked, this, GuardedSlot(this, [this](bool on) {
+                if (on) Store().SetFieldVal(kTagInherited, kInheritedNo);
+            }));
+    connect(rollOverDate_, &TCustomNumEdit::exited, this, GuardedSlot(this, [this] { DateofRolloverEditExit(); }));
 }
 
 void TQCGT_11::Shown(TInterviewFrame& frame) {

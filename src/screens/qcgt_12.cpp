@@ -6,6 +6,7 @@
 #include "base/income_year.h"
 #include "base/text.h"
 #include "calc/calc_util.h"
+#include "controls/control_context.h"
 #include "controls/textlbl.h"
 #include "controls/xgrid.h"
 #include "controls/xgrid_inplace_edit.h"
@@ -102,7 +103,7 @@ void TQCGT_12::Created(TInterviewFrame& frame) {
     grid_->Model().SetColWidth(kColPaid, kGridHiddenColWidth);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    connect(grid_, &TXGrid::cellEntered, this, [this](int col, int row) { XGrid1Click(col, row); });
+    connect(grid_, &TXGrid::cellEntered, this, GuardedSlot(this, [this](int col, int row) { XGrid1Click(col, row); }));
     grid_->Editor()->installEventFilter(this);
 
     // The help lines of cost elements carry their help topic in a v code:

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "base/income_year.h"
+#include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "controls/typeahead_combo.h"
 #include "flow/code_tables.h"
@@ -31,7 +32,7 @@ void TQCGT_19::Created(TInterviewFrame& frame) {
     PreLegalYesCheckBox = Find<QAbstractButton>("PreLegalYesCheckBox");
     PreLegalNoCheckBox = Find<QAbstractButton>("PreLegalNoCheckBox");
     Exclusive(PreLegalYesCheckBox, PreLegalNoCheckBox);
-    connect(EventDateBox(), &TCustomNumEdit::exited, this, &TQCGT_19::FollowEventDate);
+    connect(EventDateBox(), &TCustomNumEdit::exited, this, GuardedSlot(this, [this] { FollowEventDate(); }));
 }
 
 void TQCGT_19::Shown(TInterviewFrame& frame) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 
+#include "controls/control_context.h"
 #include "screens/rollover_questions.h"
 #include "store/fieldstore.h"
 #include "store/tags.h"
@@ -16,7 +17,7 @@ void TQCGT_20b::Created(TInterviewFrame& frame) {
     ScripforScripNoCheckBox = Find<QAbstractButton>("ScripforScripNoCheckBox");
     Questions().AddDependentPair(ScripforScripYesCheckBox, ScripforScripNoCheckBox);
 
-    connect(&Questions(), &RollOverQuestions::rollOverTicked, this, [this](bool yes) {
+    connect(&Questions(), &RollOverQuestions::rollOverTicked, this, GuardedSlot(this, [this](bool yes) {
         if (yes) {
             StoreTick(kTagRollOverYes, true);
             StoreTick(kTagRollOverNo, false);
@@ -24,23 +25,24 @@ void TQCGT_20b::Created(TInterviewFrame& frame) {
             StoreTick(kTagScripRollover, false);
             StoreTick(kTagScripRolloverNo, false);
         }
-    });
-    connect(Q3YesCheckBox, &QAbstractButton::clicked, this, [this](bool on) {
-        if (!on) return;
-        ScripforScripNoCheckBox->setChecked(true);
-        ScripforScripYesCheckBox->setChecked(false);
-    });
-    connect(ScripforScripYesCheckBox, &QAbstractButton::clicked, this, [this](bool on) {
-        if (!on) return;
-        Q3YesCheckBox->setChecked(false);
-        Q3NoCheckBox->setChecked(true);
-    });
-    connect(ScripforScripNoCheckBox, &QAbstractButton::clicked, this, [this](bool on) {
-        if (!on) return;
-        StoreTick(kTagScripRolloverNo, true);
-        StoreTick(kTagScripRollover, false);
-    });
-    connect(Q1CheckBox, &QAbstractButton::clicked, this, [this](bool on) { StoreTick(kTagFifteenYearExemption, on); });
+    }));
+    connect(Q3YesCheckBox, &QAbstractButton::clicked, this, GuardedSlot(this, [this](bool on) {
+                if (!on) return;
+                ScripforScripNoCheckBox->setChecked(true);
+                ScripforScripYesCheckBox->setChecked(false);
+            }));
+    connect(ScripforScripYesCheckBox, &QAbstractButton::clicked, this, GuardedSlot(this, [this](bool on) {
+                if (!on) return;
+                Q3YesCheckBox->setChecked(false);
+                Q3NoCheckBox->setChecked(true);
+            }));
+    connect(ScripforScripNoCheckBox, &QAbstractButton::clicked, this, GuardedSlot(this, [this](bool on) {
+                if (!on) return;
+                StoreTick(kTagScripRolloverNo, true);
+                StoreTick(kTagScripRollover, false);
+            }));
+    connect(Q1CheckBox, &QAbstractButton::clicked, this,
+            GuardedSlot(this, [this](bool on) { StoreTick(kTagFifteenYearExemption, on); }));
 }
 
 bool TQCGT_20b::MoreChecks() {

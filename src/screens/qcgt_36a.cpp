@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "base/text.h"
+#include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "controls/typeahead_combo.h"
 #include "flow/code_tables.h"
@@ -21,7 +22,7 @@ void TQCGT_36a::Created(TInterviewFrame& frame) {
     questions_ =
         new RollOverQuestions(Find<QAbstractButton>("Q2YesCheckBox"), Find<QAbstractButton>("Q2NoCheckBox"),
                               Find<QAbstractButton>("Q3YesCheckBox"), Find<QAbstractButton>("Q3NoCheckBox"), this);
-    connect(DescEdit, &TCustomNumEdit::exited, this, &TQCGT_36a::DescEditExit);
+    connect(DescEdit, &TCustomNumEdit::exited, this, GuardedSlot(this, [this] { DescEditExit(); }));
 }
 
 void TQCGT_36a::Shown(TInterviewFrame& frame) {

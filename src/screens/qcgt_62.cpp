@@ -6,6 +6,7 @@
 #include "base/dialogs.h"
 #include "base/numtext.h"
 #include "calc/cgt_schedule.h"
+#include "controls/control_context.h"
 #include "controls/qt_text.h"
 #include "controls/xgrid.h"
 #include "flow/screen_catalogue.h"
@@ -64,14 +65,13 @@ void TQCGT_62::Created(TInterviewFrame& frame) {
     NetCapGainLabel = findChild<QLabel*>(QStringLiteral("NetCapGainLabel"));
     const auto button = [this](const char* name, void (TQCGT_62::*click)()) {
         QPushButton* b = findChild<QPushButton*>(QLatin1String(name));
-        connect(b, &QPushButton::clicked, this,
-                [this, click] { Guarded(Frame().Run().dialogs(), [&] { (this->*click)(); }); });
+        connect(b, &QPushButton::clicked, this, GuardedSlot(this, [this, click] { (this->*click)(); }));
     };
     button("RestartBtn", &TQCGT_62::RestartBtnClick);
     button("ApplyLossBtn", &TQCGT_62::ApplyLossBtnClick);
     button("DeferBtn", &TQCGT_62::DeferBtnClick);
     button("MethodBtn", &TQCGT_62::MethodBtnClick);
-    connect(grid, &TXGrid::cellEntered, this, [this] { Guarded(Frame().Run().dialogs(), [&] { XGrid1Click(); }); });
+    connect(grid, &TXGrid::cellEntered, this, GuardedSlot(this, [this] { XGrid1Click(); }));
 }
 
 void TQCGT_62::Shown(TInterviewFrame& frame) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/control_context.h"
 #include "controls/textlbl.h"
 #include "controls/xgrid.h"
 
@@ -26,7 +27,7 @@ void TQCGT_66::Created(TInterviewFrame& frame) {
     // A click on the description or the cost base lands on the market value
     // (the grid passes over columns that take no entry), with the help of
     // the column clicked.
-    connect(Grid(), &TXGrid::cellEntered, this, [this](int col, int) { XGrid1Click(col); });
+    connect(Grid(), &TXGrid::cellEntered, this, GuardedSlot(this, [this](int col, int) { XGrid1Click(col); }));
 }
 
 void TQCGT_66::Shown(TInterviewFrame&) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/text.h"
+#include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "interview/interviewframe.h"
 #include "store/fieldstore.h"
@@ -30,7 +31,7 @@ void TReceiptEntryScreen::Created(TInterviewFrame& frame) {
     GainEdit = Find<TTaxEdit>("GainEdit");
     LossEdit = Find<TTaxEdit>("LossEdit");
     for (TTaxEdit* box : {DescEdit, ProceedsEdit, CostsEdit, DateofCGTEventEdit})
-        connect(box, &QLineEdit::textChanged, this, [this] { ShowGainOrLoss(); });
+        connect(box, &QLineEdit::textChanged, this, GuardedSlot(this, [this] { ShowGainOrLoss(); }));
 }
 
 void TReceiptEntryScreen::Shown(TInterviewFrame& frame) {

@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "calc/calc_util.h"
+#include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "controls/qt_text.h"
 #include "controls/textlbl.h"
@@ -21,7 +22,7 @@ void TReceiptGridScreen::Created(TInterviewFrame& frame) {
     CGTEventEdit = Find<TTaxEdit>("CGTEventEdit");
     XGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     XGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    connect(XGrid1, &TXGrid::cellEntered, this, [this](int col, int row) { XGrid1Click(col, row); });
+    connect(XGrid1, &TXGrid::cellEntered, this, GuardedSlot(this, [this](int col, int row) { XGrid1Click(col, row); }));
 }
 
 void TReceiptGridScreen::Shown(TInterviewFrame& frame) {

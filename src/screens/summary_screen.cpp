@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "calc/worksheet_grids.h"
+#include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "controls/qt_text.h"
 #include "controls/xgrid.h"
@@ -72,7 +73,8 @@ void TSummaryScreen::Created(TInterviewFrame& frame) {
     };
     RegisterGrid->setDisplay(columns(RegisterGridColumns()));
     WorksheetGrid->setDisplay(columns(WorksheetGridColumns()));
-    connect(WorksheetGrid, &TXGrid::cellEntered, this, [this](int col, int) { WorksheetGridClick(col); });
+    connect(WorksheetGrid, &TXGrid::cellEntered, this,
+            GuardedSlot(this, [this](int col, int) { WorksheetGridClick(col); }));
 
     // The panel is laid out by the screen, not the scroll area.
     ResultsPanel->setWidgetResizable(false);
@@ -81,7 +83,7 @@ void TSummaryScreen::Created(TInterviewFrame& frame) {
     for (const char* name : {"TaxpayerViewRadio", "RegisterViewRadio", "WorksheetViewRadio"}) {
         auto* radio = Find<QAbstractButton>(name);
         const int view = int(viewRadios_.size());
-        connect(radio, &QAbstractButton::clicked, this, [this, view] { ViewRadioGroupClick(view); });
+        connect(radio, &QAbstractButton::clicked, this, GuardedSlot(this, [this, view] { ViewRadioGroupClick(view); }));
         viewRadios_.push_back(radio);
     }
     // The asset's status and type are shown, not chosen here.
