@@ -102,6 +102,35 @@ void AnswerNextBox(QMessageBox::StandardButton button, QString* text) {
     poll->start();
 }
 
+// Answers the message boxes the module shows next, one after another, with
+// `buttons` in order, keeping their texts.
+void AnswerBoxes(std::vector<QMessageBox::StandardButton> buttons, std::vector<std::string>* texts) {
+    if (buttons.empty()) return;
+    g_boxExpected = true;
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, buttons, texts] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible()) continue;
+            texts->push_back(box->text().toStdString());
+            poll->stop();
+            poll->deleteLater();
+            g_boxExpected = false;
+            QAbstractButton* button = box->button(buttons.front());
+            if (!button) {
+                box->done(QMessageBox::Cancel);
+                return;
+            }
+            // The next box may open inside this click, so its poll starts first.
+            AnswerBoxes({buttons.begin() + 1, buttons.end()}, texts);
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    });
+    poll->start();
+}
+
 // Closes any message box no test step expects, keeping its text, so that a
 // refused step fails the test with the message instead of waiting forever.
 class UnexpectedBoxes {
@@ -528,6 +557,117 @@ TEST(ModuleEndToEnd, MaximizedWinsOverMinimized) {
     EXPECT_TRUE(MainWindow()->windowState() & Qt::WindowMaximized);
     EXPECT_FALSE(MainWindow()->windowState() & Qt::WindowMinimized);
     EXPECT_EQ(MainWindow()->size(), QSize(800, 575)) << int(MainWindow()->windowState());
+}
+
+// The typical road of an investor: the losses of earlier years, one share
+// parcel with a cost base, sold; No to every other category; the manual
+// table left empty; every choice made by the program; the concession
+// screens and the schedule; the end of the interview. Figures by hand:
+// cost base 9500 + 95 brokerage = 9595; indexed 9500 and 95 by 123.4 / 114.7
+// -> 1.076: 10222 + 102 = 10324. Sold for 14250: indexed gain 3926, discount
+// gain 4655. Earlier years' losses 1000: (4655 - 1000) / 2 = 1827.50 is not
+// above 3926 - 1000 = 2926, so Discount with 1000 applied. Schedule: 4655
+// of gains, 1000 applied, 3655 after losses, discount 1827 (the whole part
+// of 3655 / 2), net capital gain 3655 - 1827 = 1828; nothing carried forward.
+// (The choice table's label, before the schedule, truncates 1827.50.)
+TEST(ModuleEndToEnd, TheTypicalRoadToTheSchedule) {
+    ASSERT_TRUE(Library().Loaded()) << dlerror();
+    const std::string file = NewReturn("typical_road");
+    UnexpectedBoxes boxes;
+    NotifyRecorder notify;
+    Start(notify, file, 2004);
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2005")) << Seen(boxes);
+    TypeInto("Edit921", "1000");
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2088")) << Seen(boxes);
+    Press("BtnNext");
+    Press("BtnYes");  // shares
+    Press("BtnYes");  // a CGT event happened to them
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2009")) << Seen(boxes);
+
+    TypeInto("DescEdit", "BHP 1000 shares");
+    TypeInto("TypeTextComboBox", "sn");
+    TypeInto("DateofAcqEdit", "01031995");
+    Press("BtnNext");
+    TypeInto("EffectiveDateEdit", "01031995");
+    TypeInto("AssetIndCostBaseEdit", "9500");
+    TypeInto("AssetDisCostBaseEdit", "9500");
+    TypeInto("AssetRedCostBaseEdit", "9500");
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2011")) << Seen(boxes);
+    TypeGridRow({"2A", "01031995", "Brokerage", "95", "", ""}, 0);
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2012")) << Seen(boxes);
+    Press("BtnNext");  // no non-assessable receipts
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2013")) << Seen(boxes);
+    TypeInto("CGTEventTextComboBox", "a1");
+    TypeInto("DateofCGTEventEdit", "15112002");
+    TypeInto("CapitalProceedsEdit", "14250");
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2014")) << Seen(boxes);
+    Tick("Q2NoCheckBox");
+    Press("BtnNext");
+
+    // The summary of the parcel.
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2016")) << Seen(boxes);
+    const std::pair<const char*, const char*> results[] = {{"IndexedGainEdit", "3926"}, {"DiscountGainEdit", "4655"}};
+    for (const auto& [box, text] : results) {
+        ASSERT_NE(Control(box), nullptr) << box;
+        EXPECT_EQ(Control(box)->property("text").toString(), QString::fromLatin1(text)) << box;
+    }
+    Press("BtnNext");
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2017")) << Seen(boxes);
+    for (const char* screen : {"2017", "2018", "2031", "2042", "2052", "2062", "2072", "2096"}) {
+        ASSERT_EQ(ScreenNumber(), QString::fromLatin1(screen)) << Seen(boxes);
+        Press("BtnNo");
+    }
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2101")) << Seen(boxes);
+    Press("BtnNext");  // nothing worked out by hand
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2102")) << Seen(boxes);
+    Press("BtnNext");
+
+    // The choice table: every choice made by the program.
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2103")) << Seen(boxes);
+    std::vector<std::string> answered;
+    AnswerBoxes({QMessageBox::Yes, QMessageBox::Ok}, &answered);
+    QTest::mouseClick(qobject_cast<QPushButton*>(Control("ApplyLossBtn")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(answered, (std::vector<std::string>{
+                            "Do you want to delete all applied losses and start afresh?",
+                            "Applied losses previously set have been cleared and has re-calculated the application "
+                            "of losses."}));
+    ASSERT_NE(Control("NetCapGainLabel"), nullptr);
+    EXPECT_EQ(Control("NetCapGainLabel")->property("text").toString(),
+              QStringLiteral("Your net capital gain is $1,827"));
+    for (const char* screen : {"2103", "2104", "2105", "2106", "2107"}) {
+        ASSERT_EQ(ScreenNumber(), QString::fromLatin1(screen)) << Seen(boxes);
+        Press("BtnNext");
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(notify.messages, std::vector<int>{CGT_MSG_INTERVIEW_ENDED});
+    EXPECT_EQ(Library().failedScreen(), 2201);
+    EXPECT_EQ(Library().freeResources(), 1);
+    EXPECT_TRUE(boxes.texts.empty()) << Seen(boxes);
+
+    ScriptedDialogs dialogs;
+    const auto saved = LoadSaved(file, dialogs);
+    FieldStore& store = saved->store();
+    EXPECT_EQ(store.GetFieldVal(kTagTotalGains), 4655);
+    EXPECT_EQ(store.GetFieldVal(kTagNetCapitalGain), 1828);
+    EXPECT_EQ(store.GetFieldVal(kTagLossesCarriedForward, true), 0);
+    OpenSavedInstance(*saved, kWsShares, 1);
+    EXPECT_EQ(store.GetFieldStr(kTagMethodChosen), "Discount");
+    OpenSavedInstance(*saved, kWsSchedule, 1);
+    const std::pair<int, long double> schedule[] = {
+        {kTagSchedSharesNonActiveDiscount, 4655}, {kTagSchedTotalGainsDiscount, 4655},
+        {kTagSchedPriorAppliedDiscount, 1000},    {kTagSchedPriorApplied, 1000},
+        {kTagSchedTotalAppliedDiscount, 1000},    {kTagSchedTotalApplied, 1000},
+        {kTagSchedAfterLossesDiscount, 3655},     {kTagSchedDiscountNonActive, 1827},
+        {kTagSchedNetGainDiscount, 1828},         {kTagSchedNetCapitalGain, 1828},
+        {kTagSchedSharesNonActiveIndexed, 0},     {kTagSchedOtherLossesCarried, 0},
+    };
+    for (const auto& [tag, value] : schedule) EXPECT_EQ(store.GetFieldVal(tag, true), value) << "field " << tag;
 }
 
 }  // namespace
