@@ -2,6 +2,7 @@
 #include <iomanip>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <utility>
 
 #include "base/cp1252.h"
 #include "base/numtext.h"
@@ -85,11 +86,11 @@ int RunDump(const Args& args, Io& io) {
         const Slot& slot = store.SlotAt(tag);
         if (slot.type != dtWorksheet || !slot.worksheet) continue;
         const int type = tag - kWorksheetTagOffset;
-        const int count = slot.worksheet->empty() ? 0 : slot.worksheet->back().instance;
+        const int count = slot.worksheet->LastInstance();
         out << "  type " << type << " (field " << tag << "): " << count
             << (count == 1 ? " instance\n" : " instances\n");
         int current = -1;
-        for (const auto& item : *slot.worksheet) {
+        for (const auto& item : std::as_const(*slot.worksheet)) {
             if (item.instance != current) {
                 current = item.instance;
                 out << "    instance " << current << '\n';

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <utility>
 
 #include "command.h"
 #include "session.h"
@@ -59,7 +60,7 @@ void CheckAmounts(const FieldStore& store) {
         const Slot& slot = store.SlotAt(tag);
         CheckAmount(slot, "fields.\"" + std::to_string(tag) + "\"");
         if (slot.type != dtWorksheet || !slot.worksheet) continue;
-        for (const auto& item : *slot.worksheet)
+        for (const auto& item : std::as_const(*slot.worksheet))
             CheckAmount(item.slot, "worksheets.\"" + std::to_string(tag - kWorksheetTagOffset) + "\"[" +
                                        std::to_string(item.instance - 1) + "].\"" + std::to_string(item.tag) + "\"");
     }

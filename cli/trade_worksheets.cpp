@@ -1,6 +1,7 @@
 #include "trade_worksheets.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "base/daynumber.h"
 #include "base/numtext.h"
@@ -89,7 +90,7 @@ std::vector<int> ImportedShareWorksheets(const FieldStore& store, const std::str
     std::vector<int> instances;
     const WorksheetListPtr list = store.WorksheetList(kWsShares);
     if (!list) return instances;
-    for (const WorksheetItem& item : *list) {
+    for (const WorksheetItem& item : std::as_const(*list)) {
         if (item.tag != kTagCostElements || item.slot.type != dtList || !item.slot.list) continue;
         if (!instances.empty() && instances.back() == item.instance) continue;
         const TextList& cells = *item.slot.list;

@@ -88,28 +88,38 @@ void TripleDes::Decrypt(const std::uint8_t* in, std::uint8_t* out, std::size_t s
 }
 
 Bytes EncryptBytes(std::span<const std::uint8_t> plain, const CipherKey& key) {
-    TripleDes des(key);
-    const std::size_t whole = plain.size() / kDesBlock * kDesBlock;
-    Bytes out(whole + kDesBlock);
-    des.Encrypt(plain.data(), out.data(), whole);
-    const auto trailer = Trailer(plain.data() + whole, plain.size() - whole);
-    des.Encrypt(trailer.data(), out.data() + whole, kDesBlock);
-    return out;
+    Bytes copy;
+    copy.reserve(plain.size() + kDesBlock);
+    copy.assign(plain.begin(), plain.end());
+    return EncryptBytes(std::move(copy), key);
 }
 
 Bytes DecryptBytes(std::span<const std::uint8_t> cipher, const CipherKey& key) {
+    return DecryptBytes(Bytes(cipher.begin(), cipher.end()), key);
+}
+
+Bytes EncryptBytes(Bytes&& plain, const CipherKey& key) {
+    TripleDes des(key);
+    const std::size_t whole = plain.size() / kDesBlock * kDesBlock;
+    const auto trailer = Trailer(plain.data() + whole, plain.size() - whole);
+    des.Encrypt(plain.data(), plain.data(), whole);
+    plain.resize(whole + kDesBlock);
+    des.Encrypt(trailer.data(), plain.data() + whole, kDesBlock);
+    return std::move(plain);
+}
+
+Bytes DecryptBytes(Bytes&& cipher, const CipherKey& key) {
     const std::size_t q = cipher.size() / kDesBlock;
     if (q == 0) throw ECipherException(kInvalidFileFormat);
     TripleDes des(key);
-    // Bytes after the last whole block are ignored; that block is the trailer.
     const std::size_t body = (q - 1) * kDesBlock;
     std::array<std::uint8_t, kDesBlock> trailer;
     des.Decrypt(cipher.data() + body, trailer.data(), kDesBlock);
     const std::size_t r = TrailerLength(trailer);
-    Bytes out(body + r);
-    des.Decrypt(cipher.data(), out.data(), body);
-    std::copy(trailer.begin(), trailer.begin() + std::ptrdiff_t(r), out.begin() + std::ptrdiff_t(body));
-    return out;
+    des.Decrypt(cipher.data(), cipher.data(), body);
+    std::copy(trailer.begin(), trailer.begin() + std::ptrdiff_t(r), cipher.begin() + std::ptrdiff_t(body));
+    cipher.resize(body + r);
+    return std::move(cipher);
 }
 
 Bytes DecryptBytesChecked(std::span<const std::uint8_t> cipher, const CipherKey& key) {

@@ -45,6 +45,9 @@ private:
 Bytes EncryptBytes(std::span<const std::uint8_t> plain, const CipherKey& key);
 // Throws ECipherException "Invalid file format" when fewer than 8 bytes are given.
 Bytes DecryptBytes(std::span<const std::uint8_t> cipher, const CipherKey& key);
+// The same in the bytes given, so that a large return is never held twice.
+Bytes EncryptBytes(Bytes&& plain, const CipherKey& key);
+Bytes DecryptBytes(Bytes&& cipher, const CipherKey& key);
 
 inline constexpr const char* kWrongKeyOrForeign = "wrong key (identity text) or not a file of this cipher";
 

@@ -121,8 +121,7 @@ SaveOutcome SaveReturnFile(ModuleRun& run, const std::string& name, FileSystem& 
 
     const ReturnPosition position{run.section, run.screenIndex, run.history};
     std::string listing;
-    const Bytes plain = WriteReturnContent(store, position, run.HelpDesk() ? &listing : nullptr);
-    const Bytes cipher = EncryptBytes(plain, key);
+    const Bytes cipher = EncryptBytes(WriteReturnContent(store, position, run.HelpDesk() ? &listing : nullptr), key);
 
     WithFileName(name, [&] {
         RemoveStalePlainFile(fs, name);

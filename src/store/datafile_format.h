@@ -70,7 +70,10 @@ private:
     void ReadPayload(Slot& slot, std::int32_t tag);
     std::string ReadShortString(std::size_t max, const char* what);
     TextListPtr ReadListText(std::int32_t count);
-    void ReadItem(WorksheetItem& item);
+    // Checks a worksheet item's record and moves past it. True when the
+    // record is the one this writer makes of the item it holds, so that it
+    // can be kept as it stands.
+    bool SkimItem();
 
     std::span<const std::uint8_t> data_;
     std::size_t pos_ = 0;

@@ -63,7 +63,13 @@ public:
         if (fs::is_directory(path, ec)) Fail("Unable to read", path, EISDIR);
         std::ifstream in(path, std::ios::binary);
         if (!in) Fail("Unable to read", path, errno ? errno : ENOENT);
-        Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        // Read at its size in one piece, not grown (and copied) as it comes;
+        // whatever a file that grows meanwhile adds is still read.
+        const std::uintmax_t size = fs::file_size(path, ec);
+        Bytes bytes(ec ? 0 : std::size_t(size));
+        in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+        bytes.resize(std::size_t(in.gcount()));
+        if (in) bytes.insert(bytes.end(), std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         if (in.bad()) Fail("Unable to read", path, EIO);
         return bytes;
     }

@@ -3,11 +3,30 @@
 
 #include "store/datafile_format.h"
 #include "store/extended.h"
+#include "store/item_record.h"
 
 namespace cgt {
 
+namespace {
+
+// The text of a list as this writer makes it: lines that each end with CR
+// LF and hold no other break.
+bool EveryLineEndsWithCrLf(const char* text, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (text[i] == '\n') return false;
+        if (text[i] == '\r') {
+            if (i + 1 >= length || text[i + 1] != '\n') return false;
+            ++i;
+        }
+    }
+    return text[length - 1] == '\n';
+}
+
+}  // namespace
+
 TextList SplitLines(std::string_view text) {
     TextList lines;
+    lines.reserve(std::size_t(std::count(text.begin(), text.end(), '\r')));
     std::size_t i = 0;
     while (i < text.size()) {
         std::size_t end = i;
@@ -98,10 +117,16 @@ void ReturnReader::ReadPayload(Slot& slot, std::int32_t tag) {
             // Each item takes at least 18 bytes; a count beyond that is damage.
             if (std::size_t(count) > (data_.size() - pos_) / 18) Damaged("item count beyond the end of file");
             for (std::int32_t i = 0; i < count; ++i) {
+                const std::size_t start = pos_;
+                if (SkimItem()) {
+                    items->AppendRecord(data_.subspan(start, pos_ - start));
+                    continue;
+                }
                 WorksheetItem item;
-                ReadItem(item);
+                ReadItemRecord(data_.data() + start, item, true);
                 items->push_back(std::move(item));
             }
+            items->Pack();
             slot.worksheet = std::move(items);
             break;
         }
@@ -109,33 +134,60 @@ void ReturnReader::ReadPayload(Slot& slot, std::int32_t tag) {
     }
 }
 
-void ReturnReader::ReadItem(WorksheetItem& item) {
-    item.instance = U16();
-    item.tag = I32();
-    Slot& slot = item.slot;
-    slot.type = U8();
-    U8();  // reserved
+bool ReturnReader::SkimItem() {
+    U16();  // instance
+    const std::int32_t tag = I32();
+    const std::uint8_t type = U8();
+    bool usual = U8() == 0;  // the reserved byte
     const std::uint8_t* area = Take(kExtendedSize);
-    switch (slot.type) {
+    const auto zeros = [](const std::uint8_t* p, std::size_t n) {
+        return std::all_of(p, p + n, [](std::uint8_t b) { return b == 0; });
+    };
+    switch (type) {
         case dtNone:
         case dtNumeric:
         case dtCurrency:
-        case dtCurrencyCnt: slot.number = DecodeExtended(area); break;
-        case dtString: slot.longText = ReadShortString(kStringMax, "string"); break;
+        case dtCurrencyCnt: {
+            const ExtendedBytes again = EncodeExtended(DecodeExtended(area));
+            usual = usual && std::equal(again.begin(), again.end(), area);
+            break;
+        }
+        case dtString:
+            usual = usual && zeros(area, kExtendedSize);
+            ReadShortString(kStringMax, "string");
+            break;
         case dtSmallStr:
             if (area[0] > kSmallStrMax) Damaged("short string longer than its slot");
-            slot.smallText.assign(reinterpret_cast<const char*>(area + 1), area[0]);
+            usual = usual && zeros(area + 1 + area[0], kExtendedSize - 1 - area[0]);
             break;
-        case dtCheckbox:
+        case dtCheckbox: {
             // The value area follows once more; the repeat is the one kept.
-            slot.checked = Take(kExtendedSize)[0] != 0;
+            const std::uint8_t* repeat = Take(kExtendedSize);
+            usual = usual && repeat[0] <= 1 && zeros(repeat + 1, kExtendedSize - 1) &&
+                    std::equal(area, area + kExtendedSize, repeat);
             break;
-        case dtList: slot.list = ReadListText(I32()); break;
-        case dtWorksheet: break;
+        }
+        case dtList: {
+            usual = usual && zeros(area, kExtendedSize);
+            const std::int32_t count = I32();
+            if (count <= 0) {
+                usual = usual && count == 0;
+                break;
+            }
+            const auto* text = reinterpret_cast<const char*>(Take(std::size_t(count)));
+            const auto* zero = static_cast<const char*>(std::memchr(text, 0, std::size_t(count)));
+            if (!zero) Damaged("text list without its end");
+            const std::size_t length = std::size_t(zero - text);
+            usual = usual && length > 0 && length + 3 == std::size_t(count) &&
+                    std::all_of(zero, text + count, [](char c) { return c == 0; }) &&
+                    EveryLineEndsWithCrLf(text, length);
+            break;
+        }
+        case dtWorksheet: usual = usual && zeros(area, kExtendedSize); break;
         default:
-            Damaged("unknown data type " + std::to_string(slot.type) + " in a worksheet item of tag " +
-                    std::to_string(item.tag));
+            Damaged("unknown data type " + std::to_string(type) + " in a worksheet item of tag " + std::to_string(tag));
     }
+    return usual;
 }
 
 bool ReturnReader::ReadFields(FieldStore& store, BadTag& bad) {

@@ -70,6 +70,16 @@ struct Slot {
     bool IsZeroed() const {
         return type == dtNone && number == 0 && !checked && !longText && smallText.empty() && !list && !worksheet;
     }
+    // Back to a new slot, member by member (cheaper than assigning one).
+    void Clear() {
+        type = dtNone;
+        number = 0;
+        checked = false;
+        longText.reset();
+        smallText.clear();
+        list.reset();
+        worksheet.reset();
+    }
 };
 
 struct WorksheetItem {

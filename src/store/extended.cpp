@@ -1,6 +1,9 @@
 #include "store/extended.h"
 
+#include <bit>
+#include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace cgt {
@@ -19,6 +22,19 @@ void Put(std::uint8_t* out, std::uint64_t significand, int exponent, bool negati
     out[9] = std::uint8_t(top >> 8);
 }
 
+// Where the host's long double is this very format, the bytes of a value in
+// the usual form (no NaN or infinity, the integer bit set exactly when the
+// exponent is not 0) are its encoding, and such bytes are the value: they
+// are copied, which is what the arithmetic below comes to for them.
+constexpr bool kHostIsX87 = LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384 && LDBL_MIN_EXP == -16381 &&
+                            std::endian::native == std::endian::little && sizeof(long double) >= kExtendedSize;
+
+bool UsualForm(const std::uint8_t* bytes) {
+    const unsigned exponent = (unsigned(bytes[8]) | unsigned(bytes[9]) << 8) & 0x7FFFu;
+    const bool integerBit = (bytes[7] & 0x80) != 0;
+    return exponent != unsigned(kMaxExponent) && integerBit == (exponent != 0);
+}
+
 // Splits a scaled value below 2^64 into its integer part rounded to even.
 // Returns false when rounding carried out of 64 bits.
 bool RoundToInteger(long double scaled, std::uint64_t& result) {
@@ -33,6 +49,14 @@ bool RoundToInteger(long double scaled, std::uint64_t& result) {
 }  // namespace
 
 void EncodeExtended(long double value, std::uint8_t* out) {
+    if constexpr (kHostIsX87) {
+        std::uint8_t bytes[sizeof(long double)];
+        std::memcpy(bytes, &value, sizeof bytes);
+        if (UsualForm(bytes)) {
+            std::memcpy(out, bytes, kExtendedSize);
+            return;
+        }
+    }
     const bool negative = std::signbit(value);
     if (std::isnan(value)) return Put(out, kIntegerBit | (kIntegerBit >> 1), kMaxExponent, negative);
     if (std::isinf(value)) return Put(out, kIntegerBit, kMaxExponent, negative);
@@ -65,6 +89,15 @@ ExtendedBytes EncodeExtended(long double value) {
 }
 
 long double DecodeExtended(const std::uint8_t* in) {
+    if constexpr (kHostIsX87) {
+        if (UsualForm(in)) {
+            std::uint8_t bytes[sizeof(long double)] = {};
+            std::memcpy(bytes, in, kExtendedSize);
+            long double value;
+            std::memcpy(&value, bytes, sizeof value);
+            return value;
+        }
+    }
     std::uint64_t significand = 0;
     for (int i = 0; i < 8; ++i) significand |= std::uint64_t(in[i]) << (8 * i);
     const unsigned top = unsigned(in[8]) | unsigned(in[9]) << 8;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "base/clock.h"
 #include "base/daynumber.h"
@@ -20,6 +21,21 @@ int PairedTag(int tag) {
         if (tag == p.second) return p.first;
     }
     return 0;
+}
+
+// FieldAsText gives a text, without making it: the check of packing that
+// runs over every working tag of every instance stored.
+bool HasText(const Slot& s) {
+    switch (s.type) {
+        case dtNumeric:
+        case dtCurrency:
+        case dtCurrencyCnt: return !(std::fabs(s.number) < 0.001L);
+        case dtString: return s.longText && !s.longText->empty();
+        case dtSmallStr: return !s.smallText.empty();
+        case dtCheckbox: return s.checked;
+        case dtList: return s.list && !s.list->empty() && !s.list->front().empty();
+        default: return false;
+    }
 }
 
 const Slot& EmptySlot() {
@@ -50,6 +66,7 @@ FieldStore::FieldStore(Dialogs* dialogs) : slots_(kSlotCount), dialogs_(dialogs)
 
 void FieldStore::Allocate() {
     slots_.assign(kSlotCount, Slot{});
+    reached_.reset();
     allocated_ = true;
 }
 
@@ -278,10 +295,8 @@ void FieldStore::EmptyWorkingTags() {
     if (!allocated_) return;
     // The values belong to the worksheet items while an instance is unpacked;
     // the working tags only drop their share.
-    for (int t : WorkingTags()) {
-        Slot& s = At(t);
-        if (!s.IsZeroed()) s = Slot{};
-    }
+    ForEachReachedWorkingTag([this](int t) { slots_[std::size_t(t - 1)].Clear(); });
+    reached_.reset();
 }
 
 void FieldStore::ClearStore() {
@@ -293,6 +308,7 @@ void FieldStore::ClearStore() {
 void FieldStore::FreeStore() {
     ClearStore();
     slots_.clear();
+    reached_.reset();
     allocated_ = false;
 }
 
@@ -327,13 +343,14 @@ WorksheetListPtr FieldStore::EnsureWorksheetList(int type) {
 
 int FieldStore::WorksheetCount(int type) const {
     const WorksheetListPtr list = WorksheetList(type);
-    return list && !list->empty() ? list->back().instance : 0;
+    return list ? list->LastInstance() : 0;
 }
 
 void FieldStore::LoadWorksheetInstance(const WorksheetListPtr& list, int instance) {
     if (!list || !allocated_) return;
     EmptyWorkingTags();
-    list->ForEachOf(instance, [&](const WorksheetItem& item) {
+    // Read without unpacking: the instance stays as it is kept.
+    std::as_const(*list).ForEachOf(instance, [&](const WorksheetItem& item) {
         const Slot& s = item.slot;
         switch (s.type) {
             case dtNumeric:
@@ -365,6 +382,10 @@ void FieldStore::LoadInstance(int type, int instance) {
 }
 
 void FieldStore::PackInstance(int type, int instance, bool drop) {
+    PackWorkingTags(type, instance, drop, false);
+}
+
+void FieldStore::PackWorkingTags(int type, int instance, bool drop, bool take) {
     if (!allocated_) return;
     const WorksheetListPtr list = EnsureWorksheetList(type);
     if (!list) return;
@@ -374,46 +395,50 @@ void FieldStore::PackInstance(int type, int instance, bool drop) {
     }
     if (FieldIsEmpty(kTagInstanceName)) SetFieldStr(kTagInstanceName, "Worksheet No." + std::to_string(instance));
     std::vector<WorksheetItem> packed;
-    for (int t : WorkingTags()) {
-        const Slot& s = At(t);
+    packed.reserve(reached_.count());
+    ForEachReachedWorkingTag([&](int t) {
+        const Slot& s = std::as_const(*this).At(t);
         // A list is kept when any of its lines has text, so that a grid whose
         // first cell is blank is not lost.
         const bool keep = s.type == dtList ? s.list && std::any_of(s.list->begin(), s.list->end(),
                                                                    [](const std::string& l) { return !l.empty(); })
-                                           : !FieldAsText(t).empty();
-        if (keep) packed.push_back({std::uint16_t(instance), t, s});
-    }
+                                           : HasText(s);
+        if (!keep) return;
+        if (take)
+            packed.push_back({std::uint16_t(instance), t, std::move(slots_[std::size_t(t - 1)])});
+        else
+            packed.push_back({std::uint16_t(instance), t, s});
+    });
     list->ReplaceInstance(instance, std::move(packed));
 }
 
 bool FieldStore::WorkingTagsHoldData() const {
-    for (int t : WorkingTags()) {
+    bool any = false;
+    ForEachReachedWorkingTag([&](int t) {
         const Slot& s = At(t);
         switch (s.type) {
             case dtList:
-                if (s.list &&
-                    std::any_of(s.list->begin(), s.list->end(), [](const std::string& l) { return !Trim(l).empty(); }))
-                    return true;
+                any = any || (s.list && std::any_of(s.list->begin(), s.list->end(),
+                                                    [](const std::string& l) { return !Trim(l).empty(); }));
                 break;
             case dtString:
             case dtSmallStr: {
                 const std::string text = FieldAsText(t);
-                if (!Trim(text).empty() && text != kBlankDateMask) return true;
+                any = any || (!Trim(text).empty() && text != kBlankDateMask);
                 break;
             }
-            default:
-                if (!FieldAsText(t).empty()) return true;
-                break;
+            default: any = any || HasText(s); break;
         }
-    }
-    return false;
+    });
+    return any;
 }
 
 void FieldStore::StoreInstance(int type, int instance) {
     if (!allocated_) return;
     editedType_ = type;
     editedInstance_ = instance;
-    PackInstance(type, instance, false);
+    // The working tags are emptied next: their values move into the items.
+    PackWorkingTags(type, instance, false, true);
     editedType_ = 0;
     editedInstance_ = 0;
     EmptyWorkingTags();
@@ -426,7 +451,7 @@ void FieldStore::DeleteInstance(int type, int instance) {
 std::vector<std::string> FieldStore::BuildNames(int type) const {
     std::vector<std::string> names;
     if (const WorksheetListPtr list = WorksheetList(type)) {
-        for (const WorksheetItem& item : *list) {
+        for (const WorksheetItem& item : std::as_const(*list)) {
             if (item.tag != kTagInstanceName) continue;
             if (item.slot.type == dtSmallStr)
                 names.push_back(item.slot.smallText);

@@ -3,6 +3,7 @@
 // it. Invalid tags are ignored; a typed access to a slot of another type is
 // skipped and, in help-desk mode, reported.
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -33,6 +34,8 @@ inline bool IsWorkingTag(int tag) {
            (tag >= kFirstHighWorkingTag && tag <= kLastHighWorkingTag);
 }
 const std::vector<int>& WorkingTags();
+inline constexpr int kWorkingTagCount =
+    (kLastLowWorkingTag - kFirstLowWorkingTag + 1) + (kLastHighWorkingTag - kFirstHighWorkingTag + 1);
 
 // True when the text (its first 10 characters) is blank, the blank date mask
 // or no date.
@@ -95,6 +98,9 @@ public:
     int WorksheetCount(int type) const;
     WorksheetListPtr WorksheetList(int type) const;
     WorksheetListPtr EnsureWorksheetList(int type);
+    // Unpacks instance n of a list into the working tags for reading, with
+    // the typed setters. An instance kept packed (worksheet_items.h) is read
+    // without unpacking it: its lists reach the working tags as copies.
     void LoadWorksheetInstance(const WorksheetListPtr& list, int instance);
     // Unpacks instance n of type T into the working tags (sharing its lists).
     void LoadInstance(int type, int instance);
@@ -114,12 +120,33 @@ public:
 
 private:
     bool Valid(int tag) const { return allocated_ && IsValidTag(tag); }
-    Slot& At(int tag) { return slots_[std::size_t(tag - 1)]; }
+    // Every change of a slot goes through here, so that the working tags
+    // reached since they were last emptied are known: emptying, packing and
+    // the data check then visit those few instead of all of them.
+    Slot& At(int tag) {
+        if (IsWorkingTag(tag)) reached_.set(WorkingIndex(tag));
+        return slots_[std::size_t(tag - 1)];
+    }
     const Slot& At(int tag) const { return slots_[std::size_t(tag - 1)]; }
+    static std::size_t WorkingIndex(int tag) {
+        return std::size_t(tag <= kLastLowWorkingTag
+                               ? tag - kFirstLowWorkingTag
+                               : tag - kFirstHighWorkingTag + kLastLowWorkingTag - kFirstLowWorkingTag + 1);
+    }
+    // The working tags reached, in tag order; the others are all empty.
+    template <typename Visit>
+    void ForEachReachedWorkingTag(Visit visit) const {
+        for (int t : WorkingTags())
+            if (reached_.test(WorkingIndex(t))) visit(t);
+    }
+    // PackInstance; with `take` the values move out of the working tags
+    // instead of being copied (they are emptied right after).
+    void PackWorkingTags(int type, int instance, bool drop, bool take);
     void ReportBadTag(int tag, const char* function);
     void SetChecked(int tag, bool checked, const char* function);
 
     std::vector<Slot> slots_;
+    std::bitset<kWorkingTagCount> reached_;
     Dialogs* dialogs_ = nullptr;
     bool helpDesk_ = false;
     bool dataChanged_ = false;

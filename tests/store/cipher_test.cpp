@@ -329,5 +329,22 @@ TEST(MixCipherTest, DecryptionUndoesEncryptionAndRoundsAreClamped) {
     }
 }
 
+// Encrypting or decrypting in the bytes given gives what the copying forms
+// give, at every length around a block.
+TEST(CipherInPlaceTest, GivesWhatTheCopyGives) {
+    const CipherKey key = CipherKeyFor("123456789");
+    for (std::size_t n = 0; n <= 33; ++n) {
+        Bytes plain(n);
+        for (std::size_t i = 0; i < n; ++i) plain[i] = std::uint8_t(i * 37 + 11);
+        const Bytes cipher = EncryptBytes(std::span<const std::uint8_t>(plain), key);
+        EXPECT_EQ(EncryptBytes(Bytes(plain), key), cipher) << n;
+        Bytes withTail = cipher;
+        withTail.insert(withTail.end(), n % 8, 0xAB);  // bytes after the last whole block are ignored
+        EXPECT_EQ(DecryptBytes(Bytes(withTail), key), plain) << n;
+        EXPECT_EQ(DecryptBytes(std::span<const std::uint8_t>(withTail), key), plain) << n;
+    }
+    EXPECT_THROW(DecryptBytes(Bytes(7, 0), key), ECipherException);
+}
+
 }  // namespace
 }  // namespace cgt

@@ -216,6 +216,60 @@ TEST_F(ReturnContentTest, HelpDeskListingNamesEveryWrittenNumberTextAndCheckBox)
               "1999 Numeric 7\r\n");
 }
 
+// Records this writer does not make (another writer's, or a damaged but
+// readable file's) are read for their values and written again as this
+// writer makes them; its own are kept as they are.
+TEST_F(ReturnContentTest, ItemsOfOtherWritersAreWrittenAgainAsThisWriterWould) {
+    // Each in an instance of its own, so that each record is judged alone.
+    const auto record = [](Content& c, int tag, int type) -> Content& { return c.U16(tag - 700).I32(tag).U8(type); };
+    Content read;
+    read.Header(0, 0, {}).I32(1202).U8(8).I32(9);
+    record(read, 710, 5).U8(7).U8(2).Text("hi").Text("zzzzzzz");  // reserved byte; junk after the text
+    record(read, 711, 6).U8(0).U8(0).Zeros(9).U8(2).Zeros(9);     // the repeat (2) is the one kept
+    record(read, 1103, 7).U8(0).Zeros(10).I32(8).Text("a\nb\n").Zeros(1).Text("xyz");  // LF only, text after the zero
+    record(read, 1104, 7).U8(0).Zeros(10).I32(-5);                                     // no lines
+    record(read, 1105, 2).U8(0).Hex("00 00 00 00 00 00 00 40 FF 3F");                  // an unnormal 0.5
+    record(read, 1106, 4).U8(0).U8(1).Zeros(9).U8(2).Text("ok");                       // a value area under a string
+    record(read, 1107, 7).U8(0).Zeros(10).I32(3).Zeros(3);                             // an empty text
+    record(read, 1108, 6).U8(0).U8(1).Zeros(9).U8(1).Zeros(9);                         // as this writer makes it
+    record(read, 1109, 6).U8(0).U8(2).Zeros(9).U8(2).Zeros(9);  // ticked, but not as this writer ticks
+
+    Content written;
+    written.Header(0, 0, {}).I32(1202).U8(8).I32(9);
+    record(written, 710, 5).U8(0).U8(2).Text("hi").Zeros(7);
+    record(written, 711, 6).U8(0).U8(1).Zeros(9).U8(1).Zeros(9);
+    record(written, 1103, 7).U8(0).Zeros(10).I32(9).Text("a\r\nb\r\n").Zeros(3);
+    record(written, 1104, 7).U8(0).Zeros(10).I32(0);
+    record(written, 1105, 2).U8(0).Hex("00 00 00 00 00 00 00 80 FE 3F");
+    record(written, 1106, 4).U8(0).Zeros(10).U8(2).Text("ok");
+    record(written, 1107, 7).U8(0).Zeros(10).I32(0);
+    record(written, 1108, 6).U8(0).U8(1).Zeros(9).U8(1).Zeros(9);
+    record(written, 1109, 6).U8(0).U8(1).Zeros(9).U8(1).Zeros(9);
+
+    FieldStore loaded{&dialogs};
+    ReturnReader reader(read.b);
+    ASSERT_TRUE(reader.HeaderMatches());
+    ReturnPosition pos;
+    reader.ReadPosition(pos);
+    ReturnReader::BadTag bad;
+    ASSERT_TRUE(reader.ReadFields(loaded, bad));
+    const Bytes again = WriteReturnContent(loaded, pos);
+    ASSERT_EQ(again.size(), written.b.size());
+    for (std::size_t i = 0; i < again.size(); ++i) ASSERT_EQ(again[i], written.b[i]) << "byte " << i;
+    const auto field = [&](int tag) -> FieldStore& {
+        loaded.LoadInstance(451, tag - 700);
+        return loaded;
+    };
+    EXPECT_EQ(field(710).GetFieldStr(710), "hi");
+    EXPECT_TRUE(field(711).FieldChecked(711));
+    EXPECT_EQ(*field(1103).GetFieldLst(1103), (TextList{"a", "b"}));
+    EXPECT_TRUE(field(1104).GetFieldLst(1104)->empty());
+    EXPECT_EQ(field(1105).GetFieldVal(1105), 0.5L);
+    EXPECT_EQ(field(1106).GetFieldStr(1106), "ok");
+    EXPECT_TRUE(field(1108).FieldChecked(1108));
+    EXPECT_TRUE(field(1109).FieldChecked(1109));
+}
+
 TEST(SplitLinesTest, BreaksAtCarriageReturnLineFeedOrBoth) {
     EXPECT_EQ(SplitLines("a\r\nbc\r\n"), (TextList{"a", "bc"}));
     EXPECT_EQ(SplitLines("a\rb\nc"), (TextList{"a", "b", "c"}));

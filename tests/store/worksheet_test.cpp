@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "store/fieldstore.h"
 #include "support/scripted_dialogs.h"
 
@@ -141,6 +144,48 @@ TEST_F(WorksheetTest, LoadWorksheetInstanceUsesTheTypedSetters) {
     EXPECT_EQ(store.GetFieldVal(100), 99);
     store.LoadWorksheetInstance(nullptr, 1);
     EXPECT_EQ(store.GetFieldVal(1120), 12.5L);
+}
+
+// However a working tag gets its value, storing the instance packs it and
+// empties the tag, and the data check sees it.
+TEST_F(WorksheetTest, EveryWayIntoAWorkingTagIsPackedAndEmptied) {
+    const struct {
+        const char* what;
+        int tag;
+        std::function<void(FieldStore&)> set;
+    } cases[] = {
+        {"raw slot", 1150,
+         [](FieldStore& s) {
+             Slot amount;
+             amount.type = dtCurrency;
+             amount.number = 5;
+             s.MutableSlotAt(1150) = amount;
+         }},
+        {"amount", 1105, [](FieldStore& s) { s.SetFieldVal(1105, 7); }},
+        {"text", 749, [](FieldStore& s) { s.SetFieldStr(749, "last low tag"); }},
+        {"list", 1199,
+         [](FieldStore& s) {
+             s.SetFieldLst(1199, std::make_shared<TextList>(TextList{"", "x"}));
+         }},
+        {"check box", 1100, [](FieldStore& s) { s.SetFieldChecked(1100); }},
+    };
+    for (const auto& c : cases) {
+        store.Allocate();
+        store.LoadInstance(kShares, 1);
+        EXPECT_FALSE(store.WorkingTagsHoldData()) << c.what;
+        c.set(store);
+        EXPECT_TRUE(store.WorkingTagsHoldData()) << c.what;
+        store.StoreInstance(kShares, 1);
+        EXPECT_EQ(store.FieldType(c.tag), dtNone) << c.what;
+        EXPECT_FALSE(store.WorkingTagsHoldData()) << c.what;
+        const auto items = store.WorksheetList(kShares)->Instance(1);
+        EXPECT_TRUE(std::any_of(items.begin(), items.end(), [&](const WorksheetItem& i) { return i.tag == c.tag; }))
+            << c.what;
+        store.LoadInstance(kShares, 1);
+        EXPECT_TRUE(store.FieldHasData(c.tag)) << c.what;
+        store.EmptyWorkingTags();
+        EXPECT_EQ(store.FieldType(c.tag), dtNone) << c.what;
+    }
 }
 
 }  // namespace
