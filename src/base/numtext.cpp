@@ -17,20 +17,37 @@ struct Decimal {
 
 constexpr int kMaxDigits = 18;
 
+// The digits "%.17Le" prints for a whole number below 10^18, which it
+// prints exactly: the number's own digits, then zeros to 18. Most amounts
+// are whole dollars, and printing through the C library costs far more.
+bool WholeDigits(long double magnitude, std::string& digits, int& exp10) {
+    if (!(magnitude >= 1 && magnitude < 1e18L) || magnitude != std::floor(magnitude)) return false;
+    char buf[24];
+    int n = 0;
+    for (auto v = static_cast<unsigned long long>(magnitude); v > 0; v /= 10) buf[n++] = char('0' + v % 10);
+    digits.assign(std::size_t(kMaxDigits), '0');
+    for (int i = 0; i < n; ++i) digits[std::size_t(i)] = buf[n - 1 - i];
+    exp10 = n - 1;
+    return true;
+}
+
 // The 18 significant digits of the value, then rounded half up to
 // `keep` digits (keep may be <= 0, which rounds to 0 or to one unit).
 Decimal ToDecimal(long double value, int keepSignificant, int decimals) {
     Decimal d;
     if (value == 0 || !std::isfinite(value)) return d;
     d.negative = value < 0;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", kMaxDigits - 1, std::fabs(value));
-    // buf = "d.ddddddddddddddddde[+-]XX"
     std::string digits;
-    const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9') digits += *p;
-    const int exp10 = std::atoi(p + 1);
+    int exp10 = 0;
+    if (!WholeDigits(std::fabs(value), digits, exp10)) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.*Le", kMaxDigits - 1, std::fabs(value));
+        // buf = "d.ddddddddddddddddde[+-]XX"
+        const char* p = buf;
+        for (; *p && *p != 'e'; ++p)
+            if (*p >= '0' && *p <= '9') digits += *p;
+        exp10 = std::atoi(p + 1);
+    }
     d.exponent = exp10 + 1;
 
     int keep = std::min(keepSignificant, d.exponent + decimals);
@@ -97,6 +114,32 @@ std::string PlainText(const Decimal& d, int minDecimals) {
     return s;
 }
 
+// A checked text without an exponent and with at most 19 digits: its
+// digits as a whole number over a power of ten. Both are exact in a long
+// double, so their quotient is the correctly rounded value strtold gives.
+std::optional<long double> PlainDecimal(std::string_view t) {
+    static constexpr long double kPowers[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+                                              1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+    std::size_t i = 0;
+    const bool negative = !t.empty() && t[0] == '-';
+    if (!t.empty() && (t[0] == '-' || t[0] == '+')) ++i;
+    unsigned long long whole = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++digits > 19) return std::nullopt;
+        whole = whole * 10 + unsigned(c - '0');
+        if (point) ++decimals;
+    }
+    const long double v = static_cast<long double>(whole) / kPowers[decimals];
+    return negative ? -v : v;
+}
+
 }  // namespace
 
 std::string FormatGeneral(long double value, int precision) {
@@ -144,6 +187,7 @@ std::optional<long double> TryStrToFloat(std::string_view text) {
         if (expDigits == 0) return std::nullopt;
     }
     if (i != t.size()) return std::nullopt;
+    if (const auto v = PlainDecimal(t)) return v;
     const std::string copy(t);
     errno = 0;
     const long double v = std::strtold(copy.c_str(), nullptr);

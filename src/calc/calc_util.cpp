@@ -37,6 +37,13 @@ long double BoxNumberOfText(std::string_view text) {
     return TryStrToFloat(t).value_or(0.0L);
 }
 
+// A whole number the box shows and reads back unchanged: its text is its
+// own digits, never a zero (so never the explicit one), and reads back
+// exactly. Most box values are whole dollars; they skip the text.
+bool ReadsBackUnchanged(long double value) {
+    return std::fabs(value) >= 1 && std::fabs(value) < 1e15L && value == std::floor(value);
+}
+
 }  // namespace
 
 std::optional<int> DateOfText(std::string_view text) {
@@ -68,11 +75,13 @@ std::string FactorCell(long double value) {
 
 long double DollarBoxValue(long double value) {
     if (std::fabs(value) <= 0.001L) return 0;
+    if (ReadsBackUnchanged(value)) return value;
     return BoxNumberOfText(FormatFixed(value, 18, 0));
 }
 
 long double CentsBoxValue(long double value) {
     if (std::fabs(value) <= 0.001L) return 0;
+    if (ReadsBackUnchanged(value)) return value;
     // The box first rounds a positive fraction to cents, halves to even.
     if (value > 0.005L) {
         const long double whole = std::trunc(value);

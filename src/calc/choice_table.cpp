@@ -4,11 +4,13 @@
 #include <cmath>
 #include <memory>
 
+#include "base/clock.h"
 #include "base/numtext.h"
 #include "base/rounding.h"
 #include "base/text.h"
 #include "calc/asset_codes.h"
 #include "grid/grid_model.h"
+#include "grid/row_order.h"
 #include "store/fieldstore.h"
 
 namespace cgt {
@@ -105,15 +107,8 @@ ChoiceRow EmptyRow() {
     return ChoiceRow{};
 }
 
-// The choice grid as the entry grid holds it, for its sort and totals.
-GridModel ChoiceGrid(const std::vector<ChoiceRow>& rows) {
-    GridModel grid(kColumnCount, 2);
-    grid.SetDisplay(ChoiceGridColumns());
-    TextList list;
-    list.reserve(rows.size() * kColumnCount);
-    for (const auto& r : rows) list.insert(list.end(), r.begin(), r.end());
-    grid.LoadFromList(list);
-    return grid;
+bool BlankRow(const ChoiceRow& r) {
+    return std::all_of(r.begin(), r.end(), [](const std::string& s) { return TrimView(s).empty(); });
 }
 
 }  // namespace
@@ -376,19 +371,31 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
         else
             currentOtherLosses += loss;
     }
-    store.SetFieldVal(kTagLossTotal, ChoiceGrid(rows).ColumnTotal(kLoss));
+    // The total the grid's column shows.
+    NumberColumnTotal lossTotal;
+    for (const auto& r : rows) lossTotal.Add(r[kLoss]);
+    store.SetFieldVal(kTagLossTotal, lossTotal.Value());
 
     if (sortBySource) SortRows("17,18,19");
 }
 
 void ChoiceTable::SortRows(const std::string& keys) {
-    // Sorted on the entry grid, so the table orders rows exactly as the
-    // screen's grid does. Blank rows are dropped, as the grid's list form does.
-    GridModel grid = ChoiceGrid(rows);
-    grid.SortRows(keys);
-    const TextList sorted = grid.SaveToList();
-    rows.assign(sorted.size() / kColumnCount, ChoiceRow{});
-    for (std::size_t i = 0; i < sorted.size(); ++i) rows[i / kColumnCount][i % kColumnCount] = sorted[i];
+    // In the entry grid's row order on the grid's columns, so the table
+    // orders rows exactly as the screen's grid does. Blank rows are dropped,
+    // as the grid's list form does.
+    const std::vector<int> keyCols = ParseSortKeys(keys, kColumnCount);
+    if (!keyCols.empty() && rows.size() > 1) {
+        std::vector<ColKind> kinds;
+        for (int c : keyCols) kinds.push_back(ParseColumnSpecOnce(ChoiceGridColumns()[std::size_t(c)]).spec.kind);
+        const std::vector<std::size_t> order =
+            SortedRowOrder(rows.size(), keyCols, kinds, DefaultClock(),
+                           [&](std::size_t row, int col) -> const std::string& { return rows[row][std::size_t(col)]; });
+        std::vector<ChoiceRow> sorted;
+        sorted.reserve(rows.size());
+        for (std::size_t i : order) sorted.push_back(std::move(rows[i]));
+        rows = std::move(sorted);
+    }
+    rows.erase(std::remove_if(rows.begin(), rows.end(), BlankRow), rows.end());
 }
 
 void ChoiceTable::MakeMethodChoices() {
@@ -417,10 +424,9 @@ void ChoiceTable::MakeDeferChoices() {
 
 std::vector<std::string> ChoiceTable::ToList() const {
     std::vector<std::string> list;
-    for (const auto& r : rows) {
-        if (std::all_of(r.begin(), r.end(), [](const std::string& s) { return Trim(s).empty(); })) continue;
-        list.insert(list.end(), r.begin(), r.end());
-    }
+    list.reserve(rows.size() * kColumnCount);
+    for (const auto& r : rows)
+        if (!BlankRow(r)) list.insert(list.end(), r.begin(), r.end());
     return list;
 }
 

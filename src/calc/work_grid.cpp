@@ -1,13 +1,28 @@
 #include "calc/work_grid.h"
 
+#include <utility>
+
 #include "base/text.h"
 #include "store/fieldstore.h"
 
 namespace cgt {
+namespace {
+
+// The calculations use three sets of columns; any more are not kept for long.
+constexpr std::size_t kGridsKept = 8;
+
+}  // namespace
 
 GridModel MakeWorkGrid(const std::vector<std::string>& columnSpecs) {
+    // Made once per thread and set of columns, then copied: the copies share
+    // the parsed columns.
+    thread_local std::vector<std::pair<std::vector<std::string>, GridModel>> made;
+    for (const auto& [specs, grid] : made)
+        if (specs == columnSpecs) return grid;
     GridModel grid(int(columnSpecs.size()), kGridDefaultRowCount);
     grid.DefineColumns(columnSpecs);
+    if (made.size() >= kGridsKept) made.clear();
+    made.emplace_back(columnSpecs, grid);
     return grid;
 }
 

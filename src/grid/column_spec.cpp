@@ -1,6 +1,8 @@
 #include "grid/column_spec.h"
 
 #include <algorithm>
+#include <functional>
+#include <unordered_map>
 
 #include "base/numtext.h"
 
@@ -39,7 +41,24 @@ bool AddItem(std::string_view item, std::bitset<256>& set) {
     return false;
 }
 
+// Texts looked up without a copy of the text.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
+// Beyond this many texts (a screen that builds its specifications from
+// data) the parsed ones start afresh rather than grow without end.
+constexpr std::size_t kParsedTextsKept = 4096;
+
 }  // namespace
+
+const ParsedColumn& ParseColumnSpecOnce(std::string_view text) {
+    thread_local std::unordered_map<std::string, ParsedColumn, TextHash, std::equal_to<>> parsed;
+    if (const auto it = parsed.find(text); it != parsed.end()) return it->second;
+    if (parsed.size() >= kParsedTextsKept) parsed.clear();
+    return parsed.emplace(std::string(text), ParseColumnSpec(text)).first->second;
+}
 
 EditStyle ColumnSpec::Style() const {
     if (!hasButton) return EditStyle::Plain;

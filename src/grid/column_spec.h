@@ -75,6 +75,11 @@ struct ParsedColumn {
 
 ParsedColumn ParseColumnSpec(std::string_view text);
 
+// The same, each text parsed once per thread: grids with the same columns
+// are made over and over (a calculation makes two for every asset). The
+// reference stays valid until the next call.
+const ParsedColumn& ParseColumnSpecOnce(std::string_view text);
+
 // Comma-separated single characters and "a..z" ranges. False for an item of
 // another form; `set` is then empty.
 bool ParseCharSet(std::string_view spec, std::bitset<256>& set);

@@ -12,13 +12,31 @@ namespace {
 
 const std::string kEmpty;
 
+// A copy of what only the caller holds is not needed.
+template <typename T>
+T& Own(std::shared_ptr<T>& shared) {
+    if (shared.use_count() != 1) shared = std::make_shared<T>(*shared);
+    return *shared;
+}
+
 }  // namespace
 
 GridModel::GridModel(int colCount, int rowCount) : GridModel(DefaultClock(), colCount, rowCount) {}
 
-GridModel::GridModel(const Clock& clock, int colCount, int rowCount) : clock_(&clock) {
+GridModel::GridModel(const Clock& clock, int colCount, int rowCount)
+    : clock_(&clock),
+      display_(std::make_shared<std::vector<std::string>>()),
+      specs_(std::make_shared<std::vector<ColumnSpec>>()) {
     SetRowCount(rowCount);
     SetColCount(colCount);
+}
+
+std::vector<ColumnSpec>& GridModel::MutableSpecs() {
+    return Own(specs_);
+}
+
+std::vector<std::string>& GridModel::MutableDisplay() {
+    return Own(display_);
 }
 
 // --- shape -------------------------------------------------------------------
@@ -27,11 +45,12 @@ std::vector<std::string> GridModel::SetColCount(int count) {
     count = std::max(0, count);
     std::vector<std::string> errors;
     const int old = ColCount();
-    specs_.resize(std::size_t(count));
+    std::vector<ColumnSpec>& specs = MutableSpecs();
+    specs.resize(std::size_t(count));
     colWidths_.resize(std::size_t(count), kGridDefaultColWidth);
     for (auto& row : rows_) row.resize(std::size_t(count));
     for (int c = old; c < count; ++c) {
-        specs_[std::size_t(c)] = ParseOrDefault(c, &errors);
+        specs[std::size_t(c)] = ParseOrDefault(c, &errors);
         SetTitleCell(c);
     }
     RecomputeLastTabColumn();
@@ -41,19 +60,19 @@ std::vector<std::string> GridModel::SetColCount(int count) {
 
 void GridModel::SetRowCount(int count) {
     count = std::max(1, count);
-    rows_.resize(std::size_t(count), std::vector<std::string>(specs_.size()));
+    rows_.resize(std::size_t(count), std::vector<std::string>(Specs().size()));
     Changed();
 }
 
 int GridModel::AddRow() {
-    rows_.emplace_back(specs_.size());
+    rows_.emplace_back(Specs().size());
     Changed();
     return RowCount() - 1;
 }
 
 void GridModel::InsertRow(int index) {
     index = std::clamp(index, 1, RowCount());
-    rows_.insert(rows_.begin() + index, std::vector<std::string>(specs_.size()));
+    rows_.insert(rows_.begin() + index, std::vector<std::string>(Specs().size()));
     Changed();
 }
 
@@ -71,10 +90,10 @@ void GridModel::MoveColumn(int from, int to) {
         v.erase(v.begin() + from);
         v.insert(v.begin() + to, std::move(item));
     };
-    move(specs_);
+    move(MutableSpecs());
     move(colWidths_);
     for (auto& row : rows_) move(row);
-    if (std::size_t(std::max(from, to)) < display_.size()) move(display_);
+    if (std::size_t(std::max(from, to)) < Display().size()) move(MutableDisplay());
     RecomputeLastTabColumn();
     Changed();
 }
@@ -82,22 +101,24 @@ void GridModel::MoveColumn(int from, int to) {
 // --- column specifications ---------------------------------------------------
 
 ColumnSpec GridModel::ParseOrDefault(int col, std::vector<std::string>* errors) const {
-    const bool has = std::size_t(col) < display_.size();
-    ParsedColumn parsed = ParseColumnSpec(has ? std::string_view(display_[std::size_t(col)]) : kDefaultColumnSpec);
+    const bool has = std::size_t(col) < Display().size();
+    const ParsedColumn& parsed =
+        ParseColumnSpecOnce(has ? std::string_view(Display()[std::size_t(col)]) : kDefaultColumnSpec);
     if (parsed.error && errors) errors->push_back(*parsed.error);
-    return std::move(parsed.spec);
+    return parsed.spec;
 }
 
 void GridModel::SetTitleCell(int col) {
-    if (rows_.empty()) rows_.emplace_back(specs_.size());
-    rows_[0][std::size_t(col)] = specs_[std::size_t(col)].title;
+    if (rows_.empty()) rows_.emplace_back(Specs().size());
+    rows_[0][std::size_t(col)] = Specs()[std::size_t(col)].title;
 }
 
 std::vector<std::string> GridModel::SetDisplay(std::vector<std::string> display) {
-    display_ = std::move(display);
+    display_ = std::make_shared<std::vector<std::string>>(std::move(display));
     std::vector<std::string> errors;
+    std::vector<ColumnSpec>& specs = MutableSpecs();
     for (int c = 0; c < ColCount(); ++c) {
-        specs_[std::size_t(c)] = ParseOrDefault(c, &errors);
+        specs[std::size_t(c)] = ParseOrDefault(c, &errors);
         SetTitleCell(c);
     }
     RecomputeLastTabColumn();
@@ -107,8 +128,8 @@ std::vector<std::string> GridModel::SetDisplay(std::vector<std::string> display)
 
 std::vector<std::string> GridModel::DefineColumns(std::vector<std::string> display) {
     const int count = int(display.size());
-    display_.clear();
-    specs_.clear();
+    display_ = std::make_shared<std::vector<std::string>>();
+    specs_ = std::make_shared<std::vector<ColumnSpec>>();
     colWidths_.clear();
     SetColCount(count);
     return SetDisplay(std::move(display));
@@ -116,12 +137,12 @@ std::vector<std::string> GridModel::DefineColumns(std::vector<std::string> displ
 
 const ColumnSpec& GridModel::Spec(int col) const {
     if (col < 0 || col >= ColCount()) throw std::out_of_range("grid column " + std::to_string(col));
-    return specs_[std::size_t(col)];
+    return Specs()[std::size_t(col)];
 }
 
 ColumnSpec& GridModel::MutableSpec(int col) {
     if (col < 0 || col >= ColCount()) throw std::out_of_range("grid column " + std::to_string(col));
-    return specs_[std::size_t(col)];
+    return MutableSpecs()[std::size_t(col)];
 }
 
 void GridModel::SetColumnReadOnly(int col) {
@@ -150,14 +171,14 @@ void GridModel::SetTabStop(int col, bool on) {
 void GridModel::RecomputeLastTabColumn() {
     lastTabColumn_ = -1;
     for (int c = 0; c < ColCount(); ++c)
-        if (specs_[std::size_t(c)].tabStop) lastTabColumn_ = c;
+        if (Specs()[std::size_t(c)].tabStop) lastTabColumn_ = c;
 }
 
 int GridModel::SkipToTabStop(int col) const {
     const int n = ColCount();
     if (n == 0 || lastTabColumn_ < 0) return col;
     int c = std::clamp(col, 0, n - 1);
-    while (!specs_[std::size_t(c)].tabStop) c = (c + 1) % n;
+    while (!Specs()[std::size_t(c)].tabStop) c = (c + 1) % n;
     return c;
 }
 
@@ -192,7 +213,7 @@ const std::string& GridModel::Cell(int col, int row) const {
 void GridModel::SetCell(int col, int row, std::string text) {
     if (col < 0 || col >= ColCount() || row < 0)
         throw std::out_of_range("grid cell " + std::to_string(col) + "," + std::to_string(row));
-    if (row >= RowCount()) rows_.resize(std::size_t(row) + 1, std::vector<std::string>(specs_.size()));
+    if (row >= RowCount()) rows_.resize(std::size_t(row) + 1, std::vector<std::string>(Specs().size()));
     rows_[std::size_t(row)][std::size_t(col)] = std::move(text);
     Changed();
 }
@@ -215,7 +236,7 @@ TextList GridModel::SaveToList() const {
 }
 
 void GridModel::LoadFromList(const TextList& list) {
-    const std::size_t cols = specs_.size();
+    const std::size_t cols = Specs().size();
     std::size_t row = 1;
     if (cols > 0) {
         for (std::size_t k = 0; list.size() >= k * cols + 1; ++k, ++row) {

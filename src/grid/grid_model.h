@@ -5,6 +5,7 @@
 // typing into and leaving a cell. The widget TXGrid draws it and maps Qt
 // events onto it; calculations build their grids on it directly.
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,19 @@ namespace cgt {
 
 class Clock;
 class Dialogs;
+
+// The total of the cells of a number column, as ColumnTotal forms it: the
+// numbers among them summed; the explicit zero when the sum is 0 and some
+// cell holds a typed zero.
+class NumberColumnTotal {
+public:
+    void Add(std::string_view cell);
+    long double Value() const;
+
+private:
+    long double sum_ = 0;
+    bool zeroSeen_ = false;
+};
 
 inline constexpr int kGridDefaultColCount = 5;
 inline constexpr int kGridDefaultRowCount = 5;
@@ -68,7 +82,7 @@ public:
     GridModel(const Clock& clock, int colCount = kGridDefaultColCount, int rowCount = kGridDefaultRowCount);
 
     // --- shape -------------------------------------------------------------
-    int ColCount() const { return int(specs_.size()); }
+    int ColCount() const { return int(specs_->size()); }
     // New columns take their specification from Display (or the default one).
     // Returns the parse errors of the new columns.
     std::vector<std::string> SetColCount(int count);
@@ -85,7 +99,7 @@ public:
     void MoveColumn(int from, int to);
 
     // --- column specifications -----------------------------------------------
-    const std::vector<std::string>& Display() const { return display_; }
+    const std::vector<std::string>& Display() const { return *display_; }
     // Rebuilds every column's specification (and its title cell) from `display`;
     // columns beyond it use kDefaultColumnSpec. Returns the messages of
     // malformed specifications ("Bad character set !"), one per column, for
@@ -194,10 +208,15 @@ private:
     void RefreshPickList(int col, int row);
     void Changed();
     ColumnSpec& MutableSpec(int col);
+    const std::vector<ColumnSpec>& Specs() const { return *specs_; }
+    std::vector<ColumnSpec>& MutableSpecs();
+    std::vector<std::string>& MutableDisplay();
 
     const Clock* clock_;
-    std::vector<std::string> display_;
-    std::vector<ColumnSpec> specs_;
+    // The columns are shared by the copies of a grid until one of them
+    // changes its own: a calculation copies a prepared grid for every asset.
+    std::shared_ptr<std::vector<std::string>> display_;
+    std::shared_ptr<std::vector<ColumnSpec>> specs_;
     std::vector<int> colWidths_;
     std::vector<std::vector<std::string>> rows_;  // rows_[row][col]
     int lastTabColumn_ = -1;

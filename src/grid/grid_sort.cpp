@@ -14,23 +14,14 @@ void GridModel::SortRows(std::string_view keys) {
     if (keyCols.empty() || rows_.size() <= 2) return;
 
     std::vector<ColKind> kinds;
-    for (int c : keyCols) kinds.push_back(specs_[std::size_t(c)].kind);
+    for (int c : keyCols) kinds.push_back(Specs()[std::size_t(c)].kind);
 
-    // Each key cell is read once; the comparisons then work on the read values.
-    const std::size_t dataRows = rows_.size() - 1;
-    std::vector<std::vector<SortKey>> keyValues(dataRows);
-    for (std::size_t i = 0; i < dataRows; ++i) {
-        keyValues[i].reserve(keyCols.size());
-        for (std::size_t k = 0; k < keyCols.size(); ++k)
-            keyValues[i].push_back(MakeSortKey(kinds[k], rows_[i + 1][std::size_t(keyCols[k])], *clock_));
-    }
-
-    std::vector<std::size_t> order(dataRows);
-    std::iota(order.begin(), order.end(), std::size_t(0));
     // Stable, so rows that compare equal keep their order, exactly as the
     // neighbour-exchange sort that only moves a row down past a smaller one.
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return CompareSortKeys(keyValues[a], keyValues[b]) < 0; });
+    const std::size_t dataRows = rows_.size() - 1;
+    const std::vector<std::size_t> order = SortedRowOrder(
+        dataRows, keyCols, kinds, *clock_,
+        [&](std::size_t row, int col) -> const std::string& { return rows_[row + 1][std::size_t(col)]; });
 
     std::vector<std::vector<std::string>> sorted;
     sorted.reserve(dataRows);

@@ -18,25 +18,28 @@ std::string NumberChars(std::string_view text) {
 
 }  // namespace
 
+void NumberColumnTotal::Add(std::string_view cell) {
+    const std::optional<long double> v = TryStrToFloat(NumberChars(cell));
+    // A typed zero is written "0" or "0.00" (or with the column's own
+    // number of decimals): any such cell makes a zero total explicit.
+    if (v && *v == 0) zeroSeen_ = true;
+    if (v) sum_ += *v;
+}
+
+long double NumberColumnTotal::Value() const {
+    return sum_ == 0 && zeroSeen_ ? kExplicitZero : sum_;
+}
+
 long double GridModel::ColumnTotal(int col) const {
-    if (col < 0 || col >= ColCount() || specs_[std::size_t(col)].kind != ColKind::Number) return 0;
-    long double sum = 0;
-    bool zeroSeen = false;
-    for (std::size_t r = 1; r < rows_.size(); ++r) {
-        const std::string text = NumberChars(rows_[r][std::size_t(col)]);
-        const std::optional<long double> v = TryStrToFloat(text);
-        // A typed zero is written "0" or "0.00" (or with the column's own
-        // number of decimals): any such cell makes a zero total explicit.
-        if (v && *v == 0) zeroSeen = true;
-        if (v) sum += *v;
-    }
-    if (sum == 0 && zeroSeen) return kExplicitZero;
-    return sum;
+    if (col < 0 || col >= ColCount() || Specs()[std::size_t(col)].kind != ColKind::Number) return 0;
+    NumberColumnTotal total;
+    for (std::size_t r = 1; r < rows_.size(); ++r) total.Add(rows_[r][std::size_t(col)]);
+    return total.Value();
 }
 
 std::string GridModel::ColumnTotalText(int col) const {
-    const int maxLength = col >= 0 && col < ColCount() ? specs_[std::size_t(col)].maxLength : 0;
-    const int decimals = col >= 0 && col < ColCount() ? specs_[std::size_t(col)].decimals : 0;
+    const int maxLength = col >= 0 && col < ColCount() ? Specs()[std::size_t(col)].maxLength : 0;
+    const int decimals = col >= 0 && col < ColCount() ? Specs()[std::size_t(col)].decimals : 0;
     return Trim(FloatToStrWD(ColumnTotal(col), maxLength, decimals));
 }
 

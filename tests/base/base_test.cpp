@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
 #include "base/clock.h"
 #include "base/cp1252.h"
 #include "base/daynumber.h"
@@ -162,6 +168,56 @@ TEST(NumberText, StrToFloatDefIsStrict) {
                  {"1E3", 1000}, {"1e-2", 0.01L},    {"", -1},   {"1,000", -1}, {"12a", -1},
                  {"$5", -1},    {".", -1},          {"1E", -1}, {"--1", -1},   {"1 2", -1}};
     for (const auto& c : cases) EXPECT_EQ(StrToFloatDef(c.text, -1), c.expected) << c.text;
+}
+
+// Whole numbers and plain decimal texts take their own short way; the C
+// library is the reference they must match to the last digit and bit.
+TEST(NumberText, WholeNumbersAsTheLibraryPrintsThem) {
+    std::mt19937_64 rng(2003);
+    for (int i = 0; i < 20000; ++i) {
+        const long double magnitude = std::pow(10.0L, int(rng() % 18));
+        auto v = std::floor(static_cast<long double>(rng() % 1000000000000000000ULL) / 1e18L * magnitude);
+        if (rng() % 2) v = -v;
+        for (const int decimals : {0, 2, 3}) {
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.*Lf", decimals, v == 0 ? 0.0L : v);
+            ASSERT_EQ(FormatFixed(v, 18, decimals), expected) << expected;
+        }
+        if (std::fabs(v) < 1e15L) {
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.0Lf", v == 0 ? 0.0L : v);
+            ASSERT_EQ(FormatGeneral(v), expected);
+        }
+    }
+}
+
+TEST(NumberText, PlainDecimalTextsReadAsTheLibraryReadsThem) {
+    std::mt19937_64 rng(2003);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = rng() % 4 == 0 ? "-" : "";
+        const int digits = 1 + int(rng() % 19);
+        const int point = int(rng() % (digits + 1));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point && d > 0) text += '.';
+            text += char('0' + rng() % 10);
+        }
+        const std::optional<long double> read = TryStrToFloat(text);
+        ASSERT_TRUE(read) << text;
+        const long double expected = std::strtold(text.c_str(), nullptr);
+        ASSERT_EQ(*read, expected) << text;
+        ASSERT_EQ(std::signbit(*read), std::signbit(expected)) << text;
+    }
+}
+
+TEST(Round, AgreesWithNearestEven) {
+    std::mt19937_64 rng(2003);
+    ASSERT_EQ(std::fegetround(), FE_TONEAREST);
+    for (int i = 0; i < 20000; ++i) {
+        const long double whole = static_cast<long double>(std::int64_t(rng() % 2000000001ULL) - 1000000000);
+        const long double fraction = (rng() % 3 == 0) ? 0.5L : static_cast<long double>(rng() % 1000) / 1000;
+        const long double v = whole + fraction;
+        ASSERT_EQ(Round(v), static_cast<std::int64_t>(std::nearbyint(v))) << double(v);
+    }
 }
 
 TEST(Text, Cp1252RoundTrip) {

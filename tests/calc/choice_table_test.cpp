@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "calc/loss_application.h"
 #include "choice_fixture.h"
+#include "grid/grid_model.h"
 
 namespace cgt {
 namespace {
@@ -197,6 +198,39 @@ TEST_F(ChoiceTableTest, SortKeepsTiesAndPutsEmptyCellsLast) {
     for (const auto& r : t.rows) order += r[kSourceTag];
     // "A" and "a" tie as text, then 90 = 90; SN rows by factor 9, 50, 50 (ties in order); empty type last.
     EXPECT_EQ(order, "354162");
+}
+
+// The table's order is the choice grid's own, blank rows dropped as the
+// grid's list form drops them.
+TEST_F(ChoiceTableTest, SortGivesTheGridsOrder) {
+    const auto row = [](const char* type, const char* factor, const char* tag, const char* index, const char* part) {
+        ChoiceRow r{};
+        r[kAssetType] = type;
+        r[kIndexFactor] = factor;
+        r[kSourceTag] = tag;
+        r[kSourceIndex] = index;
+        r[kPart] = part;
+        return r;
+    };
+    const std::vector<ChoiceRow> rows = {
+        row("SN", "  50.0", "451", "2", "C"), row("", "1", "1215", "0", "A5"),  ChoiceRow{},
+        row("A", "  90", "451", "1", "B"),    row("a", "90", "451", "1", "C"),  row("SN", "9", "452", "10", "C"),
+        row("ON", "", "451", "10", "C"),      row("SN", "x", "1216", "3", "C"), ChoiceRow{},
+        row("SA", "-5", "", "", ""),
+    };
+    for (const char* keys : {"17,18,19", "2,20", "20", "", "19,2"}) {
+        GridModel grid(kColumnCount, 2);
+        grid.SetDisplay(ChoiceGridColumns());
+        TextList cells;
+        for (const auto& r : rows) cells.insert(cells.end(), r.begin(), r.end());
+        grid.LoadFromList(cells);
+        grid.SortRows(keys);
+        ChoiceTable t;
+        t.rows = rows;
+        t.SortRows(keys);
+        EXPECT_EQ(t.ToList(), grid.SaveToList()) << keys;
+        EXPECT_EQ(t.rows.size(), rows.size() - 2) << keys;
+    }
 }
 
 TEST_F(ChoiceTableTest, WriteBackAndRebuildGiveTheSameRows) {

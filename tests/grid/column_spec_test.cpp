@@ -37,6 +37,35 @@ TEST(ColumnSpecTest, NumberColumnFromTheWorksheetGrid) {
     EXPECT_EQ(s.Alignment(), CellAlign::Right);
 }
 
+// Each text has its own parse, the same as a fresh one, however the texts
+// are interleaved; a text asked for again is not parsed again.
+TEST(ColumnSpecTest, ParsedOnceIsTheParseOfItsOwnText) {
+    const char* texts[] = {
+        "CPI Figure|2|1|8|0|F|F|2|F||||-1|0|T|T|",
+        "CPI Figure|2|1|8|0|F|F|3|F||||-1|0|T|T|",
+        "Method|2|0|30|0|F|T|0||||2|1|2|Discount|Indexed|",
+        "Code|0|0|4|0|F|F|1|a..z,x..a|",
+        kDefaultColumnSpec,
+        "Date|2|2|10|0|T|F||-1|0|F|F|",
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const char* text : texts) {
+            const ParsedColumn fresh = ParseColumnSpec(text);
+            const ParsedColumn& once = ParseColumnSpecOnce(text);
+            EXPECT_EQ(once.error, fresh.error) << text;
+            EXPECT_EQ(once.spec.title, fresh.spec.title) << text;
+            EXPECT_EQ(once.spec.kind, fresh.spec.kind) << text;
+            EXPECT_EQ(once.spec.maxLength, fresh.spec.maxLength) << text;
+            EXPECT_EQ(once.spec.decimals, fresh.spec.decimals) << text;
+            EXPECT_EQ(once.spec.letterCase, fresh.spec.letterCase) << text;
+            EXPECT_EQ(once.spec.readOnly, fresh.spec.readOnly) << text;
+            EXPECT_EQ(once.spec.pickList, fresh.spec.pickList) << text;
+            EXPECT_EQ(once.spec.allowed, fresh.spec.allowed) << text;
+            EXPECT_EQ(&ParseColumnSpecOnce(text), &once) << text;
+        }
+    }
+}
+
 TEST(ColumnSpecTest, TextColumnWithEveryCharacter) {
     const ParsedColumn p = ParseColumnSpec("Description of expenditure|2|0|40|0|F|F|-1|||||-1|0|F|T|");
     ASSERT_FALSE(p.error);
