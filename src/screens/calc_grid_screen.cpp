@@ -1,4 +1,4 @@
-#include "screens/concession_grid_screen.h"
+#include "screens/calc_grid_screen.h"
 
 #include <QKeyEvent>
 #include <algorithm>
@@ -18,32 +18,32 @@ constexpr int kNextScreenStep = 1;
 
 }  // namespace
 
-TConcessionGridScreen::TConcessionGridScreen(std::optional<EntryColumns> entry, QWidget* parent)
+TCalcGridScreen::TCalcGridScreen(std::optional<EntryColumns> entry, QWidget* parent)
     : TChildForm(parent), entry_(entry) {}
 
-void TConcessionGridScreen::Created(TInterviewFrame& frame) {
+void TCalcGridScreen::Created(TInterviewFrame& frame) {
     frame_ = &frame;
     grid_ = findChild<TXGrid*>(QStringLiteral("XGrid1"));
     // The screen sees the grid's keys first (the editor holds the keyboard).
     if (entry_) grid_->Editor()->installEventFilter(this);
 }
 
-FieldStore& TConcessionGridScreen::Store() const {
+FieldStore& TCalcGridScreen::Store() const {
     return frame_->Store();
 }
 
-void TConcessionGridScreen::ShowRows(const std::vector<std::string>& cells) {
+void TCalcGridScreen::ShowRows(const std::vector<std::string>& cells) {
     grid_->LoadFromList(cells);
     const int rows = int(cells.size()) / std::max(1, grid_->colCount());
     grid_->setRowCount(std::max(rows, 1) + 1);
     grid_->Model().SetModified(false);
 }
 
-std::vector<std::vector<std::string>> TConcessionGridScreen::Rows() const {
+std::vector<std::vector<std::string>> TCalcGridScreen::Rows() const {
     return GridRows(grid_->Model());
 }
 
-void TConcessionGridScreen::RegisterHandlers(Check check, bool onPrev, std::function<void()> writeBack) {
+void TCalcGridScreen::RegisterHandlers(Check check, bool onPrev, std::function<void()> writeBack) {
     if (check)
         frame_->SetValidationHandler([this, check = std::move(check), onPrev] {
             if (!onPrev && frame_->GoingBack()) return true;
@@ -56,7 +56,7 @@ void TConcessionGridScreen::RegisterHandlers(Check check, bool onPrev, std::func
     });
 }
 
-bool TConcessionGridScreen::Reject(const GridCheckFailure& failure) {
+bool TCalcGridScreen::Reject(const GridCheckFailure& failure) {
     frame_->Run().dialogs().Message(failure.message, "", MsgIcon::None, MsgButtons::Ok, MsgResult::Ok);
     // The cursor goes onto the cell first: taking the focus the usual way
     // would start the grid again at row 1.
@@ -65,7 +65,7 @@ bool TConcessionGridScreen::Reject(const GridCheckFailure& failure) {
     return false;
 }
 
-TConcessionGridScreen::KeyAction TConcessionGridScreen::ActionFor(const QKeyEvent& key) const {
+TCalcGridScreen::KeyAction TCalcGridScreen::ActionFor(const QKeyEvent& key) const {
     const int col = grid_->Col();
     const auto mods = key.modifiers();
     switch (key.key()) {
@@ -84,7 +84,7 @@ TConcessionGridScreen::KeyAction TConcessionGridScreen::ActionFor(const QKeyEven
     return col == entry_->first ? KeyAction::PreviousRow : KeyAction::Pass;
 }
 
-bool TConcessionGridScreen::eventFilter(QObject* watched, QEvent* event) {
+bool TCalcGridScreen::eventFilter(QObject* watched, QEvent* event) {
     const bool press = event->type() == QEvent::KeyPress;
     if (watched != grid_->Editor() || (!press && event->type() != QEvent::KeyRelease))
         return TChildForm::eventFilter(watched, event);

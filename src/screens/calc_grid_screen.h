@@ -1,10 +1,10 @@
 #pragma once
-// The base of the small business concession screens (TQCGT_64, TQCGT_65,
-// TQCGT_66): a grid of asset rows that the concession routines fill when the
-// screen is shown and read back from the grid for the checks and for Next,
-// which writes through them and moves on by one screen. The grid keys that
-// keep the cursor in the entry columns are the same on every such screen but
-// for the columns.
+// The base of the calculation screens built on one grid (the choice table
+// TQCGT_62 and the small business concession screens TQCGT_64, TQCGT_65,
+// TQCGT_66): rows that a calculation routine fills when the screen is shown
+// and reads back from the grid for the checks and for Next, which writes
+// through it and moves on by one screen. The grid keys that keep the cursor
+// in the entry columns are the same on every such screen but for the columns.
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,11 +30,11 @@ struct EntryColumns {
     int last;
 };
 
-class TConcessionGridScreen : public TChildForm {
+class TCalcGridScreen : public TChildForm {
     Q_OBJECT
 public:
     // Without entry columns the grid has every key.
-    explicit TConcessionGridScreen(std::optional<EntryColumns> entry, QWidget* parent = nullptr);
+    explicit TCalcGridScreen(std::optional<EntryColumns> entry, QWidget* parent = nullptr);
 
     void Created(TInterviewFrame& frame) override;
 

@@ -8,14 +8,14 @@
 
 #include "calc/choice_table.h"
 #include "calc/loss_application.h"
-#include "screens/concession_grid_screen.h"
+#include "screens/calc_grid_screen.h"
 
 class QLabel;
 class QPushButton;
 
 namespace cgt {
 
-class TQCGT_62 : public TConcessionGridScreen {
+class TQCGT_62 : public TCalcGridScreen {
     Q_OBJECT
 public:
     explicit TQCGT_62(QWidget* parent = nullptr);

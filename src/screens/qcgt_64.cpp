@@ -9,7 +9,7 @@ constexpr EntryColumns kElectionColumns{4, 6};
 
 }  // namespace
 
-TQCGT_64::TQCGT_64(QWidget* parent) : TConcessionGridScreen(kElectionColumns, parent) {}
+TQCGT_64::TQCGT_64(QWidget* parent) : TCalcGridScreen(kElectionColumns, parent) {}
 
 void TQCGT_64::Shown(TInterviewFrame&) {
     // Checked on Prev too: the grid is kept in the gains list however the screen is left.

@@ -4,11 +4,11 @@
 // exemption and the roll-over), kept with each asset and totalled into the
 // CGT schedule's Part G, with the net capital gain after them.
 #include "calc/concessions.h"
-#include "screens/concession_grid_screen.h"
+#include "screens/calc_grid_screen.h"
 
 namespace cgt {
 
-class TQCGT_64 : public TConcessionGridScreen {
+class TQCGT_64 : public TCalcGridScreen {
     Q_OBJECT
 public:
     explicit TQCGT_64(QWidget* parent = nullptr);

@@ -3,11 +3,11 @@
 // exemption, listed from the asset worksheets marked for it; Next puts their
 // total and the asset code into the CGT schedule's Part J.
 #include "calc/concessions.h"
-#include "screens/concession_grid_screen.h"
+#include "screens/calc_grid_screen.h"
 
 namespace cgt {
 
-class TQCGT_65 : public TConcessionGridScreen {
+class TQCGT_65 : public TCalcGridScreen {
     Q_OBJECT
 public:
     explicit TQCGT_65(QWidget* parent = nullptr);

@@ -19,10 +19,10 @@ constexpr int kLastHelp = 4;
 
 }  // namespace
 
-TQCGT_66::TQCGT_66(QWidget* parent) : TConcessionGridScreen(kExchangeColumns, parent) {}
+TQCGT_66::TQCGT_66(QWidget* parent) : TCalcGridScreen(kExchangeColumns, parent) {}
 
 void TQCGT_66::Created(TInterviewFrame& frame) {
-    TConcessionGridScreen::Created(frame);
+    TCalcGridScreen::Created(frame);
     help_ = findChild<TTextLbl*>(QStringLiteral("HelpLbl"));
     // A click on the description or the cost base lands on the market value
     // (the grid passes over columns that take no entry), with the help of

@@ -5,13 +5,13 @@
 // each asset and puts the roll-over and its totals into the CGT schedule's
 // Part K.
 #include "calc/concessions.h"
-#include "screens/concession_grid_screen.h"
+#include "screens/calc_grid_screen.h"
 
 namespace cgt {
 
 class TTextLbl;
 
-class TQCGT_66 : public TConcessionGridScreen {
+class TQCGT_66 : public TCalcGridScreen {
     Q_OBJECT
 public:
     explicit TQCGT_66(QWidget* parent = nullptr);
