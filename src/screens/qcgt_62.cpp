@@ -51,10 +51,10 @@ std::string LossText(double amount) {
 
 }  // namespace
 
-TQCGT_62::TQCGT_62(QWidget* parent) : TConcessionGridScreen(kChoiceEntryColumns, parent) {}
+TQCGT_62::TQCGT_62(QWidget* parent) : TCalcGridScreen(kChoiceEntryColumns, parent) {}
 
 void TQCGT_62::Created(TInterviewFrame& frame) {
-    TConcessionGridScreen::Created(frame);
+    TCalcGridScreen::Created(frame);
     TXGrid* grid = Grid();
     grid->setDisplay(ToQtList(ChoiceGridColumns()));
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
