@@ -11,7 +11,9 @@ namespace {
 int RunExport(const Args& args, Io& io) {
     Session session(args.Value("--id"));
     session.Load(args.positional[0]);
-    io.out << StoreToJson(session.run()).dump(2) << '\n';
+    // Written as it is made: the document of a large return is never held whole.
+    WriteStoreJson(session.run(), io.out);
+    io.out << '\n';
     return 0;
 }
 

@@ -20,9 +20,10 @@ namespace {
 // and products of such figures stay exact enough and finite.
 constexpr long double kLargestAmount = 1e15L;
 
-nlohmann::ordered_json ReadJson(std::istream& in, const std::string& source) {
+// Read as the text comes: the document of a large return is never held whole.
+StagedStore ReadJson(std::istream& in, const std::string& source) {
     try {
-        return nlohmann::ordered_json::parse(in);
+        return ReadStoreJson(in);
     } catch (const nlohmann::json::exception& e) {
         std::string what = e.what();
         if (const auto close = what.find("] "); what.rfind("[json.exception.", 0) == 0 && close != std::string::npos)
@@ -68,21 +69,21 @@ void CheckAmounts(const FieldStore& store) {
 
 int RunImport(const Args& args, Io& io) {
     const std::string& file = args.positional[0];
-    nlohmann::ordered_json json;
+    StagedStore staged;
     if (args.positional.size() > 1 && args.positional[1] != "-") {
         const std::string& source = args.positional[1];
         std::error_code ec;
         if (std::filesystem::is_directory(source, ec)) throw Failure("cannot read " + source + ": Is a directory");
         std::ifstream in(source, std::ios::binary);
         if (!in) throw Failure("cannot open " + source + ": " + std::strerror(errno ? errno : ENOENT));
-        json = ReadJson(in, args.positional[1]);
+        staged = ReadJson(in, args.positional[1]);
     } else {
-        json = ReadJson(io.in, "standard input");
+        staged = ReadJson(io.in, "standard input");
     }
 
     const std::string& identity = args.Value("--id");
     Session session(identity);
-    StoreFromJson(json, session.run());
+    staged.PutInto(session.run());
     CheckAmounts(session.store());
     // Field 1 keys the file; one that does not give the same key as --id
     // would make the file open only under another text.

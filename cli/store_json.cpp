@@ -5,6 +5,8 @@
 
 #include "base/cp1252.h"
 #include "base/numtext.h"
+#include "store_json_parts.h"
+#include "store_json_staged.h"
 
 namespace cgt::cli {
 namespace {
@@ -12,53 +14,13 @@ namespace {
 using json = nlohmann::ordered_json;
 using nlohmann::ordered_json;
 
+constexpr long long kMin = std::numeric_limits<std::int32_t>::min();
+constexpr long long kMax = std::numeric_limits<std::int32_t>::max();
+
 ordered_json NumberToJson(long double v) {
     if (std::isnan(v)) return "NaN";
     if (std::isinf(v)) return v > 0 ? "Infinity" : "-Infinity";
     return static_cast<double>(v);
-}
-
-ordered_json SlotToJson(const Slot& slot) {
-    ordered_json j;
-    j["type"] = DataTypeName(slot.type);
-    switch (slot.type) {
-        case dtNone:
-            if (slot.number != 0) j["value"] = NumberToJson(slot.number);
-            break;
-        case dtNumeric:
-        case dtCurrency:
-        case dtCurrencyCnt: j["value"] = NumberToJson(slot.number); break;
-        case dtString:
-            j["value"] = slot.longText ? ordered_json(Cp1252ToUtf8(*slot.longText)) : ordered_json(nullptr);
-            break;
-        case dtSmallStr: j["value"] = Cp1252ToUtf8(slot.smallText); break;
-        case dtCheckbox: j["value"] = slot.checked; break;
-        case dtList:
-            if (slot.list) {
-                ordered_json lines = ordered_json::array();
-                for (const auto& line : *slot.list) lines.push_back(Cp1252ToUtf8(line));
-                j["value"] = lines;
-            } else {
-                j["value"] = nullptr;
-            }
-            break;
-        default: break;
-    }
-    return j;
-}
-
-ordered_json WorksheetToJson(const WorksheetItems& items) {
-    ordered_json instances = ordered_json::array();
-    for (const auto& item : items) {
-        while (instances.size() < item.instance) instances.push_back(ordered_json::object());
-        if (item.instance == 0) continue;  // cannot be shown as an instance; never written by the module
-        instances[item.instance - 1][std::to_string(item.tag)] = SlotToJson(item.slot);
-    }
-    return instances;
-}
-
-[[noreturn]] void Fail(const std::string& where, const std::string& what) {
-    throw JsonStoreError(where + ": " + what);
 }
 
 long long Integer(const json& j, const std::string& where, long long low, long long high) {
@@ -70,13 +32,6 @@ long long Integer(const json& j, const std::string& where, long long low, long l
     if (v < low || v > high)
         Fail(where, std::to_string(v) + " is outside " + std::to_string(low) + " to " + std::to_string(high));
     return v;
-}
-
-long long Key(const std::string& key, const std::string& where, long long low, long long high) {
-    const auto v = TryStrToInt(key);
-    if (!v || std::to_string(*v) != key) Fail(where, "\"" + key + "\" is not a whole number");
-    if (*v < low || *v > high) Fail(where, key + " is outside " + std::to_string(low) + " to " + std::to_string(high));
-    return *v;
 }
 
 std::string Text(const json& j, const std::string& where, std::size_t max) {
@@ -111,6 +66,48 @@ TextListPtr Lines(const json& j, const std::string& where) {
         list->push_back(std::move(line));
     }
     return list;
+}
+
+}  // namespace
+
+[[noreturn]] void Fail(const std::string& where, const std::string& what) {
+    throw JsonStoreError(where + ": " + what);
+}
+
+long long Key(const std::string& key, const std::string& where, long long low, long long high) {
+    const auto v = TryStrToInt(key);
+    if (!v || std::to_string(*v) != key) Fail(where, "\"" + key + "\" is not a whole number");
+    if (*v < low || *v > high) Fail(where, key + " is outside " + std::to_string(low) + " to " + std::to_string(high));
+    return *v;
+}
+
+ordered_json SlotToJson(const Slot& slot) {
+    ordered_json j;
+    j["type"] = DataTypeName(slot.type);
+    switch (slot.type) {
+        case dtNone:
+            if (slot.number != 0) j["value"] = NumberToJson(slot.number);
+            break;
+        case dtNumeric:
+        case dtCurrency:
+        case dtCurrencyCnt: j["value"] = NumberToJson(slot.number); break;
+        case dtString:
+            j["value"] = slot.longText ? ordered_json(Cp1252ToUtf8(*slot.longText)) : ordered_json(nullptr);
+            break;
+        case dtSmallStr: j["value"] = Cp1252ToUtf8(slot.smallText); break;
+        case dtCheckbox: j["value"] = slot.checked; break;
+        case dtList:
+            if (slot.list) {
+                ordered_json lines = ordered_json::array();
+                for (const auto& line : *slot.list) lines.push_back(Cp1252ToUtf8(line));
+                j["value"] = lines;
+            } else {
+                j["value"] = nullptr;
+            }
+            break;
+        default: break;
+    }
+    return j;
 }
 
 Slot SlotFromJson(const json& j, const std::string& where, bool inWorksheet) {
@@ -177,7 +174,15 @@ Slot SlotFromJson(const json& j, const std::string& where, bool inWorksheet) {
     return slot;
 }
 
-}  // namespace
+ordered_json WorksheetToJson(const WorksheetItems& items) {
+    ordered_json instances = ordered_json::array();
+    for (const auto& item : items) {
+        while (instances.size() < item.instance) instances.push_back(ordered_json::object());
+        if (item.instance == 0) continue;  // cannot be shown as an instance; never written by the module
+        instances[item.instance - 1][std::to_string(item.tag)] = SlotToJson(item.slot);
+    }
+    return instances;
+}
 
 ordered_json StoreToJson(ModuleRun& run) {
     const FieldStore& store = run.store();
@@ -201,66 +206,47 @@ ordered_json StoreToJson(ModuleRun& run) {
     return j;
 }
 
+void PositionFromJson(const json& p, ModuleRun& run) {
+    if (!p.is_object()) Fail("position", "expected an object");
+    for (const auto& [k, v] : p.items())
+        if (k != "section" && k != "index") Fail("position", "unknown key \"" + k + "\"");
+    run.section = p.contains("section") ? int(Integer(p["section"], "position.section", kMin, kMax)) : 0;
+    run.screenIndex = p.contains("index") ? int(Integer(p["index"], "position.index", kMin, kMax)) : 0;
+}
+
+void HistoryFromJson(const json& h, ModuleRun& run) {
+    if (!h.is_array()) Fail("history", "expected an array of screen numbers");
+    for (std::size_t i = 0; i < h.size(); ++i)
+        run.history.push_back(std::int32_t(Integer(h[i], "history[" + std::to_string(i) + "]", kMin, kMax)));
+}
+
 void StoreFromJson(const json& j, ModuleRun& run) {
-    if (!j.is_object()) Fail("JSON", "expected an object");
-    for (const auto& [k, v] : j.items())
-        if (k != "position" && k != "history" && k != "fields" && k != "worksheets")
-            Fail("JSON", "unknown key \"" + k + "\"");
-    constexpr long long kMin = std::numeric_limits<std::int32_t>::min();
-    constexpr long long kMax = std::numeric_limits<std::int32_t>::max();
-
-    if (j.contains("position")) {
-        const json& p = j["position"];
-        if (!p.is_object()) Fail("position", "expected an object");
-        for (const auto& [k, v] : p.items())
-            if (k != "section" && k != "index") Fail("position", "unknown key \"" + k + "\"");
-        run.section = p.contains("section") ? int(Integer(p["section"], "position.section", kMin, kMax)) : 0;
-        run.screenIndex = p.contains("index") ? int(Integer(p["index"], "position.index", kMin, kMax)) : 0;
+    StagedStore staged;
+    if (!j.is_object()) {
+        staged.NotAnObject();
+        staged.PutInto(run);
     }
-    run.history.clear();
-    if (j.contains("history")) {
-        const json& h = j["history"];
-        if (!h.is_array()) Fail("history", "expected an array of screen numbers");
-        for (std::size_t i = 0; i < h.size(); ++i)
-            run.history.push_back(std::int32_t(Integer(h[i], "history[" + std::to_string(i) + "]", kMin, kMax)));
-    }
-
-    FieldStore& store = run.store();
-    if (j.contains("fields")) {
-        const json& f = j["fields"];
-        if (!f.is_object()) Fail("fields", "expected an object of tags");
-        for (const auto& [key, value] : f.items()) {
-            const std::string where = "fields.\"" + key + "\"";
-            const int tag = int(Key(key, where, kFirstTag, kLastTag));
-            store.MutableSlotAt(tag) = SlotFromJson(value, where, false);
+    for (const auto& [key, value] : j.items()) {
+        staged.TopKey(key);
+        if (key == "position") staged.Position(value);
+        if (key == "history") staged.History(value);
+        if (key == "fields") {
+            staged.StartFields(value.is_object());
+            if (value.is_object())
+                for (const auto& [tag, field] : value.items()) staged.Field(tag, field);
         }
-    }
-    if (j.contains("worksheets")) {
-        const json& w = j["worksheets"];
-        if (!w.is_object()) Fail("worksheets", "expected an object of worksheet types");
-        for (const auto& [key, value] : w.items()) {
-            const std::string where = "worksheets.\"" + key + "\"";
-            const int type = int(Key(key, where, kFirstTag - kWorksheetTagOffset, kLastTag - kWorksheetTagOffset));
-            if (!value.is_array()) Fail(where, "expected an array of instances");
-            if (value.size() > 0xFFFF) Fail(where, "more than 65535 instances");
-            auto items = std::make_shared<WorksheetItems>();
-            for (std::size_t n = 0; n < value.size(); ++n) {
-                const std::string at = where + "[" + std::to_string(n) + "]";
-                if (!value[n].is_object()) Fail(at, "expected an object of tags");
-                for (const auto& [itemKey, itemValue] : value[n].items()) {
-                    const std::string itemAt = at + ".\"" + itemKey + "\"";
-                    const auto itemTag = std::int32_t(Key(itemKey, itemAt, kFirstTag, kLastTag));
-                    items->push_back({std::uint16_t(n + 1), itemTag, SlotFromJson(itemValue, itemAt, true)});
-                }
+        if (key == "worksheets") {
+            staged.StartWorksheets(value.is_object());
+            if (!value.is_object()) continue;
+            for (const auto& [type, instances] : value.items()) {
+                staged.StartWorksheet(type, instances.is_array());
+                if (instances.is_array())
+                    for (const json& instance : instances) staged.Instance(instance);
+                staged.EndWorksheet();
             }
-            Slot& slot = store.MutableSlotAt(type + kWorksheetTagOffset);
-            if (slot.type != dtNone)
-                Fail(where, "field " + std::to_string(type + kWorksheetTagOffset) + " is also under \"fields\"");
-            slot = Slot{};
-            slot.type = dtWorksheet;
-            slot.worksheet = std::move(items);
         }
     }
+    staged.PutInto(run);
 }
 
 }  // namespace cgt::cli

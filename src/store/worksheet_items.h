@@ -123,6 +123,8 @@ public:
     const WorksheetItem& back() const;
     // The instance of the last item; 0 when there is none.
     int LastInstance() const;
+    // Each instance's items stand together, instances in ascending order.
+    bool InstancesAscend() const { return sorted_; }
     void clear();
     // Appends an item after the last one, as a file or a caller lists them.
     void push_back(WorksheetItem item);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
 
 #include "base/clock.h"
 #include "support/scripted_dialogs.h"
@@ -74,6 +75,135 @@ TEST_F(StoreJsonTest, RejectsWhatTheStoreCannotHold) {
     };
     for (const auto& c : cases)
         EXPECT_NE(ErrorOf(c.json).find(c.error), std::string::npos) << c.json << "\n" << ErrorOf(c.json);
+}
+
+// Written a piece at a time, the text is the whole document's, whatever
+// the lists hold: gaps between instances, items of no instance, a list
+// whose instances are out of order, a tag twice in an instance.
+TEST_F(StoreJsonTest, WrittenAsItIsMadeTheTextIsTheDocuments) {
+    ModuleRun& run = Fresh();
+    FieldStore& store = run.store();
+    run.section = 20;
+    run.history = {2004, 2009};
+    store.SetFieldStr(1, "42");
+    store.SetFieldVal(300, 12.5L);
+    store.SetFieldLst(399, std::make_shared<TextList>(TextList{"a", ""}));
+    store.SetFieldChecked(170);
+    const auto item = [](int instance, int tag, long double v) {
+        Slot s;
+        s.type = dtCurrency;
+        s.number = v;
+        return WorksheetItem{std::uint16_t(instance), tag, s};
+    };
+    auto shares = store.EnsureWorksheetList(451);
+    for (const auto& i : {item(0, 710, 1), item(1, 710, 2), item(1, 711, 3), item(1, 710, 4), item(4, 710, 5)})
+        shares->push_back(i);
+    auto trusts = store.EnsureWorksheetList(452);
+    for (const auto& i : {item(2, 710, 1), item(1, 710, 2), item(2, 711, 3)}) trusts->push_back(i);
+    store.EnsureWorksheetList(453);
+    store.MutableSlotAt(454 + kWorksheetTagOffset).type = dtWorksheet;  // no list at all
+    for (int pass = 0; pass < 2; ++pass) {
+        std::ostringstream streamed;
+        WriteStoreJson(run, streamed);
+        EXPECT_EQ(streamed.str(), StoreToJson(run).dump(2));
+        shares->Pack();
+        trusts->Pack();
+    }
+    std::ostringstream empty;
+    WriteStoreJson(Fresh(), empty);
+    EXPECT_EQ(empty.str(), StoreToJson(Fresh()).dump(2));
+}
+
+// Read as it comes, a text gives the store, or the first fault, that the
+// whole document gives.
+TEST_F(StoreJsonTest, ReadAsItComesTheTextIsTheDocuments) {
+    std::string manyInstances = R"({"worksheets": {"451": [)";
+    for (int n = 0; n < 65536; ++n) manyInstances += n ? ",{}" : R"({"710": "x"})";
+    manyInstances += "]}}";
+    // The first fault of each, worked from the order the whole document is
+    // checked in (top keys, position, history, fields, worksheets; a key
+    // given twice where it first stood, with its last value).
+    const struct {
+        std::string text;
+        std::string fault;
+    } cases[] = {
+        {R"({"position": {"section": 2, "index": 3}, "history": [1, 2], "fields": {"300": 5, "301": "abc"}})", ""},
+        {R"({"fields": {"300": 5, "300": "now text"}, "fields": {"301": true}})", ""},
+        {R"({"position": {"section": 1}, "position": {"index": 2}})", ""},
+        {R"({"worksheets": {"451": [{"710": 1}, {}, {"710": 2, "710": 3}]}, "fields": {"1202": 1}})",
+         R"(worksheets."451": field 1202 is also under "fields")"},
+        {R"({"worksheets": {"451": [{"710": 1}], "452": [[1]], "451": [{"711": true}]}})",
+         R"(worksheets."452"[0]: expected an object of tags)"},
+        {R"({"worksheets": {"abc": 5, "451": [{"9999": 1}]}})", R"(worksheets."abc": "abc" is not a whole number)"},
+        {R"({"worksheets": {"451": [5, {"9999": 1}]}})", R"(worksheets."451"[0]: expected an object of tags)"},
+        {R"({"worksheets": {"451": {"710": 1}}})", R"(worksheets."451": expected an array of instances)"},
+        {R"({"worksheets": [1, 2]})", "worksheets: expected an object of worksheet types"},
+        {R"({"fields": [1], "worksheets": 3})", "fields: expected an object of tags"},
+        {R"({"fields": {"300": 1, "abc": 2}, "position": 7})", "position: expected an object"},
+        {R"({"history": [1], "history": "x", "zzz": {"a": [1, {"b": 2}]}, "yyy": 1})", R"(JSON: unknown key "zzz")"},
+        {R"({"zzz": {"fields": {"300": 1}}})", R"(JSON: unknown key "zzz")"},
+        {R"([{"fields": {"300": 1}}])", "JSON: expected an object"},
+        {R"("text")", "JSON: expected an object"},
+        {R"({"fields": {"300": {"type": "dtCurrency", "value": 1, "type": "dtString"}}})",
+         R"(fields."300".value: expected a text)"},
+        {manyInstances, R"(worksheets."451": more than 65535 instances)"},
+    };
+    for (const auto& c : cases) {
+        const std::string text = c.text.substr(0, 120);
+        std::string whole, streamed;
+        ModuleRun& a = Fresh();
+        try {
+            StoreFromJson(nlohmann::ordered_json::parse(c.text), a);
+            whole = StoreToJson(a).dump();
+        } catch (const JsonStoreError& e) {
+            whole = e.what();
+        }
+        ModuleRun& b = Fresh();
+        try {
+            std::istringstream in(c.text);
+            ReadStoreJson(in).PutInto(b);
+            streamed = StoreToJson(b).dump();
+        } catch (const JsonStoreError& e) {
+            streamed = e.what();
+        }
+        EXPECT_EQ(streamed, whole) << text;
+        EXPECT_EQ(a.section, b.section) << text;
+        EXPECT_EQ(a.history, b.history) << text;
+        const std::string fault = streamed.rfind('{', 0) == 0 ? std::string() : streamed;
+        EXPECT_EQ(fault, c.fault) << text;
+    }
+    // The last "fields" and the last "position" are the ones read.
+    ModuleRun& twice = Fresh();
+    std::istringstream in(cases[1].text + " ");
+    ReadStoreJson(in).PutInto(twice);
+    EXPECT_EQ(twice.store().FieldType(300), dtNone);
+    EXPECT_TRUE(twice.store().FieldChecked(301));
+    ModuleRun& position = Fresh();
+    std::istringstream second(cases[2].text);
+    ReadStoreJson(second).PutInto(position);
+    EXPECT_EQ(position.section, 0);
+    EXPECT_EQ(position.screenIndex, 2);
+}
+
+TEST_F(StoreJsonTest, ReadAsItComesTextThatIsNoJsonFailsAsTheParserDoes) {
+    for (const char* text : {R"({"fields": {"300": 1,}})", R"({"a": 1} x)", R"({"fields": {"300": 1e400}})", ""}) {
+        std::string whole, streamed;
+        try {
+            std::istringstream in(text);
+            const auto parsed = nlohmann::ordered_json::parse(in);
+            whole = "parsed " + parsed.dump();
+        } catch (const nlohmann::json::exception& e) {
+            whole = e.what();
+        }
+        try {
+            std::istringstream in(text);
+            ReadStoreJson(in);
+        } catch (const nlohmann::json::exception& e) {
+            streamed = e.what();
+        }
+        EXPECT_FALSE(whole.empty()) << text;
+        EXPECT_EQ(streamed, whole) << text;
+    }
 }
 
 }  // namespace

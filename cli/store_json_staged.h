@@ -1,0 +1,68 @@
+#pragma once
+// The store read from its JSON form a piece at a time, as the text streams
+// in, and put into a run once the whole text has been read: the store that
+// reading the whole text first would give, failing on the same first fault
+// (the keys of the top object, then position, history, fields and
+// worksheets, each in the order of its keys), without ever holding all of
+// the text. A key given twice counts where it first stood, with its last
+// value, as the parsed text has it.
+#include <map>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/modulerun.h"
+
+namespace cgt::cli {
+
+class StagedStore {
+public:
+    void NotAnObject() { notObject_ = true; }
+    void TopKey(const std::string& key);
+    void Position(nlohmann::ordered_json value) { position_ = std::move(value); }
+    void History(nlohmann::ordered_json value) { history_ = std::move(value); }
+    // "fields" starts (again: a later one replaces an earlier); `isObject`
+    // false when its value is no object.
+    void StartFields(bool isObject);
+    void Field(const std::string& key, const nlohmann::ordered_json& value);
+    void StartWorksheets(bool isObject);
+    // A worksheet type; `isArray` false when its value is no array of instances.
+    void StartWorksheet(const std::string& key, bool isArray);
+    // The next instance of the type started last.
+    void Instance(const nlohmann::ordered_json& value);
+    void EndWorksheet();
+
+    // Fills an empty run; throws JsonStoreError with the first fault.
+    void PutInto(ModuleRun& run);
+
+private:
+    struct FieldEntry {
+        int tag = 0;
+        Slot slot;
+        std::string fault;  // empty when the field is good
+    };
+    struct WorksheetEntry {
+        int type = 0;
+        std::string where;
+        std::vector<std::string> faults;  // of the key, the value, the count, the first bad instance
+        std::string instanceFault;
+        std::size_t instances = 0;
+        WorksheetListPtr items;
+    };
+    template <typename T>
+    static T& Entry(std::vector<std::pair<std::string, T>>& entries, std::map<std::string, std::size_t>& at,
+                    const std::string& key);
+
+    bool notObject_ = false;
+    std::optional<std::string> unknownKey_;
+    std::optional<nlohmann::ordered_json> position_, history_;
+    std::optional<bool> fieldsObject_, worksheetsObject_;  // none: the key is not there
+    std::vector<std::pair<std::string, FieldEntry>> fields_;
+    std::map<std::string, std::size_t> fieldAt_;
+    std::vector<std::pair<std::string, WorksheetEntry>> worksheets_;
+    std::map<std::string, std::size_t> worksheetAt_;
+    WorksheetEntry* current_ = nullptr;
+};
+
+}  // namespace cgt::cli

@@ -1,0 +1,321 @@
+// The JSON form of a store written and read a piece at a time.
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "store_json.h"
+#include "store_json_parts.h"
+
+namespace cgt::cli {
+namespace {
+
+using nlohmann::ordered_json;
+
+// A value as dump(2) shows it `level` levels deep in a document.
+std::string Nested(const ordered_json& value, int level) {
+    const std::string text = value.dump(2);
+    const std::string indent(std::size_t(2 * level), ' ');
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        out += c;
+        if (c == '\n') out += indent;
+    }
+    return out;
+}
+
+// The members of an object, level levels deep: "{}" or each on its own line.
+class Members {
+public:
+    Members(std::ostream& out, int level) : out_(out), level_(level) {}
+    std::ostream& Next(const std::string& key) {
+        out_ << (any_ ? ",\n" : "{\n") << std::string(std::size_t(2 * (level_ + 1)), ' ') << '"' << key << "\": ";
+        any_ = true;
+        return out_;
+    }
+    void End() {
+        if (any_)
+            out_ << '\n' << std::string(std::size_t(2 * level_), ' ') << '}';
+        else
+            out_ << "{}";
+    }
+
+private:
+    std::ostream& out_;
+    int level_;
+    bool any_ = false;
+};
+
+// The instances of a worksheet type, one object each, as WorksheetToJson
+// makes them; a list whose instances are not in order is made whole.
+void WriteInstances(std::ostream& out, const WorksheetItems& items, int level) {
+    if (!items.InstancesAscend()) {
+        out << Nested(WorksheetToJson(items), level);
+        return;
+    }
+    const int last = items.LastInstance();
+    if (last == 0) {
+        out << "[]";
+        return;
+    }
+    const std::string indent(std::size_t(2 * (level + 1)), ' ');
+    out << "[\n";
+    for (int n = 1; n <= last; ++n) {
+        ordered_json instance = ordered_json::object();
+        items.ForEachOf(n,
+                        [&](const WorksheetItem& item) { instance[std::to_string(item.tag)] = SlotToJson(item.slot); });
+        out << indent << Nested(instance, level + 1) << (n < last ? ",\n" : "\n");
+    }
+    out << std::string(std::size_t(2 * level), ' ') << ']';
+}
+
+}  // namespace
+
+void WriteStoreJson(ModuleRun& run, std::ostream& out) {
+    const FieldStore& store = run.store();
+    Members top(out, 0);
+    top.Next("position") << Nested({{"section", run.section}, {"index", run.screenIndex}}, 1);
+    top.Next("history") << Nested(run.history, 1);
+    Members fields(top.Next("fields"), 1);
+    for (int tag = kFirstTag; tag <= kLastTag; ++tag) {
+        const Slot& slot = store.SlotAt(tag);
+        if (slot.type != dtNone && slot.type != dtWorksheet)
+            fields.Next(std::to_string(tag)) << Nested(SlotToJson(slot), 2);
+    }
+    fields.End();
+    Members worksheets(top.Next("worksheets"), 1);
+    for (int tag = kFirstTag; tag <= kLastTag; ++tag) {
+        const Slot& slot = store.SlotAt(tag);
+        if (slot.type != dtWorksheet) continue;
+        std::ostream& o = worksheets.Next(std::to_string(tag - kWorksheetTagOffset));
+        if (slot.worksheet)
+            WriteInstances(o, *slot.worksheet, 2);
+        else
+            o << "[]";
+    }
+    worksheets.End();
+    top.End();
+}
+
+}  // namespace cgt::cli
+
+namespace cgt::cli {
+namespace {
+
+// A value built from the parser's events, as the parser builds a document.
+class ValueBuilder {
+public:
+    bool Active() const { return !open_.empty() || started_; }
+    // Each returns true when the value is complete.
+    bool Scalar(ordered_json value) {
+        Place(std::move(value));
+        return Done();
+    }
+    bool Start(ordered_json empty) {
+        open_.push_back(Place(std::move(empty)));
+        return false;
+    }
+    void Key(std::string key) { key_ = std::move(key); }
+    bool End() {
+        open_.pop_back();
+        return Done();
+    }
+    ordered_json Take() {
+        started_ = false;
+        return std::move(root_);
+    }
+
+private:
+    ordered_json* Place(ordered_json value) {
+        started_ = true;
+        if (open_.empty()) {
+            root_ = std::move(value);
+            return &root_;
+        }
+        ordered_json& parent = *open_.back();
+        if (parent.is_array()) {
+            parent.push_back(std::move(value));
+            return &parent.back();
+        }
+        ordered_json& member = parent[key_];
+        member = std::move(value);
+        return &member;
+    }
+    bool Done() const { return open_.empty(); }
+
+    ordered_json root_;
+    std::vector<ordered_json*> open_;
+    std::string key_;
+    bool started_ = false;
+};
+
+// The parser's events turned into the staged store's steps: the top object's
+// keys, each field and each instance built alone, everything else skipped.
+class Stager {
+public:
+    explicit Stager(StagedStore& staged) : staged_(staged) {}
+
+    bool null() { return Value(nullptr); }
+    bool boolean(bool v) { return Value(v); }
+    bool number_integer(std::int64_t v) { return Value(v); }
+    bool number_unsigned(std::uint64_t v) { return Value(v); }
+    bool number_float(double v, const std::string&) { return Value(v); }
+    bool string(std::string& v) { return Value(std::move(v)); }
+    bool binary(ordered_json::binary_t&) { return true; }  // JSON text has none
+    bool start_object(std::size_t) { return Open(ordered_json::object()); }
+    bool start_array(std::size_t) { return Open(ordered_json::array()); }
+    bool end_object() { return Close(); }
+    bool end_array() { return Close(); }
+    bool key(std::string& k) {
+        if (builder_.Active()) {
+            builder_.Key(std::move(k));
+        } else if (skip_ == 0) {
+            key_ = std::move(k);
+            if (Here() == Level::Top) staged_.TopKey(key_);
+        }
+        return true;
+    }
+    template <class Exception>
+    bool parse_error(std::size_t, const std::string&, const Exception& e) {
+        throw e;
+    }
+
+private:
+    enum class Level { Outside, Top, Fields, Worksheets, Instances };
+    enum class Builds { Position, History, Field, Instance };
+
+    Level Here() const { return levels_.back(); }
+
+    // What a value that starts here becomes; false when it is skipped.
+    bool Wanted(Builds& builds) const {
+        switch (Here()) {
+            case Level::Top:
+                if (key_ == "position") builds = Builds::Position;
+                if (key_ == "history") builds = Builds::History;
+                return key_ == "position" || key_ == "history";
+            case Level::Fields: builds = Builds::Field; return true;
+            case Level::Instances: builds = Builds::Instance; return true;
+            default: return false;
+        }
+    }
+
+    bool Value(ordered_json v) {
+        if (builder_.Active()) {
+            if (builder_.Scalar(std::move(v))) Deliver();
+            return true;
+        }
+        if (skip_ > 0) return true;
+        if (Wanted(builds_)) {
+            builder_.Scalar(std::move(v));
+            Deliver();
+            return true;
+        }
+        NotAContainer();
+        return true;
+    }
+
+    bool Open(ordered_json empty) {
+        if (builder_.Active()) {
+            builder_.Start(std::move(empty));
+            return true;
+        }
+        if (skip_ > 0) {
+            ++skip_;
+            return true;
+        }
+        if (Wanted(builds_)) {
+            builder_.Start(std::move(empty));
+            return true;
+        }
+        const bool object = empty.is_object();
+        switch (Here()) {
+            case Level::Outside:
+                if (object) return Enter(Level::Top);
+                staged_.NotAnObject();
+                break;
+            case Level::Top:
+                if (key_ == "fields" && object) {
+                    staged_.StartFields(true);
+                    return Enter(Level::Fields);
+                }
+                if (key_ == "worksheets" && object) {
+                    staged_.StartWorksheets(true);
+                    return Enter(Level::Worksheets);
+                }
+                NotAContainer();
+                break;
+            case Level::Worksheets:
+                staged_.StartWorksheet(key_, !object);
+                if (!object) return Enter(Level::Instances);
+                staged_.EndWorksheet();
+                break;
+            default: break;
+        }
+        ++skip_;
+        return true;
+    }
+
+    bool Close() {
+        if (builder_.Active()) {
+            if (builder_.End()) Deliver();
+            return true;
+        }
+        if (skip_ > 0) {
+            --skip_;
+            return true;
+        }
+        if (Here() == Level::Instances) staged_.EndWorksheet();
+        levels_.pop_back();
+        return true;
+    }
+
+    // A value other than the object or array this level wants.
+    void NotAContainer() {
+        switch (Here()) {
+            case Level::Outside: staged_.NotAnObject(); break;
+            case Level::Top:
+                if (key_ == "fields") staged_.StartFields(false);
+                if (key_ == "worksheets") staged_.StartWorksheets(false);
+                break;
+            case Level::Worksheets:
+                staged_.StartWorksheet(key_, false);
+                staged_.EndWorksheet();
+                break;
+            default: break;
+        }
+    }
+
+    bool Enter(Level level) {
+        levels_.push_back(level);
+        return true;
+    }
+
+    void Deliver() {
+        ordered_json value = builder_.Take();
+        switch (builds_) {
+            case Builds::Position: staged_.Position(std::move(value)); break;
+            case Builds::History: staged_.History(std::move(value)); break;
+            case Builds::Field: staged_.Field(key_, value); break;
+            case Builds::Instance: staged_.Instance(value); break;
+        }
+    }
+
+    StagedStore& staged_;
+    std::vector<Level> levels_{Level::Outside};
+    std::string key_;
+    int skip_ = 0;  // containers open in a value that is skipped
+    ValueBuilder builder_;
+    Builds builds_ = Builds::Field;
+};
+
+}  // namespace
+
+StagedStore ReadStoreJson(std::istream& in) {
+    StagedStore staged;
+    Stager stager(staged);
+    ordered_json::sax_parse(in, &stager);
+    return staged;
+}
+
+}  // namespace cgt::cli
