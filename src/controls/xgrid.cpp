@@ -298,8 +298,12 @@ void TXGrid::paintEvent(QPaintEvent*) {
             p.fillRect(cr, pal.color(QPalette::Base));
             p.setPen(pal.color(QPalette::Text));
             const int a = spec.Alignment() == CellAlign::Right ? Qt::AlignRight : Qt::AlignLeft;
-            p.drawText(cr.adjusted(kCellMargin, 0, -kCellMargin, 0), a | Qt::AlignVCenter | Qt::TextWordWrap,
-                       Cell(c, r));
+            const QRect textRect = cr.adjusted(kCellMargin, 0, -kCellMargin, 0);
+            const QString text = Cell(c, r);
+            // Text that wraps past the row's height starts at the top, so its
+            // first line shows whole rather than two halves.
+            const bool overflows = p.boundingRect(textRect, a | Qt::TextWordWrap, text).height() > textRect.height();
+            p.drawText(textRect, a | (overflows ? Qt::AlignTop : Qt::AlignVCenter) | Qt::TextWordWrap, text);
             if (spec.hasButton)
                 DrawDropDownArrow(p, QRect(cr.right() - arrowWidth + 1, cr.top(), arrowWidth, cr.height()),
                                   pal.color(QPalette::Disabled, QPalette::Text));

@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,7 @@
 #include "mainwin/notes.h"
 #include "store/modulerun.h"
 #include "store/tags.h"
+#include "store_json.h"
 
 namespace {
 
@@ -155,7 +158,7 @@ void StoreSampleReturn(cgt::FieldStore& store) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: mainwin-screenshots DIR\n");
+        std::fprintf(stderr, "usage: mainwin-screenshots DIR [--demo RETURN.json] [N[/WORKSHEET][:BUTTON]...]\n");
         return 2;
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -165,10 +168,22 @@ int main(int argc, char** argv) {
     cgt::FixedClock clock(2003, 10, 1);
     cgt::ControlContext context{&dialogs, &clock};
     cgt::ModuleRun run(dialogs, clock);
+    // With --demo the screens show a return read from JSON and calculated
+    // as `cgt calc` does; otherwise each screen gets sample data of its own.
+    const bool demo = argc > 3 && std::strcmp(argv[2], "--demo") == 0;
+    if (demo) {
+        std::ifstream in(argv[3]);
+        cgt::cli::StoreFromJson(nlohmann::ordered_json::parse(in), run);
+        cgt::RunCalculationChain(run.store());
+        argv += 2;
+        argc -= 2;
+    }
     run.SetHelpDesk(true);
     run.store().SetFieldStr(cgt::kTagIdentity, "DEMO 12345678");
-    run.store().SetFieldVal(920, 200);
-    run.store().SetFieldVal(921, 1500);
+    if (!demo) {
+        run.store().SetFieldVal(920, 200);
+        run.store().SetFieldVal(921, 1500);
+    }
     run.currentFileName = "DEMO.DAT";
 
     cgt::TMainWindow window(run);
@@ -179,18 +194,20 @@ int main(int argc, char** argv) {
     if (argc > 2) {
         for (int i = 2; i < argc; ++i) {
             const int number = std::atoi(argv[i]);
+            const char* slash = std::strchr(argv[i], '/');
             const char* colon = std::strchr(argv[i], ':');
             const QString button = colon ? QString::fromLocal8Bit(colon + 1) : QString();
-            // A block screen edits the first asset of its block's type.
+            // A block screen edits an asset of its block's type (the first
+            // unless a worksheet number is given).
             if (const int type = cgt::BlockTypeOf(number); type != 0) {
-                StoreSampleAsset(run.store(), type);
+                if (!demo) StoreSampleAsset(run.store(), type);
                 window.Frame()->pendingType = type;
                 window.Frame()->reopen = true;
-                window.Frame()->worksheetNumber = 1;
+                window.Frame()->worksheetNumber = slash ? std::atoi(slash + 1) : 1;
             }
-            if (number == 2019 || number == 2101) StoreSampleTables(run.store());
+            if (!demo && (number == 2019 || number == 2101)) StoreSampleTables(run.store());
             // The choice table and the screens after it show a return with gains.
-            if (number >= 2103 && number <= 2107) StoreSampleReturn(run.store());
+            if (!demo && number >= 2103 && number <= 2107) StoreSampleReturn(run.store());
             run.SetScreenNumber(number);
             window.Frame()->ShowCurrentScreen();
             QCoreApplication::processEvents();
@@ -203,8 +220,9 @@ int main(int argc, char** argv) {
                 b->click();
                 QCoreApplication::processEvents();
             }
-            const std::string name =
-                "screen-" + std::to_string(number) + (colon ? "-" + std::string(colon + 1) : "") + ".png";
+            const std::string name = "screen-" + std::to_string(number) +
+                                     (slash ? "-" + std::to_string(std::atoi(slash + 1)) : "") +
+                                     (colon ? "-" + std::string(colon + 1) : "") + ".png";
             ok = Save(window.grab(), dir, name.c_str()) && ok;
         }
         return ok ? 0 : 1;
