@@ -230,6 +230,27 @@ void OpenSavedInstance(ModuleRun& saved, int type, int n) {
     saved.store().LoadInstance(type, n);
 }
 
+// "make all choices" on the choice table, both its boxes answered; the
+// texts of the boxes.
+std::vector<std::string> MakeAllChoices() {
+    std::vector<std::string> answered;
+    AnswerBoxes({QMessageBox::Yes, QMessageBox::Ok}, &answered);
+    QTest::mouseClick(qobject_cast<QPushButton*>(Control("ApplyLossBtn")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    return answered;
+}
+
+// The saved return's totals and schedule boxes.
+void ExpectSavedTotals(ModuleRun& saved, long double totalGains, long double netGain,
+                       std::initializer_list<std::pair<int, long double>> schedule) {
+    FieldStore& store = saved.store();
+    EXPECT_EQ(store.GetFieldVal(kTagTotalGains), totalGains);
+    EXPECT_EQ(store.GetFieldVal(kTagNetCapitalGain), netGain);
+    EXPECT_EQ(store.GetFieldVal(kTagLossesCarriedForward, true), 0);
+    OpenSavedInstance(saved, kWsSchedule, 1);
+    for (const auto& [tag, value] : schedule) EXPECT_EQ(store.GetFieldVal(tag, true), value) << "field " << tag;
+}
+
 // Clicks a frame button and lets the reload it posts run.
 void Press(const char* name) {
     QPushButton* b = Button(name);
@@ -641,10 +662,7 @@ TEST(ModuleEndToEnd, TheTypicalRoadToTheSchedule) {
 
     // The choice table: every choice made by the program.
     ASSERT_EQ(ScreenNumber(), QStringLiteral("2103")) << Seen(boxes);
-    std::vector<std::string> answered;
-    AnswerBoxes({QMessageBox::Yes, QMessageBox::Ok}, &answered);
-    QTest::mouseClick(qobject_cast<QPushButton*>(Control("ApplyLossBtn")), Qt::LeftButton);
-    QCoreApplication::processEvents();
+    const std::vector<std::string> answered = MakeAllChoices();
     EXPECT_EQ(answered, (std::vector<std::string>{
                             "Do you want to delete all applied losses and start afresh?",
                             "Applied losses previously set have been cleared and has re-calculated the application "
@@ -664,22 +682,21 @@ TEST(ModuleEndToEnd, TheTypicalRoadToTheSchedule) {
 
     ScriptedDialogs dialogs;
     const auto saved = LoadSaved(file, dialogs);
-    FieldStore& store = saved->store();
-    EXPECT_EQ(store.GetFieldVal(kTagTotalGains), 4655);
-    EXPECT_EQ(store.GetFieldVal(kTagNetCapitalGain), 1828);
-    EXPECT_EQ(store.GetFieldVal(kTagLossesCarriedForward, true), 0);
     OpenSavedInstance(*saved, kWsShares, 1);
-    EXPECT_EQ(store.GetFieldStr(kTagMethodChosen), "Discount");
-    OpenSavedInstance(*saved, kWsSchedule, 1);
-    const std::pair<int, long double> schedule[] = {
-        {kTagSchedSharesNonActiveDiscount, 4655}, {kTagSchedTotalGainsDiscount, 4655},
-        {kTagSchedPriorAppliedDiscount, 1000},    {kTagSchedPriorApplied, 1000},
-        {kTagSchedTotalAppliedDiscount, 1000},    {kTagSchedTotalApplied, 1000},
-        {kTagSchedAfterLossesDiscount, 3655},     {kTagSchedDiscountNonActive, 1827},
-        {kTagSchedNetGainDiscount, 1828},         {kTagSchedNetCapitalGain, 1828},
-        {kTagSchedSharesNonActiveIndexed, 0},     {kTagSchedOtherLossesCarried, 0},
-    };
-    for (const auto& [tag, value] : schedule) EXPECT_EQ(store.GetFieldVal(tag, true), value) << "field " << tag;
+    EXPECT_EQ(saved->store().GetFieldStr(kTagMethodChosen), "Discount");
+    ExpectSavedTotals(*saved, 4655, 1828,
+                      {{kTagSchedSharesNonActiveDiscount, 4655},
+                       {kTagSchedTotalGainsDiscount, 4655},
+                       {kTagSchedPriorAppliedDiscount, 1000},
+                       {kTagSchedPriorApplied, 1000},
+                       {kTagSchedTotalAppliedDiscount, 1000},
+                       {kTagSchedTotalApplied, 1000},
+                       {kTagSchedAfterLossesDiscount, 3655},
+                       {kTagSchedDiscountNonActive, 1827},
+                       {kTagSchedNetGainDiscount, 1828},
+                       {kTagSchedNetCapitalGain, 1828},
+                       {kTagSchedSharesNonActiveIndexed, 0},
+                       {kTagSchedOtherLossesCarried, 0}});
 }
 
 // A second road: a trust distribution, a collectable sold, a manual row of
@@ -758,10 +775,7 @@ TEST(ModuleEndToEnd, TrustCollectableManualRowsAndTheActiveAssetReduction) {
     Press("BtnNext");
 
     ASSERT_EQ(ScreenNumber(), QStringLiteral("2103")) << Seen(boxes);
-    std::vector<std::string> answered;
-    AnswerBoxes({QMessageBox::Yes, QMessageBox::Ok}, &answered);
-    QTest::mouseClick(qobject_cast<QPushButton*>(Control("ApplyLossBtn")), Qt::LeftButton);
-    QCoreApplication::processEvents();
+    const std::vector<std::string> answered = MakeAllChoices();
     EXPECT_EQ(answered.size(), 2u);
     EXPECT_EQ(Control("NetCapGainLabel")->property("text").toString(),
               QStringLiteral("Your net capital gain is $10,000"));
@@ -782,19 +796,17 @@ TEST(ModuleEndToEnd, TrustCollectableManualRowsAndTheActiveAssetReduction) {
 
     ScriptedDialogs dialogs;
     const auto saved = LoadSaved(file, dialogs);
-    FieldStore& store = saved->store();
-    EXPECT_EQ(store.GetFieldVal(kTagTotalGains), 22500);
-    EXPECT_EQ(store.GetFieldVal(kTagNetCapitalGain), 5425);
-    EXPECT_EQ(store.GetFieldVal(kTagLossesCarriedForward, true), 0);
-    OpenSavedInstance(*saved, kWsSchedule, 1);
-    const std::pair<int, long double> schedule[] = {
-        {kTagSchedTotalGainsDiscount, 22500},  {kTagSchedLossesRealEstate, 2500},
-        {kTagSchedLossesTotal, 2500},          {kTagSchedCurrentAppliedDiscount, 2500},
-        {kTagSchedAfterLossesDiscount, 20000}, {kTagSchedDiscountNonActive, 850},
-        {kTagSchedDiscountActive, 9150},       {kTagSchedReductionDiscount, 4575},
-        {kTagSchedNetGainDiscount, 5425},      {kTagSchedNetCapitalGain, 5425},
-    };
-    for (const auto& [tag, value] : schedule) EXPECT_EQ(store.GetFieldVal(tag, true), value) << "field " << tag;
+    ExpectSavedTotals(*saved, 22500, 5425,
+                      {{kTagSchedTotalGainsDiscount, 22500},
+                       {kTagSchedLossesRealEstate, 2500},
+                       {kTagSchedLossesTotal, 2500},
+                       {kTagSchedCurrentAppliedDiscount, 2500},
+                       {kTagSchedAfterLossesDiscount, 20000},
+                       {kTagSchedDiscountNonActive, 850},
+                       {kTagSchedDiscountActive, 9150},
+                       {kTagSchedReductionDiscount, 4575},
+                       {kTagSchedNetGainDiscount, 5425},
+                       {kTagSchedNetCapitalGain, 5425}});
 }
 
 // Parcels imported from a broker's file by `cgt trades` are share worksheets
