@@ -1,7 +1,10 @@
 #include "base/numtext.h"
 
 #include <cerrno>
+#include <cfenv>
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,17 +20,56 @@ struct Decimal {
 
 constexpr int kMaxDigits = 18;
 
-// The digits "%.17Le" prints for a whole number below 10^18, which it
-// prints exactly: the number's own digits, then zeros to 18. Most amounts
-// are whole dollars, and printing through the C library costs far more.
-bool WholeDigits(long double magnitude, std::string& digits, int& exp10) {
-    if (!(magnitude >= 1 && magnitude < 1e18L) || magnitude != std::floor(magnitude)) return false;
-    char buf[24];
+// The 18 significant digits "%.17Le" prints for a value from 10^-4 to below
+// 10^18, worked out exactly from its binary digits: the whole part's own
+// digits, then the fraction's one at a time, and the last rounded half to
+// even, as the library rounds in the usual mode. Most amounts, percentages
+// and indexation figures are in this range, and printing through the C
+// library costs far more.
+bool ExactDigits(long double magnitude, std::string& digits, int& exp10) {
+    if constexpr (LDBL_MANT_DIG != 64) return false;
+    if (!(magnitude >= 1e-4L && magnitude < 1e18L) || std::fegetround() != FE_TONEAREST) return false;
+    using Wide = unsigned __int128;
+    int exp2 = 0;
+    const auto significand = static_cast<std::uint64_t>(std::ldexp(std::frexp(magnitude, &exp2), 64));
+    const int shift = 64 - exp2;  // magnitude = significand / 2^shift, shift from 4 to 78
+    const Wide unit = Wide(1) << shift;
+    Wide fraction = Wide(significand) & (unit - 1);
+    char all[kMaxDigits + 1];
     int n = 0;
-    for (auto v = static_cast<unsigned long long>(magnitude); v > 0; v /= 10) buf[n++] = char('0' + v % 10);
-    digits.assign(std::size_t(kMaxDigits), '0');
-    for (int i = 0; i < n; ++i) digits[std::size_t(i)] = buf[n - 1 - i];
-    exp10 = n - 1;
+    char whole[kMaxDigits];
+    int wholeDigits = 0;
+    for (auto v = static_cast<std::uint64_t>(Wide(significand) >> shift); v > 0; v /= 10)
+        whole[wholeDigits++] = char('0' + v % 10);
+    for (int i = wholeDigits - 1; i >= 0; --i) all[n++] = whole[i];
+    int exponent = wholeDigits - 1;
+    if (wholeDigits == 0) exponent = 0;
+    bool seen = wholeDigits > 0;
+    while (n <= kMaxDigits) {
+        fraction *= 10;
+        const auto digit = char('0' + int(fraction >> shift));
+        fraction &= unit - 1;
+        if (!seen) {
+            --exponent;
+            if (digit == '0') continue;
+            seen = true;
+        }
+        all[n++] = digit;
+    }
+    const char next = all[kMaxDigits];
+    const bool up = next > '5' || (next == '5' && (fraction != 0 || (all[kMaxDigits - 1] - '0') % 2 == 1));
+    digits.assign(all, std::size_t(kMaxDigits));
+    if (up) {
+        int i = kMaxDigits - 1;
+        while (i >= 0 && digits[std::size_t(i)] == '9') digits[std::size_t(i--)] = '0';
+        if (i >= 0) {
+            ++digits[std::size_t(i)];
+        } else {
+            digits[0] = '1';
+            ++exponent;
+        }
+    }
+    exp10 = exponent;
     return true;
 }
 
@@ -39,7 +81,7 @@ Decimal ToDecimal(long double value, int keepSignificant, int decimals) {
     d.negative = value < 0;
     std::string digits;
     int exp10 = 0;
-    if (!WholeDigits(std::fabs(value), digits, exp10)) {
+    if (!ExactDigits(std::fabs(value), digits, exp10)) {
         char buf[64];
         std::snprintf(buf, sizeof buf, "%.*Le", kMaxDigits - 1, std::fabs(value));
         // buf = "d.ddddddddddddddddde[+-]XX"

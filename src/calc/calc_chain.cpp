@@ -21,16 +21,27 @@ void SaveGrid(FieldStore& store, int tag, std::vector<std::string> list) {
         store.SetFieldLst(tag, std::make_shared<TextList>(std::move(list)));
 }
 
-bool HasReceipts(FieldStore& store, int type, int instance) {
+// One asset as the interview takes it: the receipts looked at (the cost
+// base history worked out when there are any), the worksheet calculated,
+// its outcome read, each step storing the instance and the next unpacking
+// it again; with the instance kept unpacked in between, as storing and
+// unpacking would leave it.
+AssetOutcome CalculateAsset(FieldStore& store, int type, int instance) {
     store.LoadInstance(type, instance);
-    const TextListPtr receipts = store.GetFieldLst(kTagReceipts);
-    const bool any = receipts && !receipts->empty();
-    store.StoreInstance(type, instance);
-    return any;
-}
-
-AssetOutcome Outcome(FieldStore& store, int type, int instance, const AssetWorksheetResult& r) {
-    store.LoadInstance(type, instance);
+    if (type == kWsShares || type == kWsTrustInterest) {
+        const TextListPtr receipts = store.GetFieldLst(kTagReceipts);
+        if (receipts && !receipts->empty()) {
+            store.StoreInstance(type, instance);
+            CalculateCostBaseHistoryInstance(
+                store, type == kWsShares ? HistoryTwin::Shares : HistoryTwin::TrustInterests, type, instance);
+            store.LoadInstance(type, instance);
+        } else {
+            store.KeepAsStored(type, instance);
+        }
+    }
+    const AssetWorksheetResult r =
+        type == kWsDepreciating ? CalculateDepreciatingWorksheet(store) : CalculateAssetWorksheet(store, type);
+    store.KeepAsStored(type, instance);
     AssetOutcome o{type,
                    instance,
                    store.GetFieldStr(kTagAssetDescription),
@@ -52,14 +63,7 @@ CalcChainResult RunCalculationChain(FieldStore& store, const CalcChainOptions& o
 
     for (int type = kFirstAssetType; type <= kLastAssetType; ++type) {
         const int count = store.WorksheetCount(type);
-        for (int n = 1; n <= count; ++n) {
-            if ((type == kWsShares || type == kWsTrustInterest) && HasReceipts(store, type, n))
-                CalculateCostBaseHistoryInstance(
-                    store, type == kWsShares ? HistoryTwin::Shares : HistoryTwin::TrustInterests, type, n);
-            const AssetWorksheetResult r = type == kWsDepreciating ? CalculateDepreciatingWorksheetInstance(store, n)
-                                                                   : CalculateAssetWorksheetInstance(store, type, n);
-            result.assets.push_back(Outcome(store, type, n, r));
-        }
+        for (int n = 1; n <= count; ++n) result.assets.push_back(CalculateAsset(store, type, n));
     }
 
     // The choice table: shown, every choice made by the program, Next.

@@ -38,6 +38,13 @@ bool HasText(const Slot& s) {
     }
 }
 
+// What packing keeps of a working tag. A list is kept when any of its lines
+// has text, so that a grid whose first cell is blank is not lost.
+bool Packed(const Slot& s) {
+    if (s.type != dtList) return HasText(s);
+    return s.list && std::any_of(s.list->begin(), s.list->end(), [](const std::string& l) { return !l.empty(); });
+}
+
 const Slot& EmptySlot() {
     static const Slot empty;
     return empty;
@@ -398,18 +405,28 @@ void FieldStore::PackWorkingTags(int type, int instance, bool drop, bool take) {
     packed.reserve(reached_.count());
     ForEachReachedWorkingTag([&](int t) {
         const Slot& s = std::as_const(*this).At(t);
-        // A list is kept when any of its lines has text, so that a grid whose
-        // first cell is blank is not lost.
-        const bool keep = s.type == dtList ? s.list && std::any_of(s.list->begin(), s.list->end(),
-                                                                   [](const std::string& l) { return !l.empty(); })
-                                           : HasText(s);
-        if (!keep) return;
+        if (!Packed(s)) return;
         if (take)
             packed.push_back({std::uint16_t(instance), t, std::move(slots_[std::size_t(t - 1)])});
         else
             packed.push_back({std::uint16_t(instance), t, s});
     });
     list->ReplaceInstance(instance, std::move(packed));
+}
+
+void FieldStore::KeepAsStored(int type, int instance) {
+    if (!allocated_) return;
+    editedType_ = type;
+    editedInstance_ = 0;
+    if (!EnsureWorksheetList(type)) {
+        EmptyWorkingTags();
+        return;
+    }
+    if (FieldIsEmpty(kTagInstanceName)) SetFieldStr(kTagInstanceName, "Worksheet No." + std::to_string(instance));
+    ForEachReachedWorkingTag([this](int t) {
+        Slot& s = slots_[std::size_t(t - 1)];
+        if (!Packed(s)) s.Clear();
+    });
 }
 
 bool FieldStore::WorkingTagsHoldData() const {

@@ -109,6 +109,10 @@ public:
     // Packs the working tags as instance n without ending the editing; with
     // `drop` the instance is removed instead and those above move down.
     void PackInstance(int type, int instance, bool drop);
+    // Leaves the working tags as storing them as instance n of type T and
+    // unpacking it again would: the instance named when blank, and only what
+    // packing keeps. For a calculation that stores an instance between steps.
+    void KeepAsStored(int type, int instance);
     // True when any working tag holds something worth keeping: a number, a
     // ticked box, a text other than blanks or the blank date mask, a list
     // with a line of text.

@@ -71,7 +71,7 @@ std::size_t ReadItemRecord(const std::uint8_t* record, WorksheetItem& item, bool
     item.instance = U16(p);
     item.tag = I32(p + 2);
     Slot& slot = item.slot;
-    slot = Slot{};
+    slot.Clear();
     slot.type = p[6];
     const std::uint8_t* area = p + 8;
     p = area + kExtendedSize;

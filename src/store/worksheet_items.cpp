@@ -18,6 +18,10 @@ void WorksheetItems::const_iterator::Settle() {
     readGroup_ = group_;
 }
 
+std::size_t WorksheetItems::ReadRecord(const std::uint8_t* record, WorksheetItem& item) {
+    return ReadItemRecord(record, item);
+}
+
 std::vector<WorksheetItem> WorksheetItems::ReadGroup(const Group& g) {
     std::vector<WorksheetItem> items(g.count);
     const std::uint8_t* p = g.records.data();

@@ -178,8 +178,15 @@ private:
             for (const WorksheetItem& item : g.items) visit(item);
             return;
         }
-        for (const WorksheetItem& item : ReadGroup(g)) visit(item);
+        // Read one at a time into the same item: nothing is kept.
+        WorksheetItem item;
+        const std::uint8_t* record = g.records.data();
+        for (std::size_t i = 0; i < g.count; ++i) {
+            record += ReadRecord(record, item);
+            visit(item);
+        }
     }
+    static std::size_t ReadRecord(const std::uint8_t* record, WorksheetItem& item);
     static std::vector<WorksheetItem> ReadGroup(const Group& g);
     void Unpack(Group& g);
     void UnpackAll();

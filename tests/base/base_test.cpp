@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <vector>
 
 #include "base/clock.h"
 #include "base/cp1252.h"
@@ -187,6 +188,39 @@ TEST(NumberText, WholeNumbersAsTheLibraryPrintsThem) {
             char expected[64];
             std::snprintf(expected, sizeof expected, "%.0Lf", v == 0 ? 0.0L : v);
             ASSERT_EQ(FormatGeneral(v), expected);
+        }
+    }
+}
+
+// Amounts with cents, percentages, index figures, thirds, and values that
+// fall exactly halfway at the eighteenth digit: the digits are the library's.
+TEST(NumberText, FractionsAsTheLibraryPrintsThem) {
+    std::mt19937_64 rng(2003);
+    std::vector<long double> values = {12345678901234567.5L,
+                                       12345678901234568.5L,
+                                       0.0001L,
+                                       999999999999999999.0L / 10,
+                                       0.99999999999999999995L,
+                                       1.0L / 3,
+                                       2.0L / 3,
+                                       123.4L,
+                                       1.234L,
+                                       0.0011L};
+    for (int i = 0; i < 40000; ++i) {
+        const long double scale = std::pow(10.0L, int(rng() % 22) - 4);
+        switch (i % 4) {
+            case 0: values.push_back(static_cast<long double>(rng() % 100000000) / 100); break;
+            case 1: values.push_back(std::ldexp(static_cast<long double>(rng() | (1ULL << 63)), -64) * scale); break;
+            case 2: values.push_back(static_cast<long double>(rng() % 1000000000000000000ULL) + 0.5L); break;
+            default: values.push_back(static_cast<long double>(rng() % 100000) / 1000 * scale); break;
+        }
+    }
+    for (const long double v : values) {
+        for (const long double signed_ : {v, -v}) {
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.18Lg", signed_);
+            if (std::fabs(signed_) < 1e-4L || std::fabs(signed_) >= 1e17L) continue;
+            ASSERT_EQ(FormatGeneral(signed_, 18), expected);
         }
     }
 }

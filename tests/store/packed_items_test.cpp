@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "same_slot.h"
 #include "store/datafile.h"
 #include "store/fieldstore.h"
 #include "store/item_record.h"
@@ -65,20 +66,6 @@ std::vector<Case> Cases() {
     return cases;
 }
 
-void ExpectSame(const Slot& a, const Slot& b, const char* name) {
-    EXPECT_EQ(a.type, b.type) << name;
-    EXPECT_EQ(a.number, b.number) << name;
-    EXPECT_EQ(std::signbit(a.number), std::signbit(b.number)) << name;
-    EXPECT_EQ(a.checked, b.checked) << name;
-    EXPECT_EQ(a.longText, b.longText) << name;
-    EXPECT_EQ(a.smallText, b.smallText) << name;
-    ASSERT_EQ(bool(a.list), bool(b.list)) << name;
-    if (a.list) {
-        EXPECT_EQ(*a.list, *b.list) << name;
-    }
-    EXPECT_EQ(bool(a.worksheet), bool(b.worksheet)) << name;
-}
-
 TEST(PackedItemsTest, ReadBackAsTheirItems) {
     for (const Case& c : Cases()) {
         WorksheetItems items;
@@ -88,11 +75,11 @@ TEST(PackedItemsTest, ReadBackAsTheirItems) {
         items.Pack();
         const std::vector<WorksheetItem> first = items.Instance(1);
         ASSERT_EQ(first.size(), 2u) << c.name;
-        ExpectSame(first[0].slot, c.slot, c.name);
+        test::ExpectSameSlot(first[0].slot, c.slot, c.name);
         std::size_t n = 0;
         for (const WorksheetItem& item : std::as_const(items)) {
             EXPECT_EQ(item.instance, n < 2 ? 1 : 2) << c.name;
-            ExpectSame(item.slot, n == 1 ? Of(dtCheckbox) : c.slot, c.name);
+            test::ExpectSameSlot(item.slot, n == 1 ? Of(dtCheckbox) : c.slot, c.name);
             ++n;
         }
         EXPECT_EQ(n, 3u) << c.name;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "same_slot.h"
 #include "store/fieldstore.h"
 #include "support/scripted_dialogs.h"
 
@@ -186,6 +187,36 @@ TEST_F(WorksheetTest, EveryWayIntoAWorkingTagIsPackedAndEmptied) {
         store.EmptyWorkingTags();
         EXPECT_EQ(store.FieldType(c.tag), dtNone) << c.what;
     }
+}
+
+// Kept as stored, the working tags are what storing the instance and
+// unpacking it again leaves: the blank name given, what packing drops gone.
+TEST_F(WorksheetTest, KeptAsStoredIsStoredAndUnpackedAgain) {
+    const auto fill = [](FieldStore& s) {
+        s.LoadInstance(kShares, 2);
+        s.SetFieldVal(1105, 0.0005L);  // too small to be packed
+        s.SetFieldVal(1106, -0.0004L);
+        s.SetFieldVal(1107, 12.5L);
+        s.SetFieldStr(711, "");
+        s.SetFieldStr(712, "  ");
+        s.SetFieldLst(1108, std::make_shared<TextList>());
+        s.SetFieldLst(1109, std::make_shared<TextList>(TextList{"", "x"}));
+        s.SetFieldLst(1110, std::make_shared<TextList>(TextList{"", ""}));
+        s.SetFieldUnchecked(1111);
+        s.SetFieldChecked(1112);
+    };
+    test::ScriptedDialogs otherDialogs;
+    FieldStore stored{&otherDialogs};
+    fill(stored);
+    stored.StoreInstance(kShares, 2);
+    stored.LoadInstance(kShares, 2);
+    fill(store);
+    store.KeepAsStored(kShares, 2);
+    EXPECT_EQ(store.GetFieldStr(710), "Worksheet No.2");
+    EXPECT_EQ(store.EditedType(), stored.EditedType());
+    EXPECT_EQ(store.EditedInstance(), stored.EditedInstance());
+    EXPECT_EQ(store.DataChanged(), stored.DataChanged());
+    for (int tag : WorkingTags()) test::ExpectSameSlot(store.SlotAt(tag), stored.SlotAt(tag), std::to_string(tag));
 }
 
 }  // namespace
