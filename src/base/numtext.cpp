@@ -11,14 +11,24 @@
 namespace cgt {
 namespace {
 
+constexpr int kMaxDigits = 18;
+
+// Up to 19 digits, held without a heap block (a number's text is made for
+// every amount a worksheet shows).
+struct Digits {
+    char at[kMaxDigits + 1] = {};
+    int count = 0;
+    char operator[](int i) const { return at[i]; }
+    char& operator[](int i) { return at[i]; }
+    void Append(char c) { at[count++] = c; }
+};
+
 // A number as decimal digits: value = 0.d1d2d3... x 10^exponent.
 struct Decimal {
     bool negative = false;
-    std::string digits;  // no leading zeros; empty for zero
+    Digits digits;  // no leading zeros; none for zero
     int exponent = 0;
 };
-
-constexpr int kMaxDigits = 18;
 
 // The 18 significant digits "%.17Le" prints for a value from 10^-4 to below
 // 10^18, worked out exactly from its binary digits: the whole part's own
@@ -26,7 +36,7 @@ constexpr int kMaxDigits = 18;
 // even, as the library rounds in the usual mode. Most amounts, percentages
 // and indexation figures are in this range, and printing through the C
 // library costs far more.
-bool ExactDigits(long double magnitude, std::string& digits, int& exp10) {
+bool ExactDigits(long double magnitude, Digits& digits, int& exp10) {
     if constexpr (LDBL_MANT_DIG != 64) return false;
     if (!(magnitude >= 1e-4L && magnitude < 1e18L) || std::fegetround() != FE_TONEAREST) return false;
     using Wide = unsigned __int128;
@@ -46,6 +56,11 @@ bool ExactDigits(long double magnitude, std::string& digits, int& exp10) {
     if (wholeDigits == 0) exponent = 0;
     bool seen = wholeDigits > 0;
     while (n <= kMaxDigits) {
+        if (fraction == 0 && seen) {
+            // Nothing left: zeros to the end, and nothing to round.
+            while (n <= kMaxDigits) all[n++] = '0';
+            break;
+        }
         fraction *= 10;
         const auto digit = char('0' + int(fraction >> shift));
         fraction &= unit - 1;
@@ -58,12 +73,13 @@ bool ExactDigits(long double magnitude, std::string& digits, int& exp10) {
     }
     const char next = all[kMaxDigits];
     const bool up = next > '5' || (next == '5' && (fraction != 0 || (all[kMaxDigits - 1] - '0') % 2 == 1));
-    digits.assign(all, std::size_t(kMaxDigits));
+    for (int i = 0; i < kMaxDigits; ++i) digits[i] = all[i];
+    digits.count = kMaxDigits;
     if (up) {
         int i = kMaxDigits - 1;
-        while (i >= 0 && digits[std::size_t(i)] == '9') digits[std::size_t(i--)] = '0';
+        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
         if (i >= 0) {
-            ++digits[std::size_t(i)];
+            ++digits[i];
         } else {
             digits[0] = '1';
             ++exponent;
@@ -79,7 +95,7 @@ Decimal ToDecimal(long double value, int keepSignificant, int decimals) {
     Decimal d;
     if (value == 0 || !std::isfinite(value)) return d;
     d.negative = value < 0;
-    std::string digits;
+    Digits& digits = d.digits;
     int exp10 = 0;
     if (!ExactDigits(std::fabs(value), digits, exp10)) {
         char buf[64];
@@ -87,7 +103,7 @@ Decimal ToDecimal(long double value, int keepSignificant, int decimals) {
         // buf = "d.ddddddddddddddddde[+-]XX"
         const char* p = buf;
         for (; *p && *p != 'e'; ++p)
-            if (*p >= '0' && *p <= '9') digits += *p;
+            if (*p >= '0' && *p <= '9') digits.Append(*p);
         exp10 = std::atoi(p + 1);
     }
     d.exponent = exp10 + 1;
@@ -95,12 +111,12 @@ Decimal ToDecimal(long double value, int keepSignificant, int decimals) {
     int keep = std::min(keepSignificant, d.exponent + decimals);
     keep = std::min(keep, kMaxDigits);
     if (keep < 0) {
-        d.digits.clear();
+        digits.count = 0;
         d.exponent = 0;
         return d;
     }
-    const bool roundUp = keep < int(digits.size()) && digits[keep] >= '5';
-    digits.resize(keep);
+    const bool roundUp = keep < digits.count && digits[keep] >= '5';
+    digits.count = std::min(digits.count, keep);
     if (roundUp) {
         int i = keep - 1;
         while (i >= 0 && digits[i] == '9') {
@@ -112,26 +128,26 @@ Decimal ToDecimal(long double value, int keepSignificant, int decimals) {
         } else {
             // All nines (or nothing kept): one more digit before the point.
             // The trailing zeros are dropped below anyway.
-            digits.assign(std::size_t(keep) + 1, '0');
+            digits.count = keep + 1;
+            for (int k = 0; k < digits.count; ++k) digits[k] = '0';
             digits[0] = '1';
             ++d.exponent;
         }
     }
-    while (!digits.empty() && digits.back() == '0') digits.pop_back();
-    if (digits.empty()) {
+    while (digits.count > 0 && digits[digits.count - 1] == '0') --digits.count;
+    if (digits.count == 0) {
         d.exponent = 0;
         d.negative = false;
     }
-    d.digits = digits;
     return d;
 }
 
 std::string ExponentText(const Decimal& d) {
     std::string s = d.negative ? "-" : "";
     s += d.digits[0];
-    if (d.digits.size() > 1) {
+    if (d.digits.count > 1) {
         s += '.';
-        s += d.digits.substr(1);
+        s.append(d.digits.at + 1, std::size_t(d.digits.count - 1));
     }
     s += 'E';
     s += std::to_string(d.exponent - 1);
@@ -143,16 +159,16 @@ std::string PlainText(const Decimal& d, int minDecimals) {
     if (d.exponent <= 0) {
         s += '0';
     } else {
-        for (int i = 0; i < d.exponent; ++i) s += i < int(d.digits.size()) ? d.digits[i] : '0';
+        for (int i = 0; i < d.exponent; ++i) s += i < d.digits.count ? d.digits[i] : '0';
     }
     std::string frac;
-    for (int i = d.exponent; i < int(d.digits.size()); ++i) {
-        if (i < 0) continue;
-        frac += d.digits[i];
-    }
-    if (d.exponent < 0) frac = std::string(-d.exponent, '0') + d.digits;
+    if (d.exponent < 0) frac.assign(std::size_t(-d.exponent), '0');
+    for (int i = std::max(d.exponent, 0); i < d.digits.count; ++i) frac += d.digits[i];
     while (int(frac.size()) < minDecimals) frac += '0';
-    if (!frac.empty()) s += '.' + frac;
+    if (!frac.empty()) {
+        s += '.';
+        s += frac;
+    }
     return s;
 }
 
@@ -188,7 +204,7 @@ std::string FormatGeneral(long double value, int precision) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
     const Decimal d = ToDecimal(value, precision, 9999);
-    if (d.digits.empty()) return "0";
+    if (d.digits.count == 0) return "0";
     if (d.exponent > precision || d.exponent < -3) return ExponentText(d);
     return PlainText(d, 0);
 }
@@ -199,6 +215,23 @@ std::string FormatFixed(long double value, int precision, int decimals) {
     const Decimal whole = ToDecimal(value, precision, decimals);
     if (whole.exponent > precision) return FormatGeneral(value, precision);
     return PlainText(whole, decimals);
+}
+
+std::optional<long double> FixedValue(long double value, int precision, int decimals) {
+    static constexpr long double kPowers[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+                                              1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+    if (!std::isfinite(value)) return std::nullopt;
+    const Decimal d = ToDecimal(value, precision, decimals);
+    if (d.exponent > precision) return std::nullopt;
+    // The text's digits are these digits and zeros: their whole number, over
+    // or times the power of ten of the point, both exact, as the reading does.
+    unsigned long long whole = 0;
+    for (int i = 0; i < d.digits.count; ++i) whole = whole * 10 + unsigned(d.digits[i] - '0');
+    const int scale = d.exponent - d.digits.count;
+    if (scale < -19 || scale > 19 - d.digits.count) return std::nullopt;
+    const long double v = scale >= 0 ? static_cast<long double>(whole) * kPowers[scale]
+                                     : static_cast<long double>(whole) / kPowers[-scale];
+    return d.negative ? -v : v;
 }
 
 std::string FloatToStrWD(long double value, int width, int decimals) {

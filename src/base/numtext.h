@@ -18,6 +18,11 @@ std::string FormatFixed(long double value, int precision, int decimals);
 // number is too large for the precision or smaller than 0.00001.
 std::string FormatGeneral(long double value, int precision = 15);
 
+// The number FormatFixed(value, precision, decimals) shows, as
+// TryStrToFloat reads it back, worked out without the text; nothing when the
+// text is no plain number of up to 18 digits (the general form, NAN, INF).
+std::optional<long double> FixedValue(long double value, int precision, int decimals);
+
 // Fixed notation with `decimals` decimals, right-aligned in `width` characters.
 std::string FloatToStrWD(long double value, int width, int decimals);
 

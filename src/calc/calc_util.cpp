@@ -44,6 +44,12 @@ bool ReadsBackUnchanged(long double value) {
     return std::fabs(value) >= 1 && std::fabs(value) < 1e15L && value == std::floor(value);
 }
 
+// The number a box reads back from the text it shows for a value.
+long double ShownNumber(long double value, int decimals) {
+    if (const auto shown = FixedValue(value, 18, decimals)) return *shown == 0 ? kExplicitZero : *shown;
+    return BoxNumberOfText(FormatFixed(value, 18, decimals));
+}
+
 }  // namespace
 
 std::optional<int> DateOfText(std::string_view text) {
@@ -76,7 +82,7 @@ std::string FactorCell(long double value) {
 long double DollarBoxValue(long double value) {
     if (std::fabs(value) <= 0.001L) return 0;
     if (ReadsBackUnchanged(value)) return value;
-    return BoxNumberOfText(FormatFixed(value, 18, 0));
+    return ShownNumber(value, 0);
 }
 
 long double CentsBoxValue(long double value) {
@@ -87,7 +93,7 @@ long double CentsBoxValue(long double value) {
         const long double whole = std::trunc(value);
         value = whole + Round((value - whole) * 100) / 100.0L;
     }
-    return BoxNumberOfText(FormatFixed(value, 18, 2));
+    return ShownNumber(value, 2);
 }
 
 std::string PercentBoxText(long double value) {

@@ -55,6 +55,8 @@ long double IndexationFactor(long double eventCPI, long double costCPI) {
     if (costCPI == 0) return 1;
     long double factor = eventCPI / costCPI;
     if (factor < 1) factor = 1;
+    // The factor as its three-decimal text reads back.
+    if (const auto shown = FixedValue(factor, 18, 3)) return *shown;
     return TryStrToFloat(FormatFixed(factor, 18, 3)).value_or(1.0L);
 }
 

@@ -225,6 +225,29 @@ TEST(NumberText, FractionsAsTheLibraryPrintsThem) {
     }
 }
 
+// The number a fixed text shows is the text read back, to the last bit.
+TEST(NumberText, FixedValueIsTheTextReadBack) {
+    std::mt19937_64 rng(2003);
+    for (int i = 0; i < 40000; ++i) {
+        const long double scale = std::pow(10.0L, int(rng() % 26) - 8);
+        long double v = std::ldexp(static_cast<long double>(rng() | (1ULL << 63)), -64) * scale;
+        if (i % 3 == 0) v = static_cast<long double>(rng() % 100000) / 100;
+        if (rng() % 2) v = -v;
+        for (const int decimals : {0, 2, 3}) {
+            const std::string text = FormatFixed(v, 18, decimals);
+            const std::optional<long double> read = TryStrToFloat(text);
+            const std::optional<long double> value = FixedValue(v, 18, decimals);
+            if (!value) continue;
+            ASSERT_TRUE(read) << text;
+            ASSERT_EQ(*value, *read) << text;
+            ASSERT_EQ(std::signbit(*value), std::signbit(*read)) << text;
+        }
+    }
+    EXPECT_FALSE(FixedValue(1e20L, 18, 2));  // too wide: the general form
+    EXPECT_EQ(FixedValue(1.0765L, 18, 3), 1.077L);
+    EXPECT_EQ(FixedValue(-0.0004L, 18, 3), 0.0L);
+}
+
 TEST(NumberText, PlainDecimalTextsReadAsTheLibraryReadsThem) {
     std::mt19937_64 rng(2003);
     for (int i = 0; i < 20000; ++i) {
