@@ -1,24 +1,44 @@
 #include "calc/shown_boxes.h"
 
+#include <algorithm>
+
 #include "calc/calc_util.h"
 #include "store/fieldstore.h"
 
 namespace cgt {
 
+ShownBoxes::Box* ShownBoxes::Find(int tag) {
+    if (tag < 0 || std::size_t(tag) >= at_.size() || at_[std::size_t(tag)] < 0) return nullptr;
+    return &boxes_[std::size_t(at_[std::size_t(tag)])];
+}
+
+const ShownBoxes::Box* ShownBoxes::Find(int tag) const {
+    return const_cast<ShownBoxes*>(this)->Find(tag);
+}
+
+void ShownBoxes::Put(int tag, BoxKind kind, bool passThrough) {
+    if (Box* b = Find(tag)) {
+        *b = Box{tag, kind, passThrough, 0, {}};
+        return;
+    }
+    if (tag < 0) return;
+    if (std::size_t(tag) >= at_.size()) at_.resize(std::size_t(tag) + 1, -1);
+    at_[std::size_t(tag)] = std::int16_t(boxes_.size());
+    boxes_.push_back(Box{tag, kind, passThrough, 0, {}});
+}
+
 void ShownBoxes::Add(int tag, BoxKind kind) {
-    if (boxes_.find(tag) == boxes_.end()) order_.push_back(tag);
-    boxes_[tag] = Box{kind, false, 0, {}};
+    Put(tag, kind, false);
 }
 
 void ShownBoxes::AddPassThrough(int tag, BoxKind kind) {
-    if (boxes_.find(tag) == boxes_.end()) order_.push_back(tag);
-    boxes_[tag] = Box{kind, true, 0, {}};
+    Put(tag, kind, true);
 }
 
 void ShownBoxes::Set(int tag, long double value) {
-    auto it = boxes_.find(tag);
-    if (it == boxes_.end()) return;
-    Box& b = it->second;
+    Box* found = Find(tag);
+    if (!found) return;
+    Box& b = *found;
     switch (b.kind) {
         case BoxKind::Dollars: b.value = DollarBoxValue(value); break;
         case BoxKind::Cents: b.value = CentsBoxValue(value); break;
@@ -31,9 +51,9 @@ void ShownBoxes::Set(int tag, long double value) {
 }
 
 void ShownBoxes::SetText(int tag, const std::string& text) {
-    auto it = boxes_.find(tag);
-    if (it == boxes_.end()) return;
-    Box& b = it->second;
+    Box* found = Find(tag);
+    if (!found) return;
+    Box& b = *found;
     if (b.kind == BoxKind::Date) {
         b.text = text;
     } else if (b.kind == BoxKind::Percent) {
@@ -45,17 +65,22 @@ void ShownBoxes::SetText(int tag, const std::string& text) {
 }
 
 long double ShownBoxes::Value(int tag) const {
-    auto it = boxes_.find(tag);
-    return it == boxes_.end() ? 0 : it->second.value;
+    const Box* b = Find(tag);
+    return b ? b->value : 0;
 }
 
 std::string ShownBoxes::Text(int tag) const {
-    auto it = boxes_.find(tag);
-    return it == boxes_.end() ? std::string() : it->second.text;
+    const Box* b = Find(tag);
+    return b ? b->text : std::string();
+}
+
+bool ShownBoxes::Disabled(int tag) const {
+    return std::binary_search(disabled_.begin(), disabled_.end(), tag);
 }
 
 void ShownBoxes::Disable(int tag) {
-    disabled_.insert(tag);
+    const auto at = std::lower_bound(disabled_.begin(), disabled_.end(), tag);
+    if (at == disabled_.end() || *at != tag) disabled_.insert(at, tag);
 }
 
 void ShownBoxes::ZeroAndDisable(std::initializer_list<int> tags) {
@@ -67,8 +92,8 @@ void ShownBoxes::ZeroAndDisable(std::initializer_list<int> tags) {
 }
 
 void ShownBoxes::Save(FieldStore& store) const {
-    for (int tag : order_) {
-        const Box& b = boxes_.at(tag);
+    for (const Box& b : boxes_) {
+        const int tag = b.tag;
         if (b.passThrough) {
             // Loaded and saved back unchanged, through the box's rounding.
             const int type = store.FieldType(tag);

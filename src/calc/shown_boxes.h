@@ -3,8 +3,8 @@
 // and the generic save that writes them to the store when the screen is
 // left: amounts with SetFieldVal after the box's own rounding, dates and
 // percentages as their text.
-#include <map>
-#include <set>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -27,24 +27,32 @@ public:
     long double Value(int tag) const;
     std::string Text(int tag) const;
     void Disable(int tag);
-    bool Disabled(int tag) const { return disabled_.count(tag) != 0; }
+    bool Disabled(int tag) const;
     // Sets the boxes to 0 and disables them.
     void ZeroAndDisable(std::initializer_list<int> tags);
 
     // The frame's generic save, in box order.
     void Save(FieldStore& store) const;
-    std::vector<int> DisabledTags() const { return {disabled_.begin(), disabled_.end()}; }
+    // Ascending.
+    std::vector<int> DisabledTags() const { return disabled_; }
 
 private:
     struct Box {
-        BoxKind kind;
+        int tag = 0;
+        BoxKind kind = BoxKind::Dollars;
         bool passThrough = false;
         long double value = 0;
         std::string text;
     };
-    std::vector<int> order_;
-    std::map<int, Box> boxes_;
-    std::set<int> disabled_;
+    Box* Find(int tag);
+    const Box* Find(int tag) const;
+    void Put(int tag, BoxKind kind, bool passThrough);
+
+    // A calculation shows some forty boxes and looks them up hundreds of
+    // times: kept in the order first declared, found through their tags.
+    std::vector<Box> boxes_;
+    std::vector<std::int16_t> at_;  // by tag: the box's place, or -1
+    std::vector<int> disabled_;     // ascending
 };
 
 }  // namespace cgt

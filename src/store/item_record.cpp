@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "store/datafile_format.h"
 #include "store/extended.h"
@@ -45,25 +46,54 @@ void ReadCrLfLines(const char* text, std::size_t size, TextList& lines) {
 
 }  // namespace
 
-void AppendItemRecord(std::vector<std::uint8_t>& out, const WorksheetItem& item) {
-    Slot empty;
+std::uint8_t* WriteItemRecord(std::uint8_t* at, const WorksheetItem& item) {
+    const Slot empty;
     const Slot& slot = IsValidTypeCode(item.slot.type) ? item.slot : empty;
-    PutU16(out, item.instance);
-    PutI32(out, item.tag);
-    out.push_back(slot.type);
-    out.push_back(0);
-    PutValueArea(out, slot);
+    std::uint8_t* p = at;
+    p[0] = std::uint8_t(item.instance);
+    p[1] = std::uint8_t(item.instance >> 8);
+    for (int i = 0; i < 4; ++i) p[2 + i] = std::uint8_t(std::uint32_t(item.tag) >> (8 * i));
+    p[6] = slot.type;
+    std::uint8_t* area = p + 8;
+    p += kHead;
+    WriteValueArea(area, slot);
     switch (slot.type) {
-        case dtString: PutShortString(out, slot.longText.value_or(std::string()), kStringMax); break;
-        case dtList:
-            if (slot.list && !slot.list->empty())
-                PutListText(out, *slot.list);
-            else
-                PutI32(out, 0);
+        case dtCheckbox:
+            WriteValueArea(p, slot);  // once more
+            p += kExtendedSize;
             break;
-        case dtCheckbox: PutValueArea(out, slot); break;
+        case dtString: {
+            const std::size_t n = slot.longText ? std::min(slot.longText->size(), kStringMax) : 0;
+            *p++ = std::uint8_t(n);
+            if (n) std::memcpy(p, slot.longText->data(), n);
+            p += n;
+            break;
+        }
+        case dtList: {
+            const std::size_t n = ItemRecordSize(item) - kHead - 4;
+            if (n > std::size_t(std::numeric_limits<std::int32_t>::max()))
+                throw EInOutError("Text list too long for the data file");
+            for (int i = 0; i < 4; ++i) p[i] = std::uint8_t(n >> (8 * i));
+            p += 4;
+            if (n == 0) break;
+            for (const std::string& line : *slot.list) {
+                std::memcpy(p, line.data(), line.size());
+                p += line.size();
+                *p++ = '\r';
+                *p++ = '\n';
+            }
+            p += 3;  // the zeros that end the text
+            break;
+        }
         default: break;
     }
+    return p;
+}
+
+void AppendItemRecord(std::vector<std::uint8_t>& out, const WorksheetItem& item) {
+    const std::size_t at = out.size();
+    out.resize(at + ItemRecordSize(item));
+    WriteItemRecord(out.data() + at, item);
 }
 
 std::size_t ReadItemRecord(const std::uint8_t* record, WorksheetItem& item, bool checked) {
@@ -135,15 +165,26 @@ std::size_t ItemRecordSize(const std::uint8_t* record) {
     }
 }
 
-bool RecordKeepsItem(const WorksheetItem& item) {
+std::size_t KeptRecordSize(const WorksheetItem& item) {
     const Slot& s = item.slot;
-    if (!IsValidTypeCode(s.type) || s.worksheet) return false;
-    if (s.type > dtCurrencyCnt && s.number != 0) return false;
-    if (s.type != dtCheckbox && s.checked) return false;
-    if (s.type == dtString ? !s.longText || s.longText->size() > kStringMax : s.longText.has_value()) return false;
-    if (s.type == dtSmallStr ? s.smallText.size() > kSmallStrMax : !s.smallText.empty()) return false;
-    if (s.type != dtList) return !s.list;
-    return s.list && std::all_of(s.list->begin(), s.list->end(), LineKept);
+    if (!IsValidTypeCode(s.type) || s.worksheet) return 0;
+    if (s.type > dtCurrencyCnt && s.number != 0) return 0;
+    if (s.type != dtCheckbox && s.checked) return 0;
+    if (s.type == dtString ? !s.longText || s.longText->size() > kStringMax : s.longText.has_value()) return 0;
+    if (s.type == dtSmallStr ? s.smallText.size() > kSmallStrMax : !s.smallText.empty()) return 0;
+    if (s.type != dtList) return s.list ? 0 : ItemRecordSize(item);
+    if (!s.list) return 0;
+    if (s.list->empty()) return kHead + 4;
+    std::size_t n = kHead + 4 + 3;
+    for (const std::string& line : *s.list) {
+        if (!LineKept(line)) return 0;
+        n += line.size() + 2;
+    }
+    return n;
+}
+
+bool RecordKeepsItem(const WorksheetItem& item) {
+    return KeptRecordSize(item) != 0;
 }
 
 }  // namespace cgt

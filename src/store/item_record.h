@@ -12,6 +12,8 @@ namespace cgt {
 
 // An item whose type code is outside the table goes out as an empty slot.
 void AppendItemRecord(std::vector<std::uint8_t>& out, const WorksheetItem& item);
+// The same into ItemRecordSize(item) bytes that hold zeros; returns their end.
+std::uint8_t* WriteItemRecord(std::uint8_t* at, const WorksheetItem& item);
 
 // Reads a record AppendItemRecord made; returns the bytes it took. With
 // `checked`, any record of a data file that has been checked (a list's
@@ -27,5 +29,7 @@ std::size_t ItemRecordSize(const WorksheetItem& item);
 // of its slot lies outside what its type records (a list whose lines hold
 // no line break or zero, a text of a string that exists and fits).
 bool RecordKeepsItem(const WorksheetItem& item);
+// The size of the record of such an item; 0 for any other.
+std::size_t KeptRecordSize(const WorksheetItem& item);
 
 }  // namespace cgt

@@ -19,11 +19,6 @@ std::int32_t ListTextSize(const TextList& list) {
 
 }  // namespace
 
-void PutU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
-    out.push_back(std::uint8_t(v));
-    out.push_back(std::uint8_t(v >> 8));
-}
-
 void PutI32(std::vector<std::uint8_t>& out, std::int32_t v) {
     const auto u = std::uint32_t(v);
     for (int i = 0; i < 4; ++i) out.push_back(std::uint8_t(u >> (8 * i)));
@@ -51,7 +46,10 @@ void PutListText(std::vector<std::uint8_t>& out, const TextList& list) {
 void PutValueArea(std::vector<std::uint8_t>& out, const Slot& slot) {
     const std::size_t start = out.size();
     out.resize(start + kExtendedSize, 0);
-    std::uint8_t* area = out.data() + start;
+    WriteValueArea(out.data() + start, slot);
+}
+
+void WriteValueArea(std::uint8_t* area, const Slot& slot) {
     switch (slot.type) {
         case dtNone:
         case dtNumeric:

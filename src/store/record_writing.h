@@ -8,7 +8,6 @@
 
 namespace cgt {
 
-void PutU16(std::vector<std::uint8_t>& out, std::uint16_t v);
 void PutI32(std::vector<std::uint8_t>& out, std::int32_t v);
 void PutBytes(std::vector<std::uint8_t>& out, std::string_view s);
 // A length byte and at most `max` characters.
@@ -18,5 +17,7 @@ void PutShortString(std::vector<std::uint8_t>& out, std::string_view s, std::siz
 void PutListText(std::vector<std::uint8_t>& out, const TextList& list);
 // The 10-byte value area of a slot as a worksheet item carries it.
 void PutValueArea(std::vector<std::uint8_t>& out, const Slot& slot);
+// The same into 10 bytes that hold zeros.
+void WriteValueArea(std::uint8_t* area, const Slot& slot);
 
 }  // namespace cgt

@@ -49,12 +49,13 @@ bool WorksheetItems::TryPack(Group& g) {
     if (g.packed) return true;
     std::size_t size = 0;
     for (const WorksheetItem& item : g.items) {
-        if (!RecordKeepsItem(item) || (item.slot.list && item.slot.list.use_count() != 1)) return false;
-        size += ItemRecordSize(item);
+        const std::size_t bytes = KeptRecordSize(item);
+        if (bytes == 0 || (item.slot.list && item.slot.list.use_count() != 1)) return false;
+        size += bytes;
     }
-    std::vector<std::uint8_t> records;
-    records.reserve(size);
-    for (const WorksheetItem& item : g.items) AppendItemRecord(records, item);
+    std::vector<std::uint8_t> records(size);
+    std::uint8_t* at = records.data();
+    for (const WorksheetItem& item : g.items) at = WriteItemRecord(at, item);
     g.records = std::move(records);
     std::vector<WorksheetItem>().swap(g.items);
     g.packed = true;
