@@ -112,7 +112,7 @@ int RunCalc(const Args& args, Io& io) {
     if (args.Has("--save")) session.Lock(file);
     session.Load(file);
     FieldStore& store = session.store();
-    const CalcChainResult result = RunCalculationChain(store, {.keepChoices = args.Has("--keep-choices")});
+    CalcChainResult result = RunCalculationChain(store, {.keepChoices = args.Has("--keep-choices")});
 
     // The schedule as stored.
     store.LoadInstance(kScheduleType, 1);
@@ -183,6 +183,8 @@ int RunCalc(const Args& args, Io& io) {
         io.err << "cgt calc: " << result.failedScreen << ": " << Cp1252ToUtf8(*result.failure) << '\n';
         return 1;
     }
+    // Printed, the results are let go before the save needs room for the file.
+    result = CalcChainResult{};
     if (args.Has("--save")) session.Save(file);
     return 0;
 }

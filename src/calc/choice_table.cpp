@@ -390,10 +390,20 @@ void ChoiceTable::SortRows(const std::string& keys) {
         const std::vector<std::size_t> order =
             SortedRowOrder(rows.size(), keyCols, kinds, DefaultClock(),
                            [&](std::size_t row, int col) -> const std::string& { return rows[row][std::size_t(col)]; });
-        std::vector<ChoiceRow> sorted;
-        sorted.reserve(rows.size());
-        for (std::size_t i : order) sorted.push_back(std::move(rows[i]));
-        rows = std::move(sorted);
+        // Put in order where they stand, one cycle of the order at a time:
+        // a second table of an investor's rows is not needed.
+        std::vector<bool> placed(rows.size());
+        for (std::size_t start = 0; start < rows.size(); ++start) {
+            if (placed[start]) continue;
+            ChoiceRow first = std::move(rows[start]);
+            std::size_t at = start;
+            for (std::size_t from = order[at]; from != start; at = from, from = order[at]) {
+                rows[at] = std::move(rows[from]);
+                placed[at] = true;
+            }
+            rows[at] = std::move(first);
+            placed[at] = true;
+        }
     }
     rows.erase(std::remove_if(rows.begin(), rows.end(), BlankRow), rows.end());
 }
