@@ -154,6 +154,9 @@ CGT_EXPORT uint8_t CGT_CALL FreeDLLResources(void) {
         run.store().FreeStore();
         run.history.clear();
         if (m.window && m.window->Frame()) m.window->Frame()->CloseFrame();
+        // The run is over: its window goes once the host is back in its loop,
+        // never later at the process's exit, when Qt may be partly gone.
+        if (m.window) m.window->deleteLater();
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         return 1;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +38,12 @@ ModuleLibrary* g_library = nullptr;
 class UnloadModule : public ::testing::Environment {
 public:
     void TearDown() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // A window left by a run that did not end goes too (a dialog owned by
+        // another window may go with its owner first).
+        QList<QPointer<QWidget>> left;
+        for (QWidget* w : QApplication::topLevelWidgets()) left.append(w);
+        for (const QPointer<QWidget>& w : left) delete w.data();
         delete g_library;
         g_library = nullptr;
     }
