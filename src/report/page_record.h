@@ -1,0 +1,151 @@
+#pragma once
+// The 18-byte record of a report script and of a laid-out page stream, and a
+// stored script read into sections. Plain C++: the script reader is fuzzed
+// and the script compiler runs at build time without Qt.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace cgt {
+
+inline constexpr std::size_t kPageRecSize = 18;
+
+// Record types (byte 0).
+namespace rec {
+inline constexpr char kSection = '!';
+inline constexpr char kPosition = '#';
+inline constexpr char kRect = 'R';
+inline constexpr char kLine = 'L';
+inline constexpr char kEllipse = 'C';
+inline constexpr char kRounded = 'D';
+inline constexpr char kCaution = '1';
+inline constexpr char kAttributes = 'A';
+inline constexpr char kFont = 'F';
+inline constexpr char kText = 'T';
+inline constexpr char kTriangle = 'P';
+inline constexpr char kRepeat = '@';
+inline constexpr char kJump = 'J';
+inline constexpr char kField = 'S';
+inline constexpr char kEditField = 'E';
+inline constexpr char kGroupHeader = 'H';
+inline constexpr char kGroupHeaderEnd = 'h';
+inline constexpr char kGroup = 'G';
+inline constexpr char kGroupEnd = 'g';
+inline constexpr char kGroupFooter = 'K';
+inline constexpr char kGroupFooterEnd = 'k';
+inline constexpr char kPageBand = 'B';
+inline constexpr char kPageBandEnd = 'b';
+}  // namespace rec
+
+// Field kinds of "S" and "E" records (byte 7).
+namespace kind {
+inline constexpr int kLossMark = 7;    // "L" for a negative number, else a blank
+inline constexpr int kWholeList = 8;   // every entry of a list, one per line
+inline constexpr int kListColumn = 9;  // one column of a list, one cell per line
+inline constexpr int kGroupCell = 32;  // drawn by the host program
+inline constexpr int kColumnTotal = 33;
+inline constexpr int kGrandTotal = 34;
+}  // namespace kind
+
+// Print conditions of a section header (bytes 5-6).
+inline constexpr int kConditionNewPage = 0;
+inline constexpr int kConditionWhenData = 1;
+inline constexpr int kConditionPageBandOnly = 9999;
+// A field record's column (bytes 5-6) that disables it.
+inline constexpr int kColumnDisabled = 9999;
+// Byte 9 of a field record in a group footer.
+inline constexpr int kFooterRow = 255;
+
+struct TPageRec {
+    std::array<std::uint8_t, kPageRecSize> b{};
+
+    char Type() const { return char(b[0]); }
+    void SetType(char t) { b[0] = std::uint8_t(t); }
+    std::uint8_t U8(std::size_t at) const { return b[at]; }
+    void SetU8(std::size_t at, std::uint8_t v) { b[at] = v; }
+    std::uint16_t U16(std::size_t at) const { return std::uint16_t(b[at] | (b[at + 1] << 8)); }
+    void SetU16(std::size_t at, std::uint16_t v) {
+        b[at] = std::uint8_t(v & 0xFF);
+        b[at + 1] = std::uint8_t(v >> 8);
+    }
+    std::int16_t I16(std::size_t at) const { return std::int16_t(U16(at)); }
+    void SetI16(std::size_t at, std::int16_t v) { SetU16(at, std::uint16_t(v)); }
+    std::int32_t I32(std::size_t at) const {
+        return std::int32_t(std::uint32_t(U16(at)) | (std::uint32_t(U16(at + 2)) << 16));
+    }
+    void SetI32(std::size_t at, std::int32_t v) {
+        SetU16(at, std::uint16_t(std::uint32_t(v) & 0xFFFF));
+        SetU16(at + 2, std::uint16_t(std::uint32_t(v) >> 16));
+    }
+
+    // Geometry records: x1, y1, x2, y2.
+    std::int16_t X1() const { return I16(2); }
+    std::int16_t Y1() const { return I16(4); }
+    std::int16_t X2() const { return I16(6); }
+    std::int16_t Y2() const { return I16(8); }
+
+    // Section header.
+    int SectionNumber() const { return b[2]; }
+    int RecordCount() const { return U16(3); }
+    int Condition() const { return I16(5); }
+    char Layout() const { return char(b[7]); }
+    int Height() const { return I16(8); }
+    // The height the section needs on the current page (0: its height).
+    int NeededHeight() const { return I16(10) != 0 ? I16(10) : I16(8); }
+
+    // Field records ("S", "E").
+    int Columns() const { return b[2]; }
+    int Tag() const { return I16(3); }
+    int Column() const { return I16(5); }
+    int Kind() const { return b[7]; }
+    int BoxFlags() const { return b[8]; }
+    int Row() const { return b[9]; }
+
+    friend bool operator==(const TPageRec&, const TPageRec&) = default;
+};
+
+// A record of a stored script with the text that follows it in the stream
+// (text records, and repeats of a text), held without its ending zero.
+struct ScriptRecord {
+    TPageRec rec;
+    bool hasText = false;
+    std::string text;
+
+    friend bool operator==(const ScriptRecord&, const ScriptRecord&) = default;
+};
+
+struct ScriptSection {
+    TPageRec header;
+    std::vector<ScriptRecord> records;
+    // False when the stream ended inside this section: the records read
+    // before the end are kept.
+    bool complete = true;
+
+    friend bool operator==(const ScriptSection&, const ScriptSection&) = default;
+};
+
+struct Script {
+    std::vector<ScriptSection> sections;
+
+    friend bool operator==(const Script&, const Script&) = default;
+};
+
+// Whether a record is followed by a text in the stream: a text record, and a
+// repeat whose latest preceding record of a type other than "#", "@", "A"
+// and "F" is a text. `latestShape` is that preceding record's type (0 for
+// none).
+bool RecordCarriesText(char type, char latestShape);
+
+// Reads a stored script. Loading ends at a header that is not "!", or where
+// the stream ends inside a section (that section is kept, marked incomplete);
+// no damaged stream makes it fail otherwise.
+Script ReadScript(std::span<const std::uint8_t> bytes);
+
+// Writes the stored form: each header's record count is the number of its
+// records; each text is written with its length and ending zero.
+std::vector<std::uint8_t> WriteScript(const Script& script);
+
+}  // namespace cgt
