@@ -21,6 +21,8 @@ void SaveGrid(FieldStore& store, int tag, std::vector<std::string> list) {
         store.SetFieldLst(tag, std::make_shared<TextList>(std::move(list)));
 }
 
+}  // namespace
+
 // One asset as the interview takes it: the receipts looked at (the cost
 // base history worked out when there are any), the worksheet calculated,
 // its outcome read, each step storing the instance and the next unpacking
@@ -54,8 +56,6 @@ AssetOutcome CalculateAsset(FieldStore& store, int type, int instance) {
     store.StoreInstance(type, instance);
     return o;
 }
-
-}  // namespace
 
 CalcChainResult RunCalculationChain(FieldStore& store, const CalcChainOptions& options) {
     CalcChainResult result;

@@ -48,4 +48,9 @@ struct CalcChainOptions {
 
 CalcChainResult RunCalculationChain(FieldStore& store, const CalcChainOptions& options = {});
 
+// One asset of the chain, as its summary screen shows it: the cost base
+// history first where receipts were entered, then its worksheet; instance
+// `instance` of `type` is stored with the results.
+AssetOutcome CalculateAsset(FieldStore& store, int type, int instance);
+
 }  // namespace cgt
