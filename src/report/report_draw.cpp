@@ -1,0 +1,342 @@
+// Drawing a laid-out page on a QPainter, printing and PDF.
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <cmath>
+
+#include "base/cp1252.h"
+#include "report/form_box.h"
+#include "report/report_markup.h"
+#include "report/report_style.h"
+#include "report/txreport.h"
+
+namespace cgt {
+
+namespace {
+
+QString Qt8(const std::string& cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
+
+bool IsShape(char t) {
+    return t == rec::kRect || t == rec::kLine || t == rec::kEllipse || t == rec::kRounded || t == rec::kTriangle ||
+           t == rec::kText;
+}
+
+}  // namespace
+
+DeviceMetrics A4Metrics(double screenDpi) {
+    DeviceMetrics m;
+    m.pxPerMmX = m.pxPerMmY = screenDpi / 25.4;
+    return m;
+}
+
+DeviceMetrics PrinterMetrics(const QPrinter& printer) {
+    DeviceMetrics m;
+    m.noPrinter = false;
+    m.pxPerMmX = printer.logicalDpiX() / 25.4;
+    m.pxPerMmY = printer.logicalDpiY() / 25.4;
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF full = layout.fullRect(QPageLayout::Millimeter);
+    const QRectF paint = layout.paintRect(QPageLayout::Millimeter);
+    m.unprintableLeft = int(std::lround(paint.left() - full.left()));
+    m.unprintableTop = int(std::lround(paint.top() - full.top()));
+    m.unprintableRight = int(std::lround(full.right() - paint.right()));
+    m.unprintableBottom = int(std::lround(full.bottom() - paint.bottom()));
+    m.pageWidthMm = int(std::lround(paint.width())) + m.unprintableLeft + m.unprintableRight;
+    m.pageHeightMm = int(std::lround(paint.height())) + m.unprintableTop + m.unprintableBottom;
+    return m;
+}
+
+DeviceMetrics DefaultDeviceMetrics() {
+    if (QPrinterInfo::availablePrinters().isEmpty()) return A4Metrics();
+    const QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    return PrinterMetrics(printer);
+}
+
+TXReport::TXReport(const DeviceMetrics& metrics) : metrics_(metrics) {
+    left_ = metrics_.unprintableLeft;
+    right_ = metrics_.unprintableRight;
+    top_ = metrics_.unprintableTop;
+    bottom_ = metrics_.unprintableBottom;
+}
+
+void TXReport::SetLeftMargin(int mm) {
+    left_ = std::max(mm, metrics_.unprintableLeft);
+}
+void TXReport::SetRightMargin(int mm) {
+    right_ = std::max(mm, metrics_.unprintableRight);
+}
+void TXReport::SetTopMargin(int mm) {
+    top_ = std::max(mm, metrics_.unprintableTop);
+}
+void TXReport::SetBottomMargin(int mm) {
+    bottom_ = std::max(mm, metrics_.unprintableBottom);
+}
+
+// What drawing one page keeps between records.
+struct TXReport::Painting {
+    QPainter& c;
+    bool printing = false;
+    bool mono = true;
+    double fontScale = 1, xs = 1, ys = 1;
+    int ox = 0, oy = 0;
+    bool relative = false;
+    // The current rectangle in script units.
+    int left = 0, top = 0, right = 0, bottom = 0;
+    // Attributes.
+    int brushColour = 18, brushStyle = 0, penColour = 1, penWidth = 0, penStyle = 0;
+    // Font.
+    int background = 18, face = 0, size = 10, style = 0, textColour = 1, align = 0, spacing = 0;
+    char lastShape = 0;
+    std::size_t lastShapeRecord = 0;
+    int editCount = 0;
+    bool jumpsCleared = false;
+
+    int X(double units) const { return ox + int(std::lround(units * xs)); }
+    int Y(double units) const { return oy + int(std::lround(units * ys)); }
+    QRect Device() const { return QRect(QPoint(X(left), Y(top)), QPoint(X(right), Y(bottom))); }
+    QColor Brush(int colour, bool attribute) const { return mono ? MonoBrush(colour, attribute) : ReportColour(colour); }
+    QColor Pen(int colour) const { return mono ? MonoPen(colour) : ReportColour(colour); }
+    QColor Text(int colour) const { return mono ? MonoText(colour) : ReportColour(colour); }
+    QFont Font() const { return ReportFont(face, int(size * fontScale + 0.2), style, spacing / 10.0); }
+    void ApplyAttributes() {
+        c.setBrush(QBrush(Brush(brushColour, true), ReportBrushStyle(brushStyle)));
+        QPen pen(Pen(penColour));
+        pen.setStyle(ReportPenStyle(penStyle));
+        pen.setWidth(int(std::lround(penWidth / 10.0 * xs)));
+        c.setPen(pen);
+    }
+    // Sets the rectangle from a geometry record.
+    void Place(const TPageRec& r, int dx = 0, int dy = 0) {
+        left = r.X1() + dx;
+        right = r.X2() + dx;
+        if (relative) {
+            top = bottom + r.Y1() + dy;
+            bottom = top + r.Y2();
+        } else {
+            top = r.Y1() + dy;
+            bottom = r.Y2() + dy;
+        }
+    }
+};
+
+void TXReport::DrawPage(int n, QPainter& canvas, bool keepBackground, double zoom, bool printing) {
+    GoToPage(n);
+    if (pageStarts_.empty()) return;
+    const std::size_t begin = PageBegin(current_);
+    const std::size_t end = PageEnd(current_);
+    const TPageRec& header = records_[begin];
+
+    Painting p{canvas};
+    p.printing = printing;
+    p.mono = printing || !OnAddTaxEdit;
+    const QPaintDevice* device = canvas.device();
+    const double dpiX = device ? device->logicalDpiX() : 96;
+    const double dpiY = device ? device->logicalDpiY() : 96;
+    if (printing) {
+        p.fontScale = 1;
+        p.xs = zoom * dpiX / 25.4;
+        p.ys = zoom * dpiY / 25.4;
+    } else {
+        p.fontScale = zoom;
+        p.xs = p.ys = zoom * dpiX / 25.4;
+    }
+    if (!(OnAddTaxEdit && !printing)) {
+        p.oy = int(std::lround(top_ * p.ys));
+        p.ox = int(std::lround(left_ * p.xs));
+        if (printing) {
+            p.oy -= int(std::lround(printOffsetTop_ * p.ys));
+            p.ox -= int(std::lround(printOffsetLeft_ * p.xs));
+        }
+    }
+    if (!printing && !keepBackground && device) {
+        const QColor paper = device->depth() >= 16 ? QColor(228, 216, 192) : QColor(192, 192, 192);
+        canvas.fillRect(QRect(0, 0, device->width(), device->height()), paper);
+    }
+    p.xs *= UnitFactor * fitFactor;
+    p.ys *= UnitFactor * fitFactor;
+    p.relative = char(header.U8(13)) == 'R';
+    p.left = p.right = p.top = p.bottom = 0;
+    canvas.save();
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    canvas.setRenderHint(QPainter::TextAntialiasing, true);
+    DrawRecords(p, begin + 1, end);
+    canvas.restore();
+}
+
+void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
+    QPainter& c = p.c;
+    const auto field = [&](char type, const TPageRec& r) {
+        if (OnDrawField) OnDrawField(type, r, c, p.Device(), p.fontScale, p.xs, p.ys);
+    };
+    const auto text = [&](const TPageRec& r, const std::string& t) {
+        DrawText(c, p.Device(), r, Qt8(t), TextState{p.Font(), p.Text(p.textColour), p.Brush(p.background, false),
+                                                     p.align, p.printing, p.xs, p.ys, p.fontScale, p.mono});
+    };
+    const auto shape = [&](char type, const TPageRec& r, std::size_t index) {
+        const QRect d = p.Device();
+        switch (type) {
+            case rec::kRect:
+                if (d.left() != 0 && d.top() != 0) c.drawRect(d);
+                break;
+            case rec::kLine: c.drawLine(d.topLeft(), d.bottomRight()); break;
+            case rec::kEllipse: c.drawEllipse(d); break;
+            case rec::kRounded: {
+                const double corner = d.width() / 4.0;
+                c.drawRoundedRect(d, corner, corner);
+                break;
+            }
+            case rec::kTriangle: {
+                const QPoint a = d.topLeft();
+                const QPoint b(a.x() + int(r.I16(2) * p.xs), a.y() + int(r.I16(4) * p.ys));
+                const QPoint e(a.x() + int(r.I16(6) * p.xs), a.y() + int(r.I16(8) * p.ys));
+                const QPoint points[] = {a, b, e};
+                c.drawPolygon(points, 3);
+                break;
+            }
+            case rec::kText: text(records_[index], TextOf(index)); break;
+            default: break;
+        }
+    };
+
+    for (std::size_t i = begin; i < end; ++i) {
+        const TPageRec& r = records_[i];
+        const char t = r.Type();
+        switch (t) {
+            case rec::kPosition: p.Place(r); break;
+            case rec::kRect:
+            case rec::kLine:
+            case rec::kEllipse:
+            case rec::kRounded:
+                p.Place(r);
+                p.ApplyAttributes();
+                shape(t, r, i);
+                p.lastShape = t;
+                p.lastShapeRecord = i;
+                break;
+            case rec::kCaution:
+                p.Place(r);
+                field(t, r);
+                break;
+            case rec::kAttributes:
+                p.brushColour = r.U8(2);
+                p.brushStyle = r.U8(3);
+                p.penColour = r.U8(4);
+                p.penWidth = r.U8(5);
+                p.penStyle = r.U8(6);
+                break;
+            case rec::kFont:
+                p.background = r.U8(2);
+                p.face = r.U8(3);
+                p.size = r.U8(4);
+                p.style = r.U8(5);
+                p.textColour = r.U8(6);
+                p.align = r.U8(7);
+                p.spacing = r.I16(8);
+                break;
+            case rec::kText:
+                text(r, TextOf(i));
+                p.lastShape = t;
+                p.lastShapeRecord = i;
+                break;
+            case rec::kTriangle:
+                p.ApplyAttributes();
+                shape(t, r, i);
+                p.lastShape = t;
+                p.lastShapeRecord = i;
+                break;
+            case rec::kRepeat: {
+                if (!IsShape(p.lastShape)) {
+                    field(p.lastShape, r);
+                    break;
+                }
+                const TPageRec& shown = records_[p.lastShapeRecord];
+                const int w = p.right - p.left, h = p.bottom - p.top;
+                p.left += r.I16(2);
+                p.right = p.left + w;
+                p.top += r.I16(4);
+                p.bottom = p.top + h;
+                if (p.lastShape == rec::kText) {
+                    text(shown, TextOf(i));
+                } else {
+                    p.ApplyAttributes();
+                    shape(p.lastShape, shown, p.lastShapeRecord);
+                }
+                break;
+            }
+            case rec::kJump:
+                if (r.I16(2) > 0 && OnSetJump) {
+                    OnSetJump(c, r.I16(2), p.Device(), !p.jumpsCleared);
+                    p.jumpsCleared = true;
+                }
+                break;
+            case rec::kEditField:
+                if (!p.printing && editFieldsActive) {
+                    ++p.editCount;
+                    if (OnAddTaxEdit) OnAddTaxEdit(p.editCount, r, c, p.Device(), p.fontScale, p.xs, p.ys);
+                    break;
+                }
+                [[fallthrough]];
+            case rec::kField:
+                if (r.Column() != kColumnDisabled) field(rec::kField, r);
+                break;
+            case rec::kSection: break;
+            default: field(t, r); break;
+        }
+    }
+}
+
+void TXReport::PrintPages(const std::set<int>& pages, QPainter& canvas, const std::function<void()>& newPage) {
+    aborted_ = false;
+    bool first = true;
+    for (int copy = 0; copy < std::max(1, NumbOfCopies) && !aborted_; ++copy) {
+        for (int n : pages) {
+            if (n < 1 || n > PageCount() || n > 255) continue;
+            if (aborted_) break;
+            pagePrinting_ = n;
+            if (!first) newPage();
+            first = false;
+            DrawPage(n, canvas, true, 1.0, true);
+            if (OnPagePrinted) OnPagePrinted();
+        }
+    }
+}
+
+bool TXReport::Print(const std::set<int>& pages, QPrinter& printer) {
+    if (pages.empty()) return true;
+    printer.setPageOrientation(Orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const DeviceMetrics m = PrinterMetrics(printer);
+    printOffsetLeft_ = m.unprintableLeft;
+    printOffsetTop_ = m.unprintableTop;
+    QPainter canvas;
+    if (!canvas.begin(&printer)) return false;
+    PrintPages(pages, canvas, [&] { printer.newPage(); });
+    if (aborted_) {
+        printer.abort();
+        canvas.end();
+        return false;
+    }
+    return canvas.end();
+}
+
+bool TXReport::WritePdf(const QString& path, const std::set<int>& pages) {
+    std::set<int> all = pages;
+    if (all.empty())
+        for (int n = 1; n <= PageCount(); ++n) all.insert(n);
+    QPdfWriter writer(path);
+    writer.setResolution(600);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                     Orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
+    writer.setCreator(QStringLiteral("CGT 2003"));
+    printOffsetLeft_ = 0;
+    printOffsetTop_ = 0;
+    QPainter canvas;
+    if (!canvas.begin(&writer)) return false;
+    PrintPages(all, canvas, [&] { writer.newPage(); });
+    return canvas.end();
+}
+
+}  // namespace cgt

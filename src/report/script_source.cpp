@@ -1,0 +1,485 @@
+#include "report/script_source.h"
+
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+namespace cgt {
+
+namespace {
+
+constexpr std::array<const char*, 27> kColourNames = {
+    "black",   "maroon",      "green",  "olive",     "navy",     "purple",    "teal",    "grey",    "silver",
+    "red",     "lime",        "blue",   "fuchsia",   "aqua",     "white",     "yellow",  "button-face", "window",
+    "cream",   "pink",        "pale-aqua", "sky-blue", "lavender", "orange", "rose",    "mint",    "text-black"};
+constexpr std::array<const char*, 4> kFaceNames = {"arial", "arial-narrow", "courier-new", "times-new-roman"};
+constexpr std::array<const char*, 8> kBrushNames = {"solid", "clear", "horizontal", "vertical",
+                                                    "forward-diagonal", "backward-diagonal", "cross",
+                                                    "diagonal-cross"};
+constexpr std::array<const char*, 7> kPenNames = {"solid", "dash", "dot", "dash-dot", "dash-dot-dot", "clear",
+                                                  "inside-frame"};
+
+struct Shape {
+    const char* name;
+    char type;
+};
+constexpr Shape kGeometry[] = {{"position", rec::kPosition}, {"rect", rec::kRect},       {"line", rec::kLine},
+                               {"ellipse", rec::kEllipse},   {"rounded", rec::kRounded}, {"caution", rec::kCaution}};
+struct Marker {
+    const char* name;
+    char type;
+    bool height;  // followed by a height
+};
+constexpr Marker kMarkers[] = {{"group-header", rec::kGroupHeader, true},  {"end-group-header", rec::kGroupHeaderEnd, false},
+                               {"end-group", rec::kGroupEnd, false},       {"group-footer", rec::kGroupFooter, true},
+                               {"end-group-footer", rec::kGroupFooterEnd, false}, {"page-band", rec::kPageBand, true},
+                               {"end-page-band", rec::kPageBandEnd, false}};
+
+// One source line split into words; a quoted text is one word (unquoted).
+struct Line {
+    std::vector<std::string> words;
+    std::optional<std::string> text;
+};
+
+template <std::size_t N>
+std::optional<int> IndexOf(const std::array<const char*, N>& names, std::string_view word) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (word == names[i]) return int(i);
+    return std::nullopt;
+}
+
+class Compiler {
+public:
+    Compiler(const std::string& file, const TagNames& tags) : file_(file), tags_(tags) {}
+
+    [[noreturn]] void Fail(const std::string& why) const {
+        throw ScriptSourceError(file_ + ":" + std::to_string(line_) + ": " + why);
+    }
+
+    Line Split(std::string_view s) {
+        Line l;
+        std::size_t i = 0;
+        while (i < s.size()) {
+            const char c = s[i];
+            if (c == ' ' || c == '\t' || c == '\r') {
+                ++i;
+            } else if (c == '#') {
+                break;
+            } else if (c == '"') {
+                std::string text;
+                ++i;
+                bool closed = false;
+                while (i < s.size()) {
+                    const char d = s[i++];
+                    if (d == '"') {
+                        closed = true;
+                        break;
+                    }
+                    if (d != '\\') {
+                        text += d;
+                        continue;
+                    }
+                    if (i >= s.size()) Fail("a \\ ends the line");
+                    const char e = s[i++];
+                    if (e == 'n') text += '\n';
+                    else if (e == 'r') text += '\r';
+                    else if (e == '"' || e == '\\') text += e;
+                    else if (e == 'x' && i + 2 <= s.size()) {
+                        int v = 0;
+                        const auto [p, ec] = std::from_chars(s.data() + i, s.data() + i + 2, v, 16);
+                        if (ec != std::errc() || p != s.data() + i + 2) Fail("\\x takes two hex digits");
+                        text += char(v);
+                        i += 2;
+                    } else {
+                        Fail(std::string("unknown escape \\") + e);
+                    }
+                }
+                if (!closed) Fail("the text has no closing \"");
+                if (l.text) Fail("a line holds one text");
+                l.text = std::move(text);
+            } else {
+                const std::size_t start = i;
+                while (i < s.size() && s[i] != ' ' && s[i] != '\t' && s[i] != '\r' && s[i] != '"') ++i;
+                l.words.emplace_back(s.substr(start, i - start));
+            }
+        }
+        return l;
+    }
+
+    int Number(std::string_view w, int low, int high, const char* what) const {
+        int v = 0;
+        const bool hex = w.size() > 2 && w[0] == '0' && (w[1] == 'x' || w[1] == 'X');
+        const std::string_view digits = hex ? w.substr(2) : w;
+        const auto [p, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v, hex ? 16 : 10);
+        if (ec != std::errc() || p != digits.data() + digits.size()) Fail(std::string(what) + " is a number, not " + std::string(w));
+        if (v < low || v > high)
+            Fail(std::string(what) + " " + std::string(w) + " is outside " + std::to_string(low) + " to " + std::to_string(high));
+        return v;
+    }
+
+    template <std::size_t N>
+    int Named(const std::array<const char*, N>& names, std::string_view w, const char* what, int first) const {
+        if (const auto i = IndexOf(names, w)) return *i + first;
+        if (!w.empty() && (std::isdigit(static_cast<unsigned char>(w[0])) != 0)) return Number(w, first, first + int(N) - 1, what);
+        Fail(std::string("no ") + what + " " + std::string(w));
+    }
+
+    int Tag(std::string_view w) const {
+        if (const auto it = tags_.find(w); it != tags_.end()) return it->second;
+        if (!w.empty() && (std::isdigit(static_cast<unsigned char>(w[0])) != 0 || w[0] == '-')) return Number(w, -32768, 32767, "a tag");
+        Fail("no field tag named " + std::string(w));
+    }
+
+    // key=value options after the positional words.
+    std::map<std::string, std::string, std::less<>> Options(const Line& l, std::size_t from,
+                                                            std::initializer_list<const char*> allowed) const {
+        std::map<std::string, std::string, std::less<>> out;
+        for (std::size_t i = from; i < l.words.size(); ++i) {
+            const std::string& w = l.words[i];
+            const auto eq = w.find('=');
+            const std::string key = w.substr(0, eq);
+            bool ok = false;
+            for (const char* a : allowed) ok = ok || key == a;
+            if (!ok) Fail("unknown option " + w);
+            if (out.count(key)) Fail("option " + key + " given twice");
+            out[key] = eq == std::string::npos ? std::string() : w.substr(eq + 1);
+        }
+        return out;
+    }
+
+    static std::string Get(const std::map<std::string, std::string, std::less<>>& o, const char* key,
+                           const char* fallback) {
+        const auto it = o.find(key);
+        return it == o.end() ? fallback : it->second;
+    }
+
+    Script Compile(std::string_view source) {
+        Script script;
+        std::size_t at = 0;
+        while (at <= source.size()) {
+            const std::size_t end = std::min(source.find('\n', at), source.size());
+            ++line_;
+            const Line l = Split(source.substr(at, end - at));
+            at = end + 1;
+            if (l.words.empty()) {
+                if (l.text) Fail("a text needs a record");
+                continue;
+            }
+            const std::string& k = l.words[0];
+            if (k == "script") continue;
+            if (k == "section") {
+                script.sections.push_back(Section(l));
+                continue;
+            }
+            if (script.sections.empty()) Fail(k + " before the first section");
+            script.sections.back().records.push_back(Record(l, script.sections.back()));
+        }
+        for (ScriptSection& s : script.sections) s.header.SetU16(3, std::uint16_t(s.records.size()));
+        return script;
+    }
+
+    ScriptSection Section(const Line& l) {
+        if (l.words.size() < 2) Fail("section needs its number");
+        ScriptSection s;
+        s.header.SetType(rec::kSection);
+        s.header.SetU8(2, std::uint8_t(Number(l.words[1], 1, 255, "the section number")));
+        const auto o = Options(l, 2, {"condition", "layout", "height", "need"});
+        s.header.SetI16(5, std::int16_t(Number(Get(o, "condition", "0"), -32768, 32767, "condition")));
+        const std::string layout = Get(o, "layout", "absolute");
+        if (layout != "absolute" && layout != "relative") Fail("layout is absolute or relative, not " + layout);
+        s.header.SetU8(7, layout == "absolute" ? 'A' : 'R');
+        s.header.SetI16(8, std::int16_t(Number(Get(o, "height", "0"), -32768, 32767, "height")));
+        s.header.SetI16(10, std::int16_t(Number(Get(o, "need", "0"), -32768, 32767, "need")));
+        return s;
+    }
+
+    std::int16_t I16(std::string_view w, const char* what) const {
+        return std::int16_t(Number(w, -32768, 32767, what));
+    }
+
+    ScriptRecord Record(const Line& l, const ScriptSection& section) {
+        ScriptRecord r;
+        const std::string& k = l.words[0];
+        TPageRec& p = r.rec;
+        const bool geometryOrMarker = [&] {
+            for (const Shape& g : kGeometry)
+                if (k == g.name) return true;
+            for (const Marker& m : kMarkers)
+                if (k == m.name) return true;
+            return false;
+        }();
+        if (geometryOrMarker && l.text) Fail(k + " carries no text here");
+        const auto positional = [&](std::size_t n) {
+            if (l.words.size() < n + 1) Fail(k + " needs " + std::to_string(n) + " numbers");
+        };
+        for (const Shape& g : kGeometry) {
+            if (k != g.name) continue;
+            positional(4);
+            p.SetType(g.type);
+            for (int i = 0; i < 4; ++i) p.SetI16(std::size_t(2 + 2 * i), I16(l.words[std::size_t(1 + i)], "a coordinate"));
+            if (l.words.size() > 5) Fail("too many words");
+            return r;
+        }
+        for (const Marker& m : kMarkers) {
+            if (k != m.name) continue;
+            p.SetType(m.type);
+            if (m.height) {
+                positional(1);
+                p.SetI16(3, I16(l.words[1], "the height"));
+            }
+            return r;
+        }
+        if (k == "attributes") {
+            const auto o = Options(l, 1, {"brush", "brush-style", "pen", "pen-width", "pen-style"});
+            p.SetType(rec::kAttributes);
+            p.SetU8(2, std::uint8_t(Named(kColourNames, Get(o, "brush", "window"), "colour", 1)));
+            p.SetU8(3, std::uint8_t(Named(kBrushNames, Get(o, "brush-style", "solid"), "brush style", 0)));
+            p.SetU8(4, std::uint8_t(Named(kColourNames, Get(o, "pen", "black"), "colour", 1)));
+            p.SetU8(5, std::uint8_t(Number(Get(o, "pen-width", "0"), 0, 255, "pen-width")));
+            p.SetU8(6, std::uint8_t(Named(kPenNames, Get(o, "pen-style", "solid"), "pen style", 0)));
+        } else if (k == "font") {
+            const auto o = Options(l, 1, {"face", "size", "style", "colour", "background", "align", "spacing"});
+            p.SetType(rec::kFont);
+            p.SetU8(2, std::uint8_t(Named(kColourNames, Get(o, "background", "window"), "colour", 1)));
+            p.SetU8(3, std::uint8_t(Named(kFaceNames, Get(o, "face", "arial"), "typeface", 0)));
+            p.SetU8(4, std::uint8_t(Number(Get(o, "size", "10"), 1, 255, "size")));
+            int style = 0;
+            std::stringstream styles(Get(o, "style", ""));
+            for (std::string s; std::getline(styles, s, ',');) {
+                if (s == "bold") style |= 1;
+                else if (s == "italic") style |= 2;
+                else if (s == "underline") style |= 4;
+                else if (!s.empty()) Fail("style is bold, italic, underline, not " + s);
+            }
+            p.SetU8(5, std::uint8_t(style));
+            p.SetU8(6, std::uint8_t(Named(kColourNames, Get(o, "colour", "black"), "colour", 1)));
+            p.SetU8(7, std::uint8_t(Number(Get(o, "align", "0"), 0, 255, "align")));
+            p.SetI16(8, I16(Get(o, "spacing", "0"), "spacing"));
+        } else if (k == "text") {
+            if (!l.text) Fail("text needs its text in double quotes");
+            const auto o = Options(l, 1, {"inset", "box-flags", "boxed", "dx", "dy"});
+            p.SetType(rec::kText);
+            p.SetI16(2, I16(Get(o, "dx", "0"), "dx"));
+            p.SetI16(4, I16(Get(o, "dy", "0"), "dy"));
+            p.SetU8(8, std::uint8_t(Number(Get(o, "inset", "0"), 0, 255, "inset")));
+            p.SetU8(10, std::uint8_t(Number(Get(o, "box-flags", "0"), 0, 255, "box-flags")));
+            p.SetU8(11, o.count("boxed") ? 1 : 0);
+        } else if (k == "triangle") {
+            positional(4);
+            p.SetType(rec::kTriangle);
+            for (int i = 0; i < 4; ++i) p.SetI16(std::size_t(2 + 2 * i), I16(l.words[std::size_t(1 + i)], "an offset"));
+        } else if (k == "repeat") {
+            positional(2);
+            p.SetType(rec::kRepeat);
+            p.SetI16(2, I16(l.words[1], "dx"));
+            p.SetI16(4, I16(l.words[2], "dy"));
+        } else if (k == "jump") {
+            positional(1);
+            p.SetType(rec::kJump);
+            p.SetI16(2, I16(l.words[1], "the jump number"));
+        } else if (k == "field" || k == "edit") {
+            positional(1);
+            p.SetType(k == "field" ? rec::kField : rec::kEditField);
+            p.SetI16(3, std::int16_t(Tag(l.words[1])));
+            const auto o = Options(l, 2, {"kind", "cols", "column", "box-flags", "row"});
+            p.SetU8(2, std::uint8_t(Number(Get(o, "cols", "0"), 0, 255, "cols")));
+            p.SetI16(5, I16(Get(o, "column", "0"), "column"));
+            p.SetU8(7, std::uint8_t(Number(Get(o, "kind", "0"), 0, 255, "kind")));
+            p.SetU8(8, std::uint8_t(Number(Get(o, "box-flags", "0"), 0, 255, "box-flags")));
+            p.SetU8(9, std::uint8_t(Number(Get(o, "row", "0"), 0, 255, "row")));
+        } else if (k == "group") {
+            const auto o = Options(l, 1, {"row-height", "list", "cols", "min", "suppress"});
+            p.SetType(rec::kGroup);
+            p.SetI16(3, I16(Get(o, "row-height", "0"), "row-height"));
+            p.SetI16(5, std::int16_t(Tag(Get(o, "list", "0"))));
+            p.SetI16(7, I16(Get(o, "cols", "1"), "cols"));
+            p.SetI16(9, I16(Get(o, "min", "0"), "min"));
+            p.SetI16(11, std::int16_t(Tag(Get(o, "suppress", "0"))));
+        } else if (k == "record") {
+            positional(1);
+            const std::string& hex = l.words[1];
+            if (hex.size() != 2 * kPageRecSize) Fail("record takes 36 hex digits");
+            for (std::size_t i = 0; i < kPageRecSize; ++i)
+                p.SetU8(i, std::uint8_t(Number("0x" + hex.substr(2 * i, 2), 0, 255, "a byte")));
+        } else {
+            Fail("unknown record " + k);
+        }
+        char latest = 0;
+        for (const ScriptRecord& before : section.records) {
+            const char t = before.rec.Type();
+            if (t != rec::kPosition && t != rec::kRepeat && t != rec::kAttributes && t != rec::kFont) latest = t;
+        }
+        r.hasText = RecordCarriesText(p.Type(), latest);
+        if (r.hasText) {
+            r.text = l.text.value_or(std::string());
+            if (r.text.size() > 65534) Fail("the text is too long");
+        } else if (l.text) {
+            Fail(k + " carries no text here");
+        }
+        return r;
+    }
+
+private:
+    std::string file_;
+    const TagNames& tags_;
+    int line_ = 0;
+};
+
+std::string Quote(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c < 0x20 || c >= 0x7F) {
+            char buf[5];
+            std::snprintf(buf, sizeof buf, "\\x%02x", c);
+            out += buf;
+        } else {
+            out += char(c);
+        }
+    }
+    return out + "\"";
+}
+
+template <std::size_t N>
+std::string NameOr(const std::array<const char*, N>& names, int value, int first) {
+    if (value >= first && value < first + int(N)) return names[std::size_t(value - first)];
+    return std::to_string(value);
+}
+
+class Decompiler {
+public:
+    explicit Decompiler(const TagNames& tags) {
+        std::map<int, int> uses;
+        for (const auto& [name, tag] : tags) ++uses[tag];
+        for (const auto& [name, tag] : tags)
+            if (uses[tag] == 1) names_[tag] = name;
+    }
+    std::string Tag(int tag) const {
+        const auto it = names_.find(tag);
+        return it == names_.end() ? std::to_string(tag) : it->second;
+    }
+    std::string Line(const ScriptRecord& r) const {
+        const TPageRec& p = r.rec;
+        const char t = p.Type();
+        const auto i16 = [&](std::size_t at) { return std::to_string(p.I16(at)); };
+        const auto u8 = [&](std::size_t at) { return std::to_string(p.U8(at)); };
+        for (const Shape& g : kGeometry)
+            if (t == g.type) return std::string(g.name) + " " + i16(2) + " " + i16(4) + " " + i16(6) + " " + i16(8);
+        for (const Marker& m : kMarkers)
+            if (t == m.type) return std::string(m.name) + (m.height ? " " + i16(3) : "");
+        switch (t) {
+            case rec::kAttributes:
+                return "attributes brush=" + NameOr(kColourNames, p.U8(2), 1) + " brush-style=" +
+                       NameOr(kBrushNames, p.U8(3), 0) + " pen=" + NameOr(kColourNames, p.U8(4), 1) +
+                       " pen-width=" + u8(5) + " pen-style=" + NameOr(kPenNames, p.U8(6), 0);
+            case rec::kFont: {
+                std::string style;
+                for (const auto& [bit, name] : {std::pair{1, "bold"}, {2, "italic"}, {4, "underline"}})
+                    if (p.U8(5) & bit) style += (style.empty() ? "" : ",") + std::string(name);
+                return "font face=" + NameOr(kFaceNames, p.U8(3), 0) + " size=" + u8(4) +
+                       (style.empty() ? "" : " style=" + style) + " colour=" + NameOr(kColourNames, p.U8(6), 1) +
+                       " background=" + NameOr(kColourNames, p.U8(2), 1) + " align=" + u8(7) +
+                       (p.I16(8) ? " spacing=" + i16(8) : "");
+            }
+            case rec::kText:
+                return "text " + Quote(r.text) + (p.I16(2) ? " dx=" + i16(2) : "") + (p.I16(4) ? " dy=" + i16(4) : "") +
+                       (p.U8(8) ? " inset=" + u8(8) : "") + (p.U8(10) ? " box-flags=" + u8(10) : "") +
+                       (p.U8(11) ? " boxed" : "");
+            case rec::kTriangle:
+                return "triangle " + i16(2) + " " + i16(4) + " " + i16(6) + " " + i16(8);
+            case rec::kRepeat:
+                return "repeat " + i16(2) + " " + i16(4) + (r.hasText ? " " + Quote(r.text) : "");
+            case rec::kJump: return "jump " + i16(2);
+            case rec::kField:
+            case rec::kEditField:
+                return std::string(t == rec::kField ? "field " : "edit ") + Tag(p.I16(3)) + " kind=" + u8(7) +
+                       (p.U8(2) ? " cols=" + u8(2) : "") + (p.I16(5) ? " column=" + i16(5) : "") +
+                       (p.U8(8) ? " box-flags=" + u8(8) : "") + (p.U8(9) ? " row=" + u8(9) : "");
+            case rec::kGroup:
+                return "group row-height=" + i16(3) + " list=" + Tag(p.I16(5)) + " cols=" + i16(7) +
+                       (p.I16(9) ? " min=" + i16(9) : "") + (p.I16(11) ? " suppress=" + Tag(p.I16(11)) : "");
+            default: return {};
+        }
+    }
+
+private:
+    std::map<int, std::string> names_;
+};
+
+std::string Hex(const TPageRec& p) {
+    std::string out;
+    char buf[3];
+    for (std::uint8_t b : p.b) {
+        std::snprintf(buf, sizeof buf, "%02x", b);
+        out += buf;
+    }
+    return out;
+}
+
+}  // namespace
+
+TagNames ReadTagNames(std::string_view header) {
+    TagNames names;
+    constexpr std::string_view kStart = "inline constexpr int kTag";
+    std::size_t at = 0;
+    while ((at = header.find(kStart, at)) != std::string_view::npos) {
+        at += kStart.size();
+        const std::size_t eq = header.find('=', at);
+        const std::size_t semi = header.find(';', at);
+        if (eq == std::string_view::npos || semi == std::string_view::npos || eq > semi) continue;
+        std::string name(header.substr(at, eq - at));
+        while (!name.empty() && name.back() == ' ') name.pop_back();
+        std::string_view value = header.substr(eq + 1, semi - eq - 1);
+        while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+        int v = 0;
+        const auto [p, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
+        if (ec == std::errc() && p == value.data() + value.size()) names.emplace(std::move(name), v);
+    }
+    return names;
+}
+
+Script CompileScriptSource(std::string_view source, const std::string& fileName, const TagNames& tags) {
+    return Compiler(fileName, tags).Compile(source);
+}
+
+std::string DecompileScript(const Script& script, const TagNames& tags) {
+    const Decompiler d(tags);
+    std::string out;
+    for (const ScriptSection& s : script.sections) {
+        const TPageRec& h = s.header;
+        out += "section " + std::to_string(h.SectionNumber()) + " condition=" + std::to_string(h.Condition()) +
+               " layout=" + (h.Layout() == 'R' ? "relative" : "absolute") + " height=" + std::to_string(h.I16(8)) +
+               (h.I16(10) ? " need=" + std::to_string(h.I16(10)) : "") + "\n";
+        for (const ScriptRecord& r : s.records) {
+            std::string line = d.Line(r);
+            // A record the named form does not give back byte for byte is written whole.
+            bool same = false;
+            if (!line.empty()) {
+                try {
+                    // A repeat carries a text only after a text.
+                    const bool afterText = r.rec.Type() == rec::kRepeat && r.hasText;
+                    const Script probe =
+                        CompileScriptSource(std::string("section 1\n") + (afterText ? "text \"\"\n" : "") + line, "", tags);
+                    const ScriptRecord& back = probe.sections[0].records.back();
+                    same = back.rec == r.rec && back.hasText == r.hasText;
+                } catch (const ScriptSourceError&) {
+                }
+            }
+            if (!same) line = "record " + Hex(r.rec) + (r.hasText ? " " + Quote(r.text) : "");
+            out += "  " + line + "\n";
+        }
+    }
+    return out;
+}
+
+}  // namespace cgt
