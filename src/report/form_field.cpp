@@ -19,9 +19,9 @@ void DrawCaution(QPainter& p, const QRect& r, double fontScale) {
     const int cx = r.center().x(), cy = r.center().y();
     const int hw = r.width() / 2, hh = r.height() / 2;
     const int cutX = int(hw * 0.4), cutY = int(hh * 0.4);
-    const QPoint corners[] = {{cx - cutX, r.top()},    {cx + cutX, r.top()},    {r.right(), cy - cutY},
-                              {r.right(), cy + cutY},  {cx + cutX, r.bottom()}, {cx - cutX, r.bottom()},
-                              {r.left(), cy + cutY},   {r.left(), cy - cutY}};
+    const QPoint corners[] = {{cx - cutX, r.top()},   {cx + cutX, r.top()},    {r.right(), cy - cutY},
+                              {r.right(), cy + cutY}, {cx + cutX, r.bottom()}, {cx - cutX, r.bottom()},
+                              {r.left(), cy + cutY},  {r.left(), cy - cutY}};
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(255, 255, 0));
     p.drawPolygon(corners, 8);
@@ -34,31 +34,32 @@ void DrawCaution(QPainter& p, const QRect& r, double fontScale) {
 }  // namespace
 
 DrawFieldEvent FormFieldDrawer(const FieldStore& store) {
-    return [&store](char type, const TPageRec& rec, QPainter& p, const QRect& r, double fontScale, double xs,
-                    double ys) {
-        if (type == rec::kCaution) {
-            DrawCaution(p, r, fontScale);
-            return;
-        }
-        if (type != rec::kField && type != rec::kEditField) return;
-        FormBoxStyle box;
-        box.flags = rec.BoxFlags() & (boxflag::kNoFrame | boxflag::kCents | boxflag::kStartRight | boxflag::kStartLower);
-        box.startRight = 35;
-        box.font = ReportFont(2, int(std::lround(12 * fontScale + 0.2)), 1);
-        const int k = rec.Kind();
-        box.align = (k == 1 || k == 2) ? 1 : 0;
-        box.onePixelInset = k == 6 || k == 7;
-        std::string text;
-        if (k == kind::kListColumn) {
-            if (rec.Columns() == 0) return;
-            text = ResolveField(store, rec);
-            box.lines = true;
-        } else {
-            text = ResolveField(store, rec);
-        }
-        if (text.find_first_not_of(' ') == std::string::npos) text = " ";
-        DrawFormBox(p, r, QString::fromStdString(Cp1252ToUtf8(text)), box, xs, ys);
-    };
+    return
+        [&store](char type, const TPageRec& rec, QPainter& p, const QRect& r, double fontScale, double xs, double ys) {
+            if (type == rec::kCaution) {
+                DrawCaution(p, r, fontScale);
+                return;
+            }
+            if (type != rec::kField && type != rec::kEditField) return;
+            FormBoxStyle box;
+            box.flags =
+                rec.BoxFlags() & (boxflag::kNoFrame | boxflag::kCents | boxflag::kStartRight | boxflag::kStartLower);
+            box.startRight = 35;
+            box.font = ReportFont(2, int(std::lround(12 * fontScale + 0.2)), 1);
+            const int k = rec.Kind();
+            box.align = (k == 1 || k == 2) ? 1 : 0;
+            box.onePixelInset = k == 6 || k == 7;
+            std::string text;
+            if (k == kind::kListColumn) {
+                if (rec.Columns() == 0) return;
+                text = ResolveField(store, rec);
+                box.lines = true;
+            } else {
+                text = ResolveField(store, rec);
+            }
+            if (text.find_first_not_of(' ') == std::string::npos) text = " ";
+            DrawFormBox(p, r, QString::fromStdString(Cp1252ToUtf8(text)), box, xs, ys);
+        };
 }
 
 }  // namespace cgt

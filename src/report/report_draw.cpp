@@ -98,7 +98,9 @@ struct TXReport::Painting {
     int X(double units) const { return ox + int(std::lround(units * xs)); }
     int Y(double units) const { return oy + int(std::lround(units * ys)); }
     QRect Device() const { return QRect(QPoint(X(left), Y(top)), QPoint(X(right), Y(bottom))); }
-    QColor Brush(int colour, bool attribute) const { return mono ? MonoBrush(colour, attribute) : ReportColour(colour); }
+    QColor Brush(int colour, bool attribute) const {
+        return mono ? MonoBrush(colour, attribute) : ReportColour(colour);
+    }
     QColor Pen(int colour) const { return mono ? MonoPen(colour) : ReportColour(colour); }
     QColor Text(int colour) const { return mono ? MonoText(colour) : ReportColour(colour); }
     QFont Font() const { return ReportFont(face, int(size * fontScale + 0.2), style, spacing / 10.0); }
@@ -173,8 +175,9 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
         if (OnDrawField) OnDrawField(type, r, c, p.Device(), p.fontScale, p.xs, p.ys);
     };
     const auto text = [&](const TPageRec& r, const std::string& t) {
-        DrawText(c, p.Device(), r, Qt8(t), TextState{p.Font(), p.Text(p.textColour), p.Brush(p.background, false),
-                                                     p.align, p.printing, p.xs, p.ys, p.fontScale, p.mono});
+        DrawText(c, p.Device(), r, Qt8(t),
+                 TextState{p.Font(), p.Text(p.textColour), p.Brush(p.background, false), p.align, p.printing, p.xs,
+                           p.ys, p.fontScale, p.mono});
     };
     const auto shape = [&](char type, const TPageRec& r, std::size_t index) {
         const QRect d = p.Device();

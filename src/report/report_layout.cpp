@@ -212,8 +212,8 @@ void TXReport::AddScript(const Script& script, int first, int last) {
 
         bool printable = false;
         int rows = 0;
-        const bool band = condition != kConditionNewPage && condition != kConditionWhenData &&
-                          condition != kConditionPageBandOnly;
+        const bool band =
+            condition != kConditionNewPage && condition != kConditionWhenData && condition != kConditionPageBandOnly;
         if (condition == kConditionNewPage) {
             printable = true;
         } else if (condition == kConditionWhenData) {

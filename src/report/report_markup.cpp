@@ -140,9 +140,12 @@ QString MarkupPlainText(const QString& text) {
     QString out;
     bool inCommand = false;
     for (QChar ch : text) {
-        if (ch == QLatin1Char('<')) inCommand = true;
-        else if (ch == QLatin1Char('>') && inCommand) inCommand = false;
-        else if (!inCommand) out += ch;
+        if (ch == QLatin1Char('<'))
+            inCommand = true;
+        else if (ch == QLatin1Char('>') && inCommand)
+            inCommand = false;
+        else if (!inCommand)
+            out += ch;
     }
     return out;
 }
@@ -169,7 +172,9 @@ void DrawText(QPainter& p, const QRect& r, const TPageRec& rec, const QString& t
     constexpr int kFar = 1 << 20;
     switch (s.align) {
         case 0: p.drawText(QPoint(r.left(), r.top() + fm.ascent()), firstLine); break;
-        case 1: p.drawText(QPoint(r.right() - fm.horizontalAdvance(firstLine), r.top() + fm.ascent()), firstLine); break;
+        case 1:
+            p.drawText(QPoint(r.right() - fm.horizontalAdvance(firstLine), r.top() + fm.ascent()), firstLine);
+            break;
         case 2:
             p.fillRect(r, s.background);
             p.setClipRect(r);

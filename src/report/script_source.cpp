@@ -13,15 +13,14 @@ namespace cgt {
 namespace {
 
 constexpr std::array<const char*, 27> kColourNames = {
-    "black",   "maroon",      "green",  "olive",     "navy",     "purple",    "teal",    "grey",    "silver",
-    "red",     "lime",        "blue",   "fuchsia",   "aqua",     "white",     "yellow",  "button-face", "window",
-    "cream",   "pink",        "pale-aqua", "sky-blue", "lavender", "orange", "rose",    "mint",    "text-black"};
+    "black", "maroon", "green",     "olive",    "navy",     "purple", "teal",   "grey",        "silver",
+    "red",   "lime",   "blue",      "fuchsia",  "aqua",     "white",  "yellow", "button-face", "window",
+    "cream", "pink",   "pale-aqua", "sky-blue", "lavender", "orange", "rose",   "mint",        "text-black"};
 constexpr std::array<const char*, 4> kFaceNames = {"arial", "arial-narrow", "courier-new", "times-new-roman"};
-constexpr std::array<const char*, 8> kBrushNames = {"solid", "clear", "horizontal", "vertical",
-                                                    "forward-diagonal", "backward-diagonal", "cross",
-                                                    "diagonal-cross"};
-constexpr std::array<const char*, 7> kPenNames = {"solid", "dash", "dot", "dash-dot", "dash-dot-dot", "clear",
-                                                  "inside-frame"};
+constexpr std::array<const char*, 8> kBrushNames = {
+    "solid", "clear", "horizontal", "vertical", "forward-diagonal", "backward-diagonal", "cross", "diagonal-cross"};
+constexpr std::array<const char*, 7> kPenNames = {"solid",        "dash",  "dot",         "dash-dot",
+                                                  "dash-dot-dot", "clear", "inside-frame"};
 
 struct Shape {
     const char* name;
@@ -34,9 +33,12 @@ struct Marker {
     char type;
     bool height;  // followed by a height
 };
-constexpr Marker kMarkers[] = {{"group-header", rec::kGroupHeader, true},  {"end-group-header", rec::kGroupHeaderEnd, false},
-                               {"end-group", rec::kGroupEnd, false},       {"group-footer", rec::kGroupFooter, true},
-                               {"end-group-footer", rec::kGroupFooterEnd, false}, {"page-band", rec::kPageBand, true},
+constexpr Marker kMarkers[] = {{"group-header", rec::kGroupHeader, true},
+                               {"end-group-header", rec::kGroupHeaderEnd, false},
+                               {"end-group", rec::kGroupEnd, false},
+                               {"group-footer", rec::kGroupFooter, true},
+                               {"end-group-footer", rec::kGroupFooterEnd, false},
+                               {"page-band", rec::kPageBand, true},
                                {"end-page-band", rec::kPageBandEnd, false}};
 
 // One source line split into words; a quoted text is one word (unquoted).
@@ -85,9 +87,12 @@ public:
                     }
                     if (i >= s.size()) Fail("a \\ ends the line");
                     const char e = s[i++];
-                    if (e == 'n') text += '\n';
-                    else if (e == 'r') text += '\r';
-                    else if (e == '"' || e == '\\') text += e;
+                    if (e == 'n')
+                        text += '\n';
+                    else if (e == 'r')
+                        text += '\r';
+                    else if (e == '"' || e == '\\')
+                        text += e;
                     else if (e == 'x' && i + 2 <= s.size()) {
                         int v = 0;
                         const auto [p, ec] = std::from_chars(s.data() + i, s.data() + i + 2, v, 16);
@@ -115,22 +120,26 @@ public:
         const bool hex = w.size() > 2 && w[0] == '0' && (w[1] == 'x' || w[1] == 'X');
         const std::string_view digits = hex ? w.substr(2) : w;
         const auto [p, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v, hex ? 16 : 10);
-        if (ec != std::errc() || p != digits.data() + digits.size()) Fail(std::string(what) + " is a number, not " + std::string(w));
+        if (ec != std::errc() || p != digits.data() + digits.size())
+            Fail(std::string(what) + " is a number, not " + std::string(w));
         if (v < low || v > high)
-            Fail(std::string(what) + " " + std::string(w) + " is outside " + std::to_string(low) + " to " + std::to_string(high));
+            Fail(std::string(what) + " " + std::string(w) + " is outside " + std::to_string(low) + " to " +
+                 std::to_string(high));
         return v;
     }
 
     template <std::size_t N>
     int Named(const std::array<const char*, N>& names, std::string_view w, const char* what, int first) const {
         if (const auto i = IndexOf(names, w)) return *i + first;
-        if (!w.empty() && (std::isdigit(static_cast<unsigned char>(w[0])) != 0)) return Number(w, first, first + int(N) - 1, what);
+        if (!w.empty() && (std::isdigit(static_cast<unsigned char>(w[0])) != 0))
+            return Number(w, first, first + int(N) - 1, what);
         Fail(std::string("no ") + what + " " + std::string(w));
     }
 
     int Tag(std::string_view w) const {
         if (const auto it = tags_.find(w); it != tags_.end()) return it->second;
-        if (!w.empty() && (std::isdigit(static_cast<unsigned char>(w[0])) != 0 || w[0] == '-')) return Number(w, -32768, 32767, "a tag");
+        if (!w.empty() && (std::isdigit(static_cast<unsigned char>(w[0])) != 0 || w[0] == '-'))
+            return Number(w, -32768, 32767, "a tag");
         Fail("no field tag named " + std::string(w));
     }
 
@@ -188,7 +197,7 @@ public:
         s.header.SetType(rec::kSection);
         s.header.SetU8(2, std::uint8_t(Number(l.words[1], 1, 255, "the section number")));
         const auto o = Options(l, 2, {"condition", "layout", "height", "need"});
-        s.header.SetI16(5, std::int16_t(Number(Get(o, "condition", "0"), -32768, 32767, "condition")));
+        s.header.SetI16(5, std::int16_t(Tag(Get(o, "condition", "0"))));
         const std::string layout = Get(o, "layout", "absolute");
         if (layout != "absolute" && layout != "relative") Fail("layout is absolute or relative, not " + layout);
         s.header.SetU8(7, layout == "absolute" ? 'A' : 'R');
@@ -220,7 +229,8 @@ public:
             if (k != g.name) continue;
             positional(4);
             p.SetType(g.type);
-            for (int i = 0; i < 4; ++i) p.SetI16(std::size_t(2 + 2 * i), I16(l.words[std::size_t(1 + i)], "a coordinate"));
+            for (int i = 0; i < 4; ++i)
+                p.SetI16(std::size_t(2 + 2 * i), I16(l.words[std::size_t(1 + i)], "a coordinate"));
             if (l.words.size() > 5) Fail("too many words");
             return r;
         }
@@ -250,10 +260,14 @@ public:
             int style = 0;
             std::stringstream styles(Get(o, "style", ""));
             for (std::string s; std::getline(styles, s, ',');) {
-                if (s == "bold") style |= 1;
-                else if (s == "italic") style |= 2;
-                else if (s == "underline") style |= 4;
-                else if (!s.empty()) Fail("style is bold, italic, underline, not " + s);
+                if (s == "bold")
+                    style |= 1;
+                else if (s == "italic")
+                    style |= 2;
+                else if (s == "underline")
+                    style |= 4;
+                else if (!s.empty())
+                    Fail("style is bold, italic, underline, not " + s);
             }
             p.SetU8(5, std::uint8_t(style));
             p.SetU8(6, std::uint8_t(Named(kColourNames, Get(o, "colour", "black"), "colour", 1)));
@@ -379,8 +393,8 @@ public:
             if (t == m.type) return std::string(m.name) + (m.height ? " " + i16(3) : "");
         switch (t) {
             case rec::kAttributes:
-                return "attributes brush=" + NameOr(kColourNames, p.U8(2), 1) + " brush-style=" +
-                       NameOr(kBrushNames, p.U8(3), 0) + " pen=" + NameOr(kColourNames, p.U8(4), 1) +
+                return "attributes brush=" + NameOr(kColourNames, p.U8(2), 1) +
+                       " brush-style=" + NameOr(kBrushNames, p.U8(3), 0) + " pen=" + NameOr(kColourNames, p.U8(4), 1) +
                        " pen-width=" + u8(5) + " pen-style=" + NameOr(kPenNames, p.U8(6), 0);
             case rec::kFont: {
                 std::string style;
@@ -395,10 +409,8 @@ public:
                 return "text " + Quote(r.text) + (p.I16(2) ? " dx=" + i16(2) : "") + (p.I16(4) ? " dy=" + i16(4) : "") +
                        (p.U8(8) ? " inset=" + u8(8) : "") + (p.U8(10) ? " box-flags=" + u8(10) : "") +
                        (p.U8(11) ? " boxed" : "");
-            case rec::kTriangle:
-                return "triangle " + i16(2) + " " + i16(4) + " " + i16(6) + " " + i16(8);
-            case rec::kRepeat:
-                return "repeat " + i16(2) + " " + i16(4) + (r.hasText ? " " + Quote(r.text) : "");
+            case rec::kTriangle: return "triangle " + i16(2) + " " + i16(4) + " " + i16(6) + " " + i16(8);
+            case rec::kRepeat: return "repeat " + i16(2) + " " + i16(4) + (r.hasText ? " " + Quote(r.text) : "");
             case rec::kJump: return "jump " + i16(2);
             case rec::kField:
             case rec::kEditField:
@@ -430,6 +442,7 @@ std::string Hex(const TPageRec& p) {
 
 TagNames ReadTagNames(std::string_view header) {
     TagNames names;
+    std::vector<std::pair<std::string, std::string>> aliases;
     constexpr std::string_view kStart = "inline constexpr int kTag";
     std::size_t at = 0;
     while ((at = header.find(kStart, at)) != std::string_view::npos) {
@@ -443,7 +456,23 @@ TagNames ReadTagNames(std::string_view header) {
         while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
         int v = 0;
         const auto [p, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
-        if (ec == std::errc() && p == value.data() + value.size()) names.emplace(std::move(name), v);
+        if (ec == std::errc() && p == value.data() + value.size())
+            names.emplace(std::move(name), v);
+        else if (value.starts_with("kTag"))
+            aliases.emplace_back(std::move(name), std::string(value.substr(4)));
+    }
+    // A name given as another name (kTagAssetDescription = kTagInstanceName).
+    for (bool found = true; found;) {
+        found = false;
+        for (auto it = aliases.begin(); it != aliases.end();) {
+            if (const auto target = names.find(it->second); target != names.end()) {
+                names.emplace(it->first, target->second);
+                it = aliases.erase(it);
+                found = true;
+            } else {
+                ++it;
+            }
+        }
     }
     return names;
 }
@@ -468,8 +497,8 @@ std::string DecompileScript(const Script& script, const TagNames& tags) {
                 try {
                     // A repeat carries a text only after a text.
                     const bool afterText = r.rec.Type() == rec::kRepeat && r.hasText;
-                    const Script probe =
-                        CompileScriptSource(std::string("section 1\n") + (afterText ? "text \"\"\n" : "") + line, "", tags);
+                    const Script probe = CompileScriptSource(
+                        std::string("section 1\n") + (afterText ? "text \"\"\n" : "") + line, "", tags);
                     const ScriptRecord& back = probe.sections[0].records.back();
                     same = back.rec == r.rec && back.hasText == r.hasText;
                 } catch (const ScriptSourceError&) {

@@ -60,8 +60,8 @@ TEST(FieldValues, FillPassTurnsTheLastPageFieldsIntoTexts) {
     s.SetFieldVal(kTagDiscountGain, -4655);
     TXReport r(A4Metrics());
     const std::string gain = std::to_string(kTagDiscountGain);
-    r.AddScript(Source("section 1 condition=0\n text \"a\"\n field " + gain + " kind=0\nsection 2 condition=0\n field " +
-                       gain + " kind=7\n field " + gain + " kind=2\n"),
+    r.AddScript(Source("section 1 condition=0\n text \"a\"\n field " + gain +
+                       " kind=0\nsection 2 condition=0\n field " + gain + " kind=7\n field " + gain + " kind=2\n"),
                 1, 2);
     ASSERT_EQ(r.PageCount(), 2);
     FillLastPage(r, s);
@@ -163,7 +163,7 @@ TEST(EnginePrinting, PdfHasEveryPage) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray pdf = f.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2) ;
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
     EXPECT_FALSE(r.WritePdf(dir.filePath("no/such/dir/out.pdf")));
 }
 

@@ -1,9 +1,9 @@
 // The preview's page list as the taxpayer types it.
+#include "report/page_list.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "report/page_list.h"
 
 namespace cgt {
 namespace {

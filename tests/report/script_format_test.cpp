@@ -78,8 +78,9 @@ TEST(ScriptFormat, SourceRoundTripGivesTheSameBytes) {
 }
 
 TEST(ScriptFormat, TagNamesComeFromTheHeader) {
-    const TagNames tags = ReadTagNames("inline constexpr int kTagTaxpayerName = 397;  // name\n"
-                                       "inline constexpr int kTagChoiceGrid = 803;\n");
+    const TagNames tags = ReadTagNames(
+        "inline constexpr int kTagTaxpayerName = 397;  // name\n"
+        "inline constexpr int kTagChoiceGrid = 803;\n");
     const Script s = CompileScriptSource("section 1\n field TaxpayerName kind=0\n", "t.rps", tags);
     EXPECT_EQ(s.sections[0].records[0].rec.Tag(), 397);
     EXPECT_NE(DecompileScript(s, tags).find("field TaxpayerName"), std::string::npos);
