@@ -28,6 +28,7 @@ struct QuietHost : FrameHost {
     void ShowHelpTopic(int) override {}
     void RevealToolButtons() override {}
     void PostStoreAndClose() override {}
+    void ShowPrintout(const std::string&) override {}
 };
 
 // `assets` share parcels bought in 1995 and sold in 2002, every fifth at a

@@ -1,6 +1,8 @@
 #pragma once
 // What the interview frame needs from the window that holds it. The main
 // window implements it; tests use a small fake.
+#include <string>
+
 namespace cgt {
 
 // Who started a close: decides the message the host is told.
@@ -18,6 +20,9 @@ public:
     virtual void RevealToolButtons() = 0;
     // Alt+F4 in help-desk mode: message 1025 to the main window.
     virtual void PostStoreAndClose() = 0;
+    // Lays out the report script for the fields of the store as they stand
+    // and shows it in the preview until the taxpayer closes it.
+    virtual void ShowPrintout(const std::string& script) = 0;
 };
 
 }  // namespace cgt

@@ -7,6 +7,7 @@
 #include "base/dialogs.h"
 #include "base/text.h"
 #include "controls/numedit.h"
+#include "flow/flow_rules.h"
 #include "interview/interviewframe.h"
 #include "interview/worksheet_picker.h"
 #include "store/modulerun.h"
@@ -54,6 +55,14 @@ void TInterviewFrame::SelectInstance(int n) {
         screen_->Shown(*this);
     }
     store.SetEditedInstance(n);
+}
+
+void TInterviewFrame::PrintWorksheet(const std::string& script) {
+    StoreScreenValues();
+    host_.ShowPrintout(script);
+    StoreInstance(pendingType, worksheetNumber);
+    const WorksheetOpening open = OpeningFor(WorksheetRole::BlockScreen, pendingType, reopen, worksheetNumber);
+    OpenWorksheet(open.type, open.instance);
 }
 
 void TInterviewFrame::StoreCurrentWorksheet() {

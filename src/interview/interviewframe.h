@@ -108,6 +108,10 @@ public:
     void OpenWorksheet(int type, int n);
     void SelectInstance(int n);
     void StoreCurrentWorksheet();
+    // Prints the current worksheet with a report script: the screen's
+    // entries are stored first, and afterwards the worksheet is stored and
+    // opened again as the block screens open it, the screen showing on.
+    void PrintWorksheet(const std::string& script);
     void DeleteInstance(int n);
     void BuildNames();
     void CloseWorksheetEditing();

@@ -23,6 +23,7 @@ namespace cgt {
 
 class ModuleRun;
 class TInterviewFrame;
+class TXReport;
 
 inline constexpr int kMainWidth = 800;
 inline constexpr int kMainHeight = 575;
@@ -60,6 +61,7 @@ public:
     void ShowHelpTopic(int context) override;
     void RevealToolButtons() override;
     void PostStoreAndClose() override;
+    void ShowPrintout(const std::string& script) override;
 
     void HelpClick();
     void CalculatorClick();
@@ -87,6 +89,8 @@ public:
     std::function<std::string()> findCalculator;
     // Starts a program in a directory; false when it could not be started.
     std::function<bool(const std::string& program, const std::string& dir)> startProgram;
+    // Shows a laid-out printout; modal in the program, replaced by tests.
+    std::function<void(std::unique_ptr<TXReport> report)> showPreview;
     // The close messages go here (the run's notify object when not set).
     std::function<void(int message)> notify;
 

@@ -14,6 +14,7 @@
 #include "controls/xgrid.h"
 #include "interview/interviewframe.h"
 #include "store/modulerun.h"
+#include "store/tags.h"
 
 namespace cgt {
 
@@ -27,6 +28,17 @@ constexpr const char* kViewProperty = "cgtSummaryView";
 
 // The screens without the non-assessable receipts printout.
 constexpr int kNoNonAssessablePrintout[] = {2040, 2050, 2060};
+
+// The print buttons and the report script each prints.
+struct PrintButton {
+    const char* button;
+    const char* script;
+};
+constexpr PrintButton kPrintButtons[] = {
+    {"PrintWorksheetBtn", "CGTWSHT"},
+    {"PrintRegisterBtn", "CGTASSET"},
+    {"PrintNonAssBtn", "CGTNASS"},
+};
 
 // Where the worksheet panel scrolls for the column the cursor is in: up to
 // and including `lastCol`, to `x` pixels.
@@ -95,6 +107,16 @@ void TSummaryScreen::Created(TInterviewFrame& frame) {
         }
     }
 
+    for (const PrintButton& print : kPrintButtons) {
+        auto* button = Find<QPushButton>(print.button);
+        button->setEnabled(true);
+        const std::string script = print.script;
+        connect(button, &QPushButton::clicked, this,
+                GuardedSlot(this, [this, script] { Frame().PrintWorksheet(script); }));
+    }
+    // Only shares and trust units carry non-assessable receipts.
+    const int category = frame.pendingType;
+    PrintNonAssBtn->setEnabled(category == kWsShares || category == kWsTrustInterest);
     const int number = frame.CurrentScreenNumber();
     if (std::ranges::find(kNoNonAssessablePrintout, number) != std::end(kNoNonAssessablePrintout))
         PrintNonAssBtn->hide();

@@ -111,6 +111,25 @@ void AnswerNextBox(QMessageBox::StandardButton button, QString* text) {
     poll->start();
 }
 
+// Closes the next preview the module shows with its Close button, keeping
+// its page label.
+void ClosePreviewWhenShown(QString* pages) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, pages] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() != QLatin1String("PreviewForm") || !w->isVisible()) continue;
+            auto* label = w->findChild<QLabel*>(QStringLiteral("MaxPage"));
+            *pages = label ? label->text() : QString();
+            poll->stop();
+            poll->deleteLater();
+            QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("BtnExit")), Qt::LeftButton);
+            return;
+        }
+    });
+    poll->start();
+}
+
 // Answers the message boxes the module shows next, one after another, with
 // `buttons` in order, keeping their texts.
 void AnswerBoxes(std::vector<QMessageBox::StandardButton> buttons, std::vector<std::string>* texts) {
@@ -656,6 +675,14 @@ TEST(ModuleEndToEnd, TheTypicalRoadToTheSchedule) {
         ASSERT_NE(Control(box), nullptr) << box;
         EXPECT_EQ(Control(box)->property("text").toString(), QString::fromLatin1(text)) << box;
     }
+    // The parcel's CGT worksheet printed: one page in the preview, closed,
+    // and the summary goes on as before.
+    QString previewPages;
+    ClosePreviewWhenShown(&previewPages);
+    Press("PrintWorksheetBtn");
+    EXPECT_EQ(previewPages, QStringLiteral("1 of 1"));
+    ASSERT_EQ(ScreenNumber(), QStringLiteral("2016")) << Seen(boxes);
+    EXPECT_EQ(Control("DiscountGainEdit")->property("text").toString(), QStringLiteral("4655"));
     Press("BtnNext");
     ASSERT_EQ(ScreenNumber(), QStringLiteral("2017")) << Seen(boxes);
     for (const char* screen : {"2017", "2018", "2031", "2042", "2052", "2062", "2072", "2096"}) {

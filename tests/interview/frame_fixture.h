@@ -33,6 +33,7 @@ struct FakeHost : FrameHost {
     void ShowHelpTopic(int context) override { topics.push_back(context); }
     void RevealToolButtons() override { ++reveals; }
     void PostStoreAndClose() override { ++storeAndClose; }
+    void ShowPrintout(const std::string& script) override { printouts.push_back(script); }
 
     ModuleRun& run;
     int closeQueries = 0;
@@ -40,6 +41,7 @@ struct FakeHost : FrameHost {
     std::vector<int> topics;
     int reveals = 0;
     int storeAndClose = 0;
+    std::vector<std::string> printouts;
 };
 
 // A screen whose behaviour the test sets: buttons, a validation that can

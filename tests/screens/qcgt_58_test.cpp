@@ -199,28 +199,63 @@ TEST_F(SummaryScreen, NonAssessableGainsAsTheHistoryLeftThem) {
 
 TEST_F(SummaryScreen, AssetNameAndPrintButtons) {
     // The non-assessable receipts printout is not offered for real estate and
-    // personal use assets.
+    // personal use assets, and only shares and trust units can print it.
     const struct {
         int screen;
         const char* description;
-        bool nonAssessablePrint;
-    } cases[] = {{2016, "BHP Billiton 1,000 shares", true},
-                 {2029, "Units in Fund A", true},
-                 {2040, "Holiday house", false},
-                 {2060, "Stamp collection", false},
-                 {2070, "Goodwill", true}};
+        bool nonAssessableShown;
+        bool nonAssessableEnabled;
+    } cases[] = {{2016, "BHP Billiton 1,000 shares", true, true},
+                 {2029, "Units in Fund A", true, true},
+                 {2040, "Holiday house", false, false},
+                 {2060, "Stamp collection", false, false},
+                 {2070, "Goodwill", true, false}};
     for (const auto& c : cases) {
         Answers a = kSharesSold;
         a.description = c.description;
         ShowOnAnswers(c.screen, a);
         EXPECT_EQ(Control<QLabel>("DescLabel")->text().toStdString(), c.description) << c.screen;
-        EXPECT_EQ(Visible("PrintNonAssBtn"), c.nonAssessablePrint) << c.screen;
-        EXPECT_TRUE(Visible("PrintWorksheetBtn"));
-        EXPECT_TRUE(Visible("PrintRegisterBtn"));
-        // Printing is not there yet.
-        for (const char* name : {"PrintWorksheetBtn", "PrintRegisterBtn", "PrintNonAssBtn"})
-            EXPECT_FALSE(Control<QPushButton>(name)->isEnabled()) << name;
+        EXPECT_EQ(Visible("PrintNonAssBtn"), c.nonAssessableShown) << c.screen;
+        EXPECT_EQ(Control<QPushButton>("PrintNonAssBtn")->isEnabled(), c.nonAssessableEnabled) << c.screen;
+        for (const char* name : {"PrintWorksheetBtn", "PrintRegisterBtn"}) {
+            EXPECT_TRUE(Visible(name)) << name;
+            EXPECT_TRUE(Control<QPushButton>(name)->isEnabled()) << name;
+        }
     }
+}
+
+TEST_F(SummaryScreen, PrintingStoresTheAssetAndKeepsTheView) {
+    ShowOnAnswers(2016, kSharesSold);
+    ClickRadio("RegisterViewRadio");
+    // What the printout is laid out from: the working tags as they stand.
+    std::vector<std::string> printed;
+    host.onPrintout = [&](const std::string&) {
+        FieldStore& store = run.store();
+        printed.push_back(store.GetFieldStr(kTagAssetDescription) + " " + store.FieldAsText(kTagDiscountGain));
+    };
+    const struct {
+        const char* button;
+        const char* script;
+    } buttons[] = {{"PrintWorksheetBtn", "CGTWSHT"}, {"PrintRegisterBtn", "CGTASSET"}, {"PrintNonAssBtn", "CGTNASS"}};
+    for (const auto& b : buttons) {
+        QTest::mouseClick(Control<QPushButton>(b.button), Qt::LeftButton);
+        Settle();
+        ASSERT_FALSE(host.printouts.empty()) << b.button;
+        EXPECT_EQ(host.printouts.back(), b.script);
+        EXPECT_EQ(printed.back(), "BHP Billiton 1,000 shares 4655") << b.button;
+        // The screen stays, on the view the taxpayer chose, the asset stored.
+        EXPECT_EQ(frame->CurrentScreenNumber(), 2016);
+        EXPECT_TRUE(Control<QRadioButton>("RegisterViewRadio")->isChecked());
+        EXPECT_TRUE(Visible("RegisterGrid"));
+        EXPECT_EQ(Shown(kTagDiscountGain), "4655");
+    }
+    EXPECT_EQ(host.printouts.size(), 3u);
+    EXPECT_TRUE(dialogs.shown.empty());
+    FieldStore stored;
+    stored.MutableSlotAt(ListFieldOf(kWsShares)) = run.store().SlotAt(ListFieldOf(kWsShares));
+    ASSERT_EQ(stored.WorksheetCount(kWsShares), 1);
+    stored.LoadInstance(kWsShares, 1);
+    EXPECT_EQ(stored.FieldAsText(kTagDiscountGain), "4655");
 }
 
 TEST_F(SummaryScreen, ViewsShowTheRegisterAndTheWorksheet) {

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "base/clock.h"
 #include "controls/control_context.h"
@@ -31,8 +33,16 @@ struct CountingHost : FrameHost {
     void ShowHelpTopic(int context) override { topics.push_back(context); }
     void RevealToolButtons() override {}
     void PostStoreAndClose() override {}
+    // What the taxpayer would see printed: the script and the store's
+    // worksheet fields as they stand when it is laid out.
+    void ShowPrintout(const std::string& script) override {
+        printouts.push_back(script);
+        if (onPrintout) onPrintout(script);
+    }
     int closes = 0;
     std::vector<int> topics;
+    std::vector<std::string> printouts;
+    std::function<void(const std::string&)> onPrintout;
 };
 
 class ScreenFrameTest : public ::testing::Test {

@@ -1,0 +1,173 @@
+// cgt print: one of the module's printouts of a return, as PDF, without a
+// display.
+#include <QGuiApplication>
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "base/daynumber.h"
+#include "base/text.h"
+#include "calc/calc_chain.h"
+#include "command.h"
+#include "report/field_values.h"
+#include "report/form_field.h"
+#include "report/page_record.h"
+#include "report/script_resources.h"
+#include "report/txreport.h"
+#include "session.h"
+#include "store/tags.h"
+
+namespace cgt::cli {
+namespace {
+
+constexpr std::array<const char*, 7> kScripts = {"CGTWSHT",      "CGTASSET", "CGTNASS", "CGTCHOICE",
+                                                 "CGTCHOICEOLD", "CGTDISEV", "SCHEDCGT"};
+// The printouts of one asset worksheet.
+constexpr std::array<const char*, 3> kWorksheetScripts = {"CGTWSHT", "CGTASSET", "CGTNASS"};
+
+std::string ScriptName(const std::string& given) {
+    const std::string name = UpperCase(given);
+    if (name == "SCHEDULE") return "SCHEDCGT";
+    if (std::ranges::find(kScripts, name) == kScripts.end())
+        throw UsageError("no printout " + given +
+                         "; one of CGTWSHT, CGTASSET, CGTNASS, CGTCHOICE, CGTCHOICEOLD, CGTDISEV, SCHEDCGT (schedule)");
+    return name;
+}
+
+struct WorksheetRef {
+    int type = 0;
+    int instance = 0;
+};
+
+int WholeNumber(const std::string& text, const std::string& what) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty())
+        throw UsageError("--worksheet is TYPE/N (for example 451/1), not " + what);
+    return value;
+}
+
+std::optional<WorksheetRef> WorksheetOption(const Args& args) {
+    if (!args.Has("--worksheet")) return std::nullopt;
+    const std::string& v = args.Value("--worksheet");
+    const auto slash = v.find('/');
+    if (slash == std::string::npos) throw UsageError("--worksheet is TYPE/N (for example 451/1), not " + v);
+    return WorksheetRef{WholeNumber(v.substr(0, slash), v), WholeNumber(v.substr(slash + 1), v)};
+}
+
+// The asset printed when none is named: the first worksheet of the first
+// asset type that has one.
+WorksheetRef FirstAsset(FieldStore& store, const std::string& file) {
+    for (int type = kFirstAssetType; type <= kLastAssetType; ++type)
+        if (store.WorksheetCount(type) > 0) return {type, 1};
+    throw Failure(file + " holds no asset worksheet to print");
+}
+
+// Puts the fields the printout reads into the working tags: the asset with
+// its figures worked out as its summary screen shows them, or the stored
+// CGT schedule. Nothing is saved.
+void LoadPrintedFields(FieldStore& store, const std::string& script, const std::optional<WorksheetRef>& named,
+                       const std::string& file) {
+    if (std::ranges::find(kWorksheetScripts, script) != kWorksheetScripts.end()) {
+        const WorksheetRef ws = named ? *named : FirstAsset(store, file);
+        if (ws.type < kFirstAssetType || ws.type > kLastAssetType)
+            throw UsageError("--worksheet: " + std::to_string(ws.type) + " is not an asset worksheet type (" +
+                             std::to_string(kFirstAssetType) + " to " + std::to_string(kLastAssetType) + ")");
+        const int count = store.WorksheetCount(ws.type);
+        if (ws.instance < 1 || ws.instance > count)
+            throw Failure(file + " has " + std::to_string(count) + " worksheets of type " + std::to_string(ws.type) +
+                          ", not a number " + std::to_string(ws.instance));
+        CalculateAsset(store, ws.type, ws.instance);
+        store.LoadInstance(ws.type, ws.instance);
+        return;
+    }
+    if (named) throw UsageError("--worksheet is for CGTWSHT, CGTASSET and CGTNASS only");
+    store.EmptyWorkingTags();
+    if (script == "SCHEDCGT" && store.WorksheetCount(kWsSchedule) > 0) store.LoadInstance(kWsSchedule, 1);
+}
+
+// dd/mm/yyyy, as the host gives the date of a printout.
+std::string Today() {
+    const std::chrono::year_month_day d{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return DateToText(CivilDate{int(d.year()), int(unsigned(d.month())), int(unsigned(d.day()))});
+}
+
+// Offscreen unless told otherwise: a PDF needs fonts, not a display.
+std::unique_ptr<QGuiApplication> GuiApplication() {
+    if (QGuiApplication::instance()) return nullptr;
+    // Qt's own notes (a missing runtime folder and the like) are not the
+    // tool's output.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtFatalMsg || type == QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "cgt";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int RunPrint(const Args& args, Io& io) {
+    const std::string script = ScriptName(args.positional[0]);
+    const std::string& file = args.positional[1];
+    const std::string& pdf = args.Value("--pdf");
+    const std::optional<WorksheetRef> worksheet = WorksheetOption(args);
+
+    Session session(args.Value("--id"));
+    session.Load(file);
+    FieldStore& store = session.store();
+    LoadPrintedFields(store, script, worksheet, file);
+    if (store.FieldIsEmpty(kTagPrintDate)) store.SetFieldStr(kTagPrintDate, Today());
+
+    const auto app = GuiApplication();
+    TXReport report(A4Metrics());
+    report.UnitFactor = 0.1;
+    report.editFieldsActive = false;
+    report.fields = &store;
+    // The 275 mm frame centred down an A4 page, 15 mm in from the left.
+    report.SetLeftMargin(15);
+    report.SetTopMargin(11);
+    report.OnDrawField = FormFieldDrawer(store);
+    const Script stored = ReadScript(LoadScriptResource(script));
+    report.AddScript(stored, 1, int(stored.sections.size()));
+    FillAllPages(report, store);
+    if (args.Has("--text"))
+        for (int page = 1; page <= report.PageCount(); ++page)
+            io.out << "-- page " << page << '\n' << report.PageText(page);
+    if (!report.WritePdf(QString::fromStdString(pdf))) throw Failure("cannot write " + pdf);
+    io.out << "printed " << script << ", " << report.PageCount() << (report.PageCount() == 1 ? " page" : " pages")
+           << ", to " << pdf << '\n';
+    return 0;
+}
+
+}  // namespace
+
+extern const Command kPrintCommand{
+    "print",
+    "SCRIPT FILE",
+    "lay out one of the module's printouts for a return and write it as PDF",
+    "SCRIPT is CGTWSHT (an asset's CGT worksheet), CGTASSET (its asset register),\n"
+    "CGTNASS (its non-assessable receipts worksheet), CGTCHOICE, CGTCHOICEOLD (the\n"
+    "choice table summary), CGTDISEV (the short-form tables) or SCHEDCGT (the CGT\n"
+    "schedule; also `schedule`). The three asset printouts show the asset named by\n"
+    "--worksheet (the first asset worksheet of the return when not given) with its\n"
+    "figures worked out as its summary screen shows them; the others show the\n"
+    "return as saved (run `cgt calc FILE --save` first for the schedule). Nothing is\n"
+    "saved. Needs no display.",
+    2,
+    2,
+    {kIdOption,
+     {"--pdf", "OUT", true, "the PDF file to write"},
+     {"--worksheet", "TYPE/N", false, "the asset worksheet to print, e.g. 451/1"},
+     {"--text", nullptr, false, "also print the texts of each page"}},
+    RunPrint,
+};
+
+}  // namespace cgt::cli

@@ -1,0 +1,46 @@
+// The printouts of the asset worksheet screens: the script laid out for the
+// fields as they stand, its field records filled, and the preview.
+#include <QGuiApplication>
+
+#include "mainwin/mainwindow.h"
+#include "mainwin/preview_form.h"
+#include "report/field_values.h"
+#include "report/form_field.h"
+#include "report/txreport.h"
+#include "store/modulerun.h"
+
+namespace cgt {
+
+namespace {
+
+// The hourglass while the pages are laid out.
+struct WaitCursor {
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+void TMainWindow::ShowPrintout(const std::string& script) {
+    FieldStore& store = run_.store();
+    auto report = std::make_unique<TXReport>();
+    {
+        const WaitCursor hourglass;
+        report->OnDrawField = FormFieldDrawer(store);
+        report->editFieldsActive = false;
+        report->UnitFactor = 0.1;
+        report->fields = &store;
+        report->AddScript(script, 1, 1);
+        FillLastPage(*report, store);
+    }
+    if (showPreview) {
+        showPreview(std::move(report));
+        return;
+    }
+    TPreviewForm preview(std::move(report), run_.dialogs(), this);
+    preview.exec();
+}
+
+}  // namespace cgt
