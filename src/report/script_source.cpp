@@ -184,6 +184,16 @@ public:
                 script.sections.push_back(Section(l));
                 continue;
             }
+            if (k == "section-record") {
+                // A header the named form cannot give back, written whole.
+                if (l.words.size() != 2 || l.words[1].size() != 2 * kPageRecSize)
+                    Fail("section-record takes 36 hex digits");
+                ScriptSection s;
+                for (std::size_t i = 0; i < kPageRecSize; ++i)
+                    s.header.SetU8(i, std::uint8_t(Number("0x" + l.words[1].substr(2 * i, 2), 0, 255, "a byte")));
+                script.sections.push_back(s);
+                continue;
+            }
             if (script.sections.empty()) Fail(k + " before the first section");
             script.sections.back().records.push_back(Record(l, script.sections.back()));
         }
@@ -486,9 +496,18 @@ std::string DecompileScript(const Script& script, const TagNames& tags) {
     std::string out;
     for (const ScriptSection& s : script.sections) {
         const TPageRec& h = s.header;
-        out += "section " + std::to_string(h.SectionNumber()) + " condition=" + std::to_string(h.Condition()) +
-               " layout=" + (h.Layout() == 'R' ? "relative" : "absolute") + " height=" + std::to_string(h.I16(8)) +
-               (h.I16(10) ? " need=" + std::to_string(h.I16(10)) : "") + "\n";
+        const std::string named =
+            "section " + std::to_string(h.SectionNumber()) + " condition=" + std::to_string(h.Condition()) +
+            " layout=" + (h.Layout() == 'R' ? "relative" : "absolute") + " height=" + std::to_string(h.I16(8)) +
+            (h.I16(10) ? " need=" + std::to_string(h.I16(10)) : "");
+        bool sameHeader = false;
+        try {
+            TPageRec back = CompileScriptSource(named, "", tags).sections[0].header;
+            back.SetU16(3, h.U16(3));
+            sameHeader = back == h;
+        } catch (const ScriptSourceError&) {
+        }
+        out += (sameHeader ? named : "section-record " + Hex(h)) + "\n";
         for (const ScriptRecord& r : s.records) {
             std::string line = d.Line(r);
             // A record the named form does not give back byte for byte is written whole.
