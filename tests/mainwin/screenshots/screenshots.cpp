@@ -29,6 +29,8 @@
 #include "mainwin/helpwindow.h"
 #include "mainwin/mainwindow.h"
 #include "mainwin/notes.h"
+#include "mainwin/preview_form.h"
+#include "report/txreport.h"
 #include "store/modulerun.h"
 #include "store/tags.h"
 #include "store_json.h"
@@ -191,6 +193,16 @@ int main(int argc, char** argv) {
     window.SetCaption();
     window.show();
     bool ok = true;
+    // A print button's preview is grabbed instead of shown modally.
+    std::string previewName;
+    window.showPreview = [&](std::unique_ptr<cgt::TXReport> report) {
+        cgt::TPreviewForm preview(std::move(report), dialogs);
+        preview.setWindowState(Qt::WindowNoState);
+        preview.resize(1000, 760);
+        preview.show();
+        QCoreApplication::processEvents();
+        ok = Save(preview.grab(), dir, previewName.c_str()) && ok;
+    };
     if (argc > 2) {
         for (int i = 2; i < argc; ++i) {
             const int number = std::atoi(argv[i]);
@@ -211,6 +223,7 @@ int main(int argc, char** argv) {
             run.SetScreenNumber(number);
             window.Frame()->ShowCurrentScreen();
             QCoreApplication::processEvents();
+            previewName = "preview-" + std::to_string(number) + (colon ? "-" + std::string(colon + 1) : "") + ".png";
             if (!button.isEmpty()) {
                 auto* b = window.Frame()->CurrentScreen()->findChild<QAbstractButton*>(button);
                 if (!b) {
