@@ -6,10 +6,6 @@ namespace cgt {
 
 namespace {
 
-bool IsShapeForRepeat(char t) {
-    return t != rec::kPosition && t != rec::kRepeat && t != rec::kAttributes && t != rec::kFont;
-}
-
 // Reads the stream without ever reading past its end.
 class Reader {
 public:
@@ -40,6 +36,10 @@ private:
 
 }  // namespace
 
+bool CountsAsLatestShape(char type) {
+    return type != rec::kPosition && type != rec::kRepeat && type != rec::kAttributes && type != rec::kFont;
+}
+
 bool RecordCarriesText(char type, char latestShape) {
     return type == rec::kText || (type == rec::kRepeat && latestShape == rec::kText);
 }
@@ -66,7 +66,7 @@ Script ReadScript(std::span<const std::uint8_t> bytes) {
                     break;
                 }
             }
-            if (IsShapeForRepeat(t)) latest = t;
+            if (CountsAsLatestShape(t)) latest = t;
             section.records.push_back(std::move(r));
         }
         const bool complete = section.complete;

@@ -138,6 +138,9 @@ struct Script {
 // and "F" is a text. `latestShape` is that preceding record's type (0 for
 // none).
 bool RecordCarriesText(char type, char latestShape);
+// Whether a record becomes that latest record: any type but "#", "@", "A"
+// and "F".
+bool CountsAsLatestShape(char type);
 
 // Reads a stored script. Loading ends at a header that is not "!", or where
 // the stream ends inside a section (that section is kept, marked incomplete);

@@ -1,3 +1,23 @@
+// The source form of a report script, one record per line ("#" starts a
+// comment; numbers decimal or 0x..; docs/report-scripts.md says more):
+//   script NAME
+//   section N condition=C layout=absolute|relative height=H [need=H2]
+//   section-record HEX36                  a header, byte for byte
+//   position|rect|line|ellipse|rounded|caution X1 Y1 X2 Y2
+//   attributes brush=COLOUR brush-style=S pen=COLOUR pen-width=N pen-style=S
+//   font face=F size=PT [style=bold,italic,underline] colour=COLOUR
+//        background=COLOUR align=N [spacing=N]
+//   text "TEXT" [dx=N] [dy=N] [inset=N] [box-flags=N] [boxed]
+//   triangle DX1 DY1 DX2 DY2
+//   repeat DX DY ["TEXT"]                 a text only when it repeats a text
+//   jump N
+//   field|edit TAG kind=N [cols=N] [column=N] [box-flags=N] [row=N]
+//   group-header H / end-group-header, group-footer H / end-group-footer,
+//   page-band H / end-page-band
+//   group row-height=H list=TAG cols=N [min=N] [suppress=TAG] / end-group
+//   record HEX36 ["TEXT"]                 any record, byte for byte
+// Texts take \" \\ \n \r and \xNN; their bytes are the store's cp1252.
+// TAG is a name of store/tags.h without "kTag", or a number.
 #include "report/script_source.h"
 
 #include <array>
@@ -181,6 +201,7 @@ public:
             const std::string& k = l.words[0];
             if (k == "script") continue;
             if (k == "section") {
+                latestShape_ = 0;
                 script.sections.push_back(Section(l));
                 continue;
             }
@@ -191,11 +212,16 @@ public:
                 ScriptSection s;
                 for (std::size_t i = 0; i < kPageRecSize; ++i)
                     s.header.SetU8(i, std::uint8_t(Number("0x" + l.words[1].substr(2 * i, 2), 0, 255, "a byte")));
+                // Any other type would end the loading there.
+                if (s.header.Type() != rec::kSection) Fail("a section record starts with 21 (\"!\")");
+                latestShape_ = 0;
                 script.sections.push_back(s);
                 continue;
             }
             if (script.sections.empty()) Fail(k + " before the first section");
-            script.sections.back().records.push_back(Record(l, script.sections.back()));
+            script.sections.back().records.push_back(Record(l));
+            if (const char t = script.sections.back().records.back().rec.Type(); CountsAsLatestShape(t))
+                latestShape_ = t;
         }
         for (ScriptSection& s : script.sections) s.header.SetU16(3, std::uint16_t(s.records.size()));
         return script;
@@ -220,7 +246,7 @@ public:
         return std::int16_t(Number(w, -32768, 32767, what));
     }
 
-    ScriptRecord Record(const Line& l, const ScriptSection& section) {
+    ScriptRecord Record(const Line& l) {
         ScriptRecord r;
         const std::string& k = l.words[0];
         TPageRec& p = r.rec;
@@ -332,12 +358,7 @@ public:
         } else {
             Fail("unknown record " + k);
         }
-        char latest = 0;
-        for (const ScriptRecord& before : section.records) {
-            const char t = before.rec.Type();
-            if (t != rec::kPosition && t != rec::kRepeat && t != rec::kAttributes && t != rec::kFont) latest = t;
-        }
-        r.hasText = RecordCarriesText(p.Type(), latest);
+        r.hasText = RecordCarriesText(p.Type(), latestShape_);
         if (r.hasText) {
             r.text = l.text.value_or(std::string());
             if (r.text.size() > 65534) Fail("the text is too long");
@@ -351,6 +372,8 @@ private:
     std::string file_;
     const TagNames& tags_;
     int line_ = 0;
+    // The latest record of the section that a repeat would draw again.
+    char latestShape_ = 0;
 };
 
 std::string Quote(const std::string& text) {
@@ -496,10 +519,13 @@ std::string DecompileScript(const Script& script, const TagNames& tags) {
     std::string out;
     for (const ScriptSection& s : script.sections) {
         const TPageRec& h = s.header;
-        const std::string named =
-            "section " + std::to_string(h.SectionNumber()) + " condition=" + std::to_string(h.Condition()) +
-            " layout=" + (h.Layout() == 'R' ? "relative" : "absolute") + " height=" + std::to_string(h.I16(8)) +
-            (h.I16(10) ? " need=" + std::to_string(h.I16(10)) : "");
+        // A band section's condition is the tag of its list.
+        const bool band = h.Condition() > kConditionWhenData && h.Condition() < kConditionPageBandOnly;
+        const std::string named = "section " + std::to_string(h.SectionNumber()) +
+                                  " condition=" + (band ? d.Tag(h.Condition()) : std::to_string(h.Condition())) +
+                                  " layout=" + (h.Layout() == 'R' ? "relative" : "absolute") +
+                                  " height=" + std::to_string(h.I16(8)) +
+                                  (h.I16(10) ? " need=" + std::to_string(h.I16(10)) : "");
         bool sameHeader = false;
         try {
             TPageRec back = CompileScriptSource(named, "", tags).sections[0].header;

@@ -1,6 +1,7 @@
 // The stored form of the scripts, their source form, and the round trips.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -80,19 +81,45 @@ TEST(ScriptFormat, SourceRoundTripGivesTheSameBytes) {
 TEST(ScriptFormat, TagNamesComeFromTheHeader) {
     const TagNames tags = ReadTagNames(
         "inline constexpr int kTagTaxpayerName = 397;  // name\n"
-        "inline constexpr int kTagChoiceGrid = 803;\n");
-    const Script s = CompileScriptSource("section 1\n field TaxpayerName kind=0\n", "t.rps", tags);
+        "inline constexpr int kTagChoiceGrid = 803;\n"
+        "inline constexpr int kTagSameName = kTagChoiceGrid;\n");
+    const Script s = CompileScriptSource(
+        "section 1\n field TaxpayerName kind=0\nsection 2 condition=SameName\n group list=ChoiceGrid\n", "t.rps", tags);
     EXPECT_EQ(s.sections[0].records[0].rec.Tag(), 397);
-    EXPECT_NE(DecompileScript(s, tags).find("field TaxpayerName"), std::string::npos);
+    EXPECT_EQ(s.sections[1].header.Condition(), 803);
+    const std::string back = DecompileScript(s, tags);
+    EXPECT_NE(back.find("field TaxpayerName"), std::string::npos) << back;
+    // A tag with two names is written as its number.
+    EXPECT_NE(back.find("section 2 condition=803"), std::string::npos) << back;
+    EXPECT_NE(back.find("list=803"), std::string::npos) << back;
+    const std::string named = DecompileScript(s, ReadTagNames("inline constexpr int kTagChoiceGrid = 803;\n"));
+    EXPECT_NE(named.find("section 2 condition=ChoiceGrid"), std::string::npos) << named;
 }
 
 TEST(ScriptFormat, DamagedStreamsEndTheLoadingCleanly) {
-    const std::vector<std::uint8_t> whole = WriteScript(Source(kSample));
-    // Every cut keeps what came before it and never reads past the end.
+    const Script sample = Source(kSample);
+    const std::vector<std::uint8_t> whole = WriteScript(sample);
+    // Every cut keeps the records before it as they were, marks its section
+    // incomplete, and never reads past the end.
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {
         const std::vector<std::uint8_t> part(whole.begin(), whole.begin() + std::ptrdiff_t(cut));
         const Script s = ReadScript(Bytes(part));
-        EXPECT_LE(s.sections.size(), 2u) << cut;
+        ASSERT_LE(s.sections.size(), sample.sections.size()) << cut;
+        for (std::size_t i = 0; i < s.sections.size(); ++i) {
+            const ScriptSection& got = s.sections[i];
+            const ScriptSection& was = sample.sections[i];
+            EXPECT_EQ(got.header, was.header) << cut;
+            EXPECT_EQ(got.complete, got.records.size() == was.records.size()) << cut;
+            ASSERT_LE(got.records.size(), was.records.size()) << cut;
+            EXPECT_TRUE(std::equal(got.records.begin(), got.records.end(), was.records.begin())) << cut;
+        }
+        if (s.sections.empty() || s.sections.back().complete) {
+            // A cut between sections, or inside the header of the next.
+            const std::vector<std::uint8_t> written = WriteScript(s);
+            ASSERT_LE(written.size(), part.size()) << cut;
+            EXPECT_LT(part.size() - written.size(), kPageRecSize) << cut;
+            EXPECT_TRUE(std::equal(written.begin(), written.end(), part.begin())) << cut;
+        }
     }
     std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + 18 + 18 * 3 + 5);
     const Script partial = ReadScript(Bytes(cut));
@@ -124,6 +151,11 @@ TEST(ScriptFormat, BadSourceLinesNameTheirLine) {
         {"section 1\n line 0 0 1 1 \"t\"\n", "t.rps:2: line carries no text here"},
         {"section 1 layout=sideways\n", "t.rps:1: layout is absolute or relative, not sideways"},
         {"section 1\n field Nobody kind=0\n", "t.rps:2: no field tag named Nobody"},
+        {"section 1\n square 0 0 1 1\n", "t.rps:2: unknown record square"},
+        {"section 1\n font size=8 size=9\n", "t.rps:2: option size given twice"},
+        {"section 1\n text \"\\xg1\"\n", "t.rps:2: \\x takes two hex digits"},
+        {"section 1\n font size=300\n", "t.rps:2: size 300 is outside 1 to 255"},
+        {"section-record 520001000000000000000000000000000000\n", "t.rps:1: a section record starts with 21 (\"!\")"},
     };
     for (const auto& c : cases) {
         try {
