@@ -20,9 +20,10 @@ QString Qt8(const std::string& cp1252) {
     return QString::fromStdString(Cp1252ToUtf8(cp1252));
 }
 
-bool IsShape(char t) {
-    return t == rec::kRect || t == rec::kLine || t == rec::kEllipse || t == rec::kRounded || t == rec::kTriangle ||
-           t == rec::kText;
+// What a repeat record draws again itself; a repeat of any other shape goes
+// to the field-drawing callback.
+bool IsRepeatable(char t) {
+    return t == rec::kRect || t == rec::kLine || t == rec::kEllipse || t == rec::kTriangle || t == rec::kText;
 }
 
 }  // namespace
@@ -223,6 +224,8 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
             case rec::kCaution:
                 p.Place(r);
                 field(t, r);
+                p.lastShape = t;
+                p.lastShapeRecord = i;
                 break;
             case rec::kAttributes:
                 p.brushColour = r.U8(2);
@@ -252,16 +255,16 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
                 p.lastShapeRecord = i;
                 break;
             case rec::kRepeat: {
-                if (!IsShape(p.lastShape)) {
-                    field(p.lastShape, r);
-                    break;
-                }
-                const TPageRec& shown = records_[p.lastShapeRecord];
                 const int w = p.right - p.left, h = p.bottom - p.top;
                 p.left += r.I16(2);
                 p.right = p.left + w;
                 p.top += r.I16(4);
                 p.bottom = p.top + h;
+                if (!IsRepeatable(p.lastShape)) {
+                    if (p.lastShape) field(p.lastShape, r);
+                    break;
+                }
+                const TPageRec& shown = records_[p.lastShapeRecord];
                 if (p.lastShape == rec::kText) {
                     text(shown, TextOf(i));
                 } else {

@@ -5,6 +5,7 @@
 #include "report/script_resources.h"
 #include "report/txreport.h"
 #include "store/fieldstore.h"
+#include "store/tags.h"
 
 namespace cgt {
 
@@ -159,13 +160,13 @@ void TXReport::AddFurniture(Layout& l) {
     field.SetType(rec::kField);
     field.SetU8(8, 1);
     AppendPosition(250, 0, 1740, 40);
-    field.SetI16(3, 397);
+    field.SetI16(3, kTagTaxpayerName);
     Append(field);
     AppendPosition(25, 10);
     AppendFont();
     AppendText("Tax File Number");
     AppendPosition(250, -2, 550, 42);
-    field.SetI16(3, 1);
+    field.SetI16(3, kTagIdentity);
     Append(field);
     AppendPosition(1040, -40);
     AppendFont();

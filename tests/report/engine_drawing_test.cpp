@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "report/field_values.h"
 #include "report/form_field.h"
@@ -71,12 +72,18 @@ TEST(FieldValues, FillPassTurnsTheLastPageFieldsIntoTexts) {
     EXPECT_EQ(r.PageText(1), "a\n4655\n");
 }
 
+// A white A4 picture at `dpi`.
+QImage Picture(int dpi) {
+    QImage image(int(std::ceil(210 * dpi / 25.4)), int(std::ceil(297 * dpi / 25.4)), QImage::Format_RGB32);
+    image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+    image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
+    image.fill(Qt::white);
+    return image;
+}
+
 // The page drawn on a white picture at 1 mm = 10 pixels.
 QImage Draw(TXReport& r, bool printing) {
-    QImage image(2100, 2970, QImage::Format_RGB32);
-    image.setDotsPerMeterX(10000);
-    image.setDotsPerMeterY(10000);
-    image.fill(Qt::white);
+    QImage image = Picture(254);
     QPainter p(&image);
     r.DrawPage(1, p, true, 1.0, printing);
     return image;
@@ -84,21 +91,91 @@ QImage Draw(TXReport& r, bool printing) {
 
 TEST(EngineDrawing, FrameCoversItsMillimetresAtAnyResolution) {
     GuiApp();
+    const struct {
+        const char* name;
+        int dpi;
+        bool printing;
+    } cases[] = {{"Screen96", 96, false}, {"Printer254", 254, true}, {"Printer300", 300, true}};
+    for (const auto& c : cases) {
+        TXReport r(A4Metrics());
+        r.UnitFactor = 0.1;
+        r.SetLeftMargin(10);
+        r.SetTopMargin(5);
+        r.AddScript(Source("section 1 condition=0\n attributes brush=black pen=black pen-style=clear\n"
+                           " rect 0 0 1860 2750\n"),
+                    1, 1);
+        QImage image = Picture(c.dpi);
+        {
+            QPainter p(&image);
+            r.DrawPage(1, p, true, 1.0, c.printing);
+        }
+        const double perMm = c.dpi / 25.4;
+        // Grey (a black brush is grey in monochrome) from (10 mm, 5 mm) on,
+        // 186 mm across the middle and 275 mm down it.
+        const int midX = int(100 * perMm), midY = int(140 * perMm);
+        int across = 0, down = 0, firstX = -1, firstY = -1;
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, midY) == QColor(128, 128, 128)) {
+                ++across;
+                if (firstX < 0) firstX = x;
+            }
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixelColor(midX, y) == QColor(128, 128, 128)) {
+                ++down;
+                if (firstY < 0) firstY = y;
+            }
+        EXPECT_NEAR(across, 186 * perMm, 1.5) << c.name;
+        EXPECT_NEAR(down, 275 * perMm, 1.5) << c.name;
+        EXPECT_NEAR(firstX, 10 * perMm, 1) << c.name;
+        EXPECT_NEAR(firstY, 5 * perMm, 1) << c.name;
+    }
+}
+
+TEST(EngineDrawing, ColoursOnlyOnScreenWithEditFields) {
+    GuiApp();
+    const QColor red(255, 0, 0), rose(214, 173, 173), grey(128, 128, 128), silver(192, 192, 192);
+    const struct {
+        const char* name;
+        bool printing, editCallback;
+        const char* brush;
+        QColor expected;
+    } cases[] = {
+        {"ScreenWithEditFields", false, true, "red", red},
+        {"RoseOnScreen", false, true, "rose", rose},
+        {"Printed", true, true, "red", grey},
+        {"RosePrinted", true, true, "rose", silver},
+        {"ScreenWithoutEditFields", false, false, "red", grey},
+    };
+    for (const auto& c : cases) {
+        TXReport r(A4Metrics());
+        r.UnitFactor = 0.1;
+        if (c.editCallback)
+            r.OnAddTaxEdit = [](int, const TPageRec&, QPainter&, const QRect&, double, double, double) {};
+        r.AddScript(Source(std::string("section 1 condition=0\n attributes brush=") + c.brush +
+                           " pen-style=clear\n rect 100 100 300 300\n"),
+                    1, 1);
+        const QImage image = Draw(r, c.printing);
+        EXPECT_EQ(image.pixelColor(200, 200), c.expected) << c.name;
+    }
+}
+
+TEST(EngineDrawing, RepeatsOfOtherShapesGoToTheCallback) {
+    GuiApp();
     TXReport r(A4Metrics());
     r.UnitFactor = 0.1;
-    r.SetLeftMargin(10);
-    r.SetTopMargin(5);
-    r.AddScript(Source("section 1 condition=0\n attributes brush=black pen=black pen-style=clear\n"
-                       " rect 0 0 1860 2750\n"),
+    std::vector<std::pair<char, QRect>> calls;
+    r.OnDrawField = [&](char type, const TPageRec&, QPainter&, const QRect& rect, double, double, double) {
+        calls.emplace_back(type, rect);
+    };
+    r.AddScript(Source("section 1 condition=0\n caution 100 100 200 200\n repeat 100 0\n"
+                       " rounded 100 300 200 400\n repeat 0 100\n rect 100 600 200 700\n repeat 100 0\n"),
                 1, 1);
-    const QImage image = Draw(r, true);
-    // 186 mm by 275 mm from (10 mm, 5 mm), grey (a black brush prints grey).
-    const QColor grey(128, 128, 128);
-    EXPECT_EQ(image.pixelColor(105, 55), grey);
-    EXPECT_EQ(image.pixelColor(100 + 1858, 50 + 2748), grey);
-    EXPECT_EQ(image.pixelColor(100 + 1865, 50 + 2748), QColor(Qt::white));
-    EXPECT_EQ(image.pixelColor(105, 50 + 2755), QColor(Qt::white));
-    EXPECT_EQ(image.pixelColor(95, 55), QColor(Qt::white));
+    Draw(r, true);
+    // 10 pixels a millimetre: 10 units = 1 mm.
+    const std::vector<std::pair<char, QRect>> expected = {{'1', QRect(QPoint(100, 100), QPoint(200, 200))},
+                                                          {'1', QRect(QPoint(200, 100), QPoint(300, 200))},
+                                                          {'D', QRect(QPoint(100, 400), QPoint(200, 500))}};
+    EXPECT_EQ(calls, expected);
 }
 
 TEST(EngineDrawing, FormFieldsDrawTheirValue) {
@@ -125,6 +202,15 @@ TEST(EngineDrawing, FormFieldsDrawTheirValue) {
     EXPECT_EQ(image.pixelColor(100 + 200, 400), QColor(255, 255, 0));
 }
 
+// Pages of a PDF file as Qt writes them.
+int PdfPageCount(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray pdf = f.readAll();
+    if (!pdf.startsWith("%PDF")) return -1;
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+}
+
 TEST(EnginePrinting, PagesInOrderForEachCopy) {
     GuiApp();
     QTemporaryDir dir;
@@ -141,6 +227,8 @@ TEST(EnginePrinting, PagesInOrderForEachCopy) {
     printer.setOutputFileName(dir.filePath("print.pdf"));
     EXPECT_TRUE(r.Print({2, 3, 300}, printer));
     EXPECT_EQ(printed, (std::vector<int>{2, 3, 2, 3}));
+    // A new printer page before each but the first: four pages, no blank one.
+    EXPECT_EQ(PdfPageCount(dir.filePath("print.pdf")), 4);
     // Cancel between pages ends the job.
     printed.clear();
     r.OnPagePrinted = [&] {
@@ -159,11 +247,9 @@ TEST(EnginePrinting, PdfHasEveryPage) {
     r.AddScript(Source("section 1 condition=0\n text \"one\"\nsection 2 condition=0\n text \"two\"\n"), 1, 2);
     const QString path = dir.filePath("out.pdf");
     ASSERT_TRUE(r.WritePdf(path));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray pdf = f.readAll();
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
+    EXPECT_EQ(PdfPageCount(path), 2);
+    ASSERT_TRUE(r.WritePdf(path, {2}));
+    EXPECT_EQ(PdfPageCount(path), 1);
     EXPECT_FALSE(r.WritePdf(dir.filePath("no/such/dir/out.pdf")));
 }
 

@@ -65,6 +65,7 @@ TEST(EngineLayout, GoToPageClamps) {
 const char* const kBand = R"(section 1 condition=9999 layout=relative height=0
   page-band 2750
   position 0 0 1860 2750
+  text "band"
   end-page-band
 section 2 condition=803 layout=relative height=0
   group-header 200
@@ -93,9 +94,25 @@ TEST(EngineLayout, BandRowsOverflowWithTheHeaderRepeated) {
     ASSERT_EQ(r.PageCount(), 2);
     EXPECT_EQ(r.PagesLaidOut(), 2);
     const std::string page1 = r.PageText(1), page2 = r.PageText(2);
-    EXPECT_EQ(page1, std::string("Taxpayer Name\nTax File Number\n") + kSignatureLine + "\nHeading\n");
+    // The page band and the furniture on every page the section opens.
+    EXPECT_EQ(page1, std::string("band\nTaxpayer Name\nTax File Number\n") + kSignatureLine + "\nHeading\n");
     EXPECT_EQ(page2, page1);
     EXPECT_EQ(page1.find("outside"), std::string::npos);
+    // Frame, page band from the top, the labels with the name and file
+    // number boxes, the rule; then the group header.
+    EXPECT_EQ(Types(r, 2).substr(0, 22), "AR##T#FT#S#FT#S#FTAL#T");
+    std::vector<std::pair<int, int>> boxes;  // tag, box flags
+    for (std::size_t i = r.PageBegin(2); i < r.PageEnd(2) && boxes.size() < 2; ++i)
+        if (r.Record(i).Type() == rec::kField) boxes.emplace_back(r.Record(i).Tag(), r.Record(i).BoxFlags());
+    EXPECT_EQ(boxes, (std::vector<std::pair<int, int>>{{kTagTaxpayerName, 1}, {kTagIdentity, 1}}));
+    // Page headers chain the pages and carry the opening section.
+    const TPageRec& second = r.Record(r.PageBegin(2));
+    EXPECT_EQ(r.Record(r.PageBegin(1)).I32(7), std::int32_t(r.PageBegin(2)));
+    EXPECT_EQ(second.I32(3), std::int32_t(r.PageBegin(1)));
+    EXPECT_EQ(second.I32(7), std::int32_t(r.PageEnd(2)));
+    EXPECT_EQ(second.U8(2), 2);
+    EXPECT_EQ(second.I16(11), kTagChoiceGrid);
+    EXPECT_EQ(second.U8(13), 'R');
     // Rows carry their number; footer cells 255; the disabled column is gone.
     std::vector<int> rows;
     for (int page = 1; page <= 2; ++page)
