@@ -191,6 +191,7 @@ void TXReport::AddScript(const std::string& name, int first, int last) {
 }
 
 void TXReport::AddScript(const Script& script, int first, int last) {
+    const std::size_t laidOutBefore = records_.size();
     Layout l;
     bool firstOfCall = true;
     const auto hasData = [this](int tag) { return fields && fields->FieldHasData(tag); };
@@ -289,10 +290,11 @@ void TXReport::AddScript(const Script& script, int first, int last) {
     ClosePage();
     if (current_ == 0 && !pageStarts_.empty()) current_ = 1;
 
-    // The field types the caller may want to know, once per run of a tag.
+    // The field types of what this call laid out, once per run of a tag.
     if (!OnSetFieldType) return;
     int previousTag = -1;
-    for (const TPageRec& r : records_) {
+    for (std::size_t i = laidOutBefore; i < records_.size(); ++i) {
+        const TPageRec& r = records_[i];
         if (!IsFieldRecord(r.Type())) continue;
         const int k = r.Kind();
         if (!(k < 7 || (k >= 11 && k <= 15))) continue;

@@ -66,7 +66,7 @@ std::vector<Run> ParseLine(const QString& line, QFont& font, QColor& colour, int
                 else
                     Beep();
             } else if (letter == QLatin1Char('F')) {
-                font.setFamily(arg.left(30));
+                font.setFamily(ReportTypefaceNamed(arg.left(30)));
             } else if (letter == QLatin1Char('L')) {
                 const auto n = Number(arg, 2);
                 spacing = n && *n > 0 ? *n : 10;

@@ -14,6 +14,15 @@ constexpr std::array<std::array<int, 3>, 27> kColours = {{
     {220, 244, 252}, {191, 191, 255}, {255, 128, 0},   {214, 173, 173}, {191, 255, 191}, {0, 0, 0},
 }};
 
+// The scripts' typefaces by number, each with the Liberation face of the
+// same metrics that draws it.
+constexpr std::array<std::array<const char*, 2>, 4> kTypefaces = {{
+    {"Arial", "Liberation Sans"},
+    {"Arial Narrow", "Liberation Sans Narrow"},
+    {"Courier New", "Liberation Mono"},
+    {"Times New Roman", "Liberation Serif"},
+}};
+
 bool OneOf(int n, std::initializer_list<int> set) {
     for (int v : set)
         if (v == n) return true;
@@ -29,12 +38,14 @@ QColor ReportColour(int n) {
 }
 
 QString ReportTypeface(int face) {
-    switch (face) {
-        case 1: return QStringLiteral("Liberation Sans Narrow");
-        case 2: return QStringLiteral("Liberation Mono");
-        case 3: return QStringLiteral("Liberation Serif");
-        default: return QStringLiteral("Liberation Sans");
-    }
+    const std::size_t n = face >= 0 && face < int(kTypefaces.size()) ? std::size_t(face) : 0;
+    return QString::fromLatin1(kTypefaces[n][1]);
+}
+
+QString ReportTypefaceNamed(const QString& name) {
+    for (const auto& face : kTypefaces)
+        if (name.compare(QLatin1String(face[0]), Qt::CaseInsensitive) == 0) return QString::fromLatin1(face[1]);
+    return name;
 }
 
 Qt::BrushStyle ReportBrushStyle(int style) {

@@ -12,6 +12,9 @@ namespace cgt {
 QColor ReportColour(int n);
 // Liberation metric equivalents of the four typefaces.
 QString ReportTypeface(int face);
+// A typeface named in a text's markup ("<FArial>"): its Liberation
+// equivalent when it is one of the four, else the name as given.
+QString ReportTypefaceNamed(const QString& name);
 Qt::BrushStyle ReportBrushStyle(int style);
 Qt::PenStyle ReportPenStyle(int style);
 

@@ -159,6 +159,45 @@ TEST(EngineDrawing, ColoursOnlyOnScreenWithEditFields) {
     }
 }
 
+// The box around the dark pixels of the top left of a picture.
+QRect Ink(const QImage& image) {
+    QRect ink;
+    for (int y = 0; y < 1000; ++y)
+        for (int x = 0; x < 1100; ++x)
+            if (image.pixelColor(x, y).lightness() < 128) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST(EngineDrawing, MarkupPlacesItsText) {
+    GuiApp();
+    // A rectangle from (10 mm, 10 mm); 10 pixels a millimetre.
+    const struct {
+        const char* name;
+        int align;
+        const char* text;
+        int left, top;  // where the ink starts, in pixels, give or take 10
+    } cases[] = {
+        {"AtTheLeft", 3, "<T1>W", 100, 100},
+        {"XFromTheLeft", 3, "<X500>W", 600, 100},
+        {"YBelowTheTop", 3, "<Y300>W", 100, 400},
+        {"SecondLine", 3, "<.>\\nW", 100, 100 + 95},       // a line of 24 points
+        {"AgainstTheRight", 4, "<S10>W", 1000 - 35, 100},  // a W of 10 points
+        {"NamedTypeface", 3, "<FCourier New;X100>W", 200, 100},
+    };
+    for (const auto& c : cases) {
+        TXReport r(A4Metrics());
+        r.UnitFactor = 0.1;
+        r.AddScript(Source("section 1 condition=0\n font size=24 align=" + std::to_string(c.align) +
+                           "\n position 100 100 1000 900\n text \"" + c.text + "\"\n"),
+                    1, 1);
+        const QRect ink = Ink(Draw(r, true));
+        ASSERT_FALSE(ink.isNull()) << c.name;
+        EXPECT_NEAR(ink.left(), c.left, 25) << c.name;
+        EXPECT_NEAR(ink.top(), c.top, 40) << c.name;
+        EXPECT_LE(ink.right(), 1000) << c.name;
+    }
+}
+
 TEST(EngineDrawing, RepeatsOfOtherShapesGoToTheCallback) {
     GuiApp();
     TXReport r(A4Metrics());

@@ -188,10 +188,15 @@ TEST(EngineLayout, FieldTypesReportedOncePerRunOfATag) {
     TXReport r(A4Metrics());
     std::vector<std::pair<int, int>> seen;
     r.OnSetFieldType = [&](int tag, int k) { seen.emplace_back(tag, k); };
-    r.AddScript(Source("section 1\n field 710 kind=0\n field 710 kind=1\n field 714 kind=8\n field 714 kind=12\n"
-                       " field 1106 kind=2\n"),
-                1, 1);
-    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{710, 0}, {714, 12}, {1106, 2}}));
+    const Script script = Source(
+        "section 1\n field 710 kind=0\n field 710 kind=1\n field 714 kind=8\n field 714 kind=12\n field 1106 kind=2\n");
+    r.AddScript(script, 1, 1);
+    const std::vector<std::pair<int, int>> once = {{710, 0}, {714, 12}, {1106, 2}};
+    EXPECT_EQ(seen, once);
+    // A second script adds the types of its own fields only.
+    seen.clear();
+    r.AddScript(script, 1, 1);
+    EXPECT_EQ(seen, once);
 }
 
 }  // namespace
