@@ -184,6 +184,39 @@ section 3 condition=1 layout=absolute height=100
     }
 }
 
+TEST(EngineLayout, ConditionOneOpensAPageWhenItsNeedDoesNotFit) {
+    // 100 units used; the limit is 2680.
+    const struct {
+        const char* name;
+        int height, need;
+        int pages;
+    } cases[] = {{"Fits", 2000, 2580, 1},
+                 {"OneUnitOver", 2000, 2581, 2},
+                 {"NoNeedHeightFits", 2580, 0, 1},
+                 {"NoNeedHeightOver", 2581, 0, 2}};
+    for (const auto& c : cases) {
+        TXReport r(A4Metrics());
+        r.AddScript(Source("section 1 condition=0 height=100\n text \"first\"\n"
+                           "section 2 condition=1 height=" +
+                           std::to_string(c.height) + " need=" + std::to_string(c.need) + "\n text \"second\"\n"),
+                    1, 2);
+        ASSERT_EQ(r.PageCount(), c.pages) << c.name;
+        // A page opened by a condition-1 section carries the furniture.
+        if (c.pages == 2) {
+            EXPECT_EQ(r.PageText(2), std::string("Taxpayer Name\nTax File Number\n") + kSignatureLine + "\nsecond\n");
+        }
+    }
+}
+
+TEST(EngineLayout, StoredScriptsByName) {
+    TXReport r(A4Metrics());
+    r.AddScript("CGTWSHT", 1, 1);
+    EXPECT_EQ(r.PageCount(), 1);
+    EXPECT_NE(r.PageText(1).find("Capital gains tax worksheet"), std::string::npos);
+    EXPECT_THROW(r.AddScript("NOSUCHSCRIPT", 1, 1), std::runtime_error);
+    EXPECT_EQ(r.PageCount(), 1);
+}
+
 TEST(EngineLayout, FieldTypesReportedOncePerRunOfATag) {
     TXReport r(A4Metrics());
     std::vector<std::pair<int, int>> seen;
