@@ -1,8 +1,8 @@
 #include "mainwin/preview_form.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +18,6 @@
 #include <cmath>
 
 #include "base/dialogs.h"
-#include "controls/control_context.h"
 #include "controls/numedit.h"
 #include "controls/qt_text.h"
 #include "mainwin/printing_dialog.h"
@@ -114,7 +113,13 @@ TPreviewForm::TPreviewForm(std::unique_ptr<TXReport> report, Dialogs& dialogs, Q
                                             QStringLiteral("PDF files (*.pdf)"));
     };
 
-    const auto guarded = [this](auto body) { return GuardedSlot(this, std::move(body)); };
+    // Nothing answers once the report is gone, nor while pages go to the
+    // printer: the engine is busy and only lets events through between pages.
+    const auto guarded = [this](auto body) {
+        return [this, body = std::move(body)] {
+            if (Idle()) Guarded(dialogs_, body);
+        };
+    };
     connect(print_, &QPushButton::clicked, this, guarded([this] { PrintClick(); }));
     connect(savePdf, &QPushButton::clicked, this, guarded([this] { SavePdfClick(); }));
     connect(all_, &QRadioButton::clicked, this, guarded([this] { pageList_->clear(); }));
@@ -196,7 +201,8 @@ void TPreviewForm::ShowPage(int n) {
 }
 
 void TPreviewForm::FitWidth() {
-    zoom_ = (box_->viewport()->width() - 30) / (report_->PageWidth() * PixelsPerMm());
+    // The box's own width: 30 pixels leave room for its vertical scroll bar.
+    zoom_ = (box_->width() - 30) / (report_->PageWidth() * PixelsPerMm());
     SizePicture();
     Redraw();
     box_->horizontalScrollBar()->setValue(0);
@@ -205,8 +211,8 @@ void TPreviewForm::FitWidth() {
 
 void TPreviewForm::FitPage() {
     const double ppm = PixelsPerMm();
-    zoom_ = std::min((box_->viewport()->height() - 12) / (report_->PageHeight() * ppm),
-                     (box_->viewport()->width() - 12) / (report_->PageWidth() * ppm));
+    zoom_ = std::min((box_->height() - 12) / (report_->PageHeight() * ppm),
+                     (box_->width() - 12) / (report_->PageWidth() * ppm));
     SizePicture();
     Redraw();
     box_->horizontalScrollBar()->setValue(0);
@@ -233,18 +239,18 @@ bool TPreviewForm::eventFilter(QObject* watched, QEvent* event) {
         if (me->button() == Qt::LeftButton || me->button() == Qt::RightButton) {
             const QPoint at = me->position().toPoint();
             const bool in = me->button() == Qt::LeftButton;
-            Guarded(dialogs_, [&] { ZoomAt(at, in); });
+            if (Idle()) Guarded(dialogs_, [&] { ZoomAt(at, in); });
             return true;
         }
     }
-    if (event->type() == QEvent::KeyPress && watched != pageList_) {
+    if (event->type() == QEvent::KeyPress && watched != pageList_ && Idle()) {
         if (HandleKey(static_cast<QKeyEvent*>(event)->key())) return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void TPreviewForm::keyPressEvent(QKeyEvent* e) {
-    if (HandleKey(e->key())) return;
+    if (Idle() && HandleKey(e->key())) return;
     QDialog::keyPressEvent(e);
 }
 
@@ -297,7 +303,9 @@ void TPreviewForm::PrintClick() {
         dialogs_.Inform(kNoPrinter);
         return;
     }
+    // A bad list has had its message; no progress dialog for nothing.
     const std::optional<std::set<int>> pages = ChosenPages();
+    if (!pages) return;
     TFPrinting progress(*report_, this);
     progress.show();
     printing_ = true;
@@ -310,9 +318,9 @@ void TPreviewForm::PrintClick() {
             form->report_->OnPagePrinted = nullptr;
         }
     } done{this, progress};
-    if (!pages || pages->empty()) return;
+    if (pages->empty()) return;
     const std::unique_ptr<QPrinter> printer = makePrinter();
-    printer->setDocName(QApplication::applicationName() + QStringLiteral(" workpapers"));
+    printer->setDocName(QGuiApplication::applicationDisplayName() + QStringLiteral(" workpapers"));
     report_->OnPagePrinted = [] { QCoreApplication::processEvents(); };
     report_->Print(*pages, *printer);
 }
@@ -330,8 +338,15 @@ void TPreviewForm::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    g_previewOpen = false;
     QDialog::closeEvent(e);
+}
+
+// Every way out (the Close button, the window's close, Escape) ends here.
+void TPreviewForm::done(int result) {
+    if (printing_) return;
+    report_.reset();
+    g_previewOpen = false;
+    QDialog::done(result);
 }
 
 }  // namespace cgt

@@ -44,6 +44,7 @@ public:
     TPreviewForm(std::unique_ptr<TXReport> report, Dialogs& dialogs, QWidget* parent = nullptr);
     ~TPreviewForm() override;
 
+    // Nothing once the preview has closed.
     TXReport* Report() const { return report_.get(); }
     double Zoom() const { return zoom_; }
     int CurrentPage() const { return page_; }
@@ -59,6 +60,9 @@ public:
     void ZoomAt(QPoint at, bool in);
     void PrintClick();
     void SavePdfClick();
+
+    // Refused while printing; lets the report go.
+    void done(int result) override;
 
     // Whether a printer is installed; tests replace it.
     std::function<bool()> hasPrinter;
@@ -83,6 +87,7 @@ private:
     // (its message shown).
     std::optional<std::set<int>> ChosenPages();
     double PixelsPerMm() const;
+    bool Idle() const { return report_ && !printing_; }
 
     std::unique_ptr<TXReport> report_;
     Dialogs& dialogs_;

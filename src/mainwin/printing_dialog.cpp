@@ -82,9 +82,10 @@ void TFPrinting::showEvent(QShowEvent* e) {
     Tick();
 }
 
-void TFPrinting::closeEvent(QCloseEvent* e) {
+// Closed, or put away with Escape: the animation stops either way.
+void TFPrinting::hideEvent(QHideEvent* e) {
     timer_->stop();
-    QDialog::closeEvent(e);
+    QDialog::hideEvent(e);
 }
 
 }  // namespace cgt

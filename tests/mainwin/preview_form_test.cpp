@@ -13,8 +13,10 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "controls/numedit.h"
+#include "mainwin/printing_dialog.h"
 #include "mainwin_fixture.h"
 #include "report/script_source.h"
 #include "report/txreport.h"
@@ -23,8 +25,8 @@ namespace cgt::test {
 namespace {
 
 // Three pages, each with its number on it.
-std::unique_ptr<TXReport> ThreePages() {
-    auto r = std::make_unique<TXReport>(A4Metrics());
+std::unique_ptr<TXReport> ThreePages(const DeviceMetrics& metrics = A4Metrics()) {
+    auto r = std::make_unique<TXReport>(metrics);
     r->UnitFactor = 0.1;
     r->AddScript(CompileScriptSource("section 1 condition=0\n position 100 100 800 200\n text \"Page one\"\n"
                                      "section 2 condition=0\n position 100 100 800 200\n text \"Page two\"\n"
@@ -43,6 +45,8 @@ protected:
         form->resize(900, 700);
         form->hasPrinter = [this] { return printerInstalled; };
         form->makePrinter = [this] {
+            // Runs between the first and the second page, as the user would.
+            if (duringPrint) QTimer::singleShot(0, form.get(), duringPrint);
             auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
             p->setOutputFormat(QPrinter::PdfFormat);
             p->setOutputFileName(dir.filePath("printed.pdf"));
@@ -73,6 +77,7 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<TPreviewForm> form;
     bool printerInstalled = true;
+    std::function<void()> duringPrint;
 };
 
 TEST_F(PreviewTest, OpensOnPageOneAndPages) {
@@ -178,11 +183,144 @@ TEST_F(PreviewTest, SavesTheChosenPagesAsPdf) {
                                                         dir.filePath("no/such/dir/x.pdf").toStdString() + "."});
 }
 
-TEST_F(PreviewTest, CloseButtonClosesAndClearsTheFlag) {
+TEST_F(PreviewTest, ClosingLetsTheReportGo) {
+    // The report's callbacks die with it.
+    auto token = std::make_shared<int>();
+    const std::weak_ptr<int> alive = token;
+    form->Report()->OnSetJump = [token = std::move(token)](QPainter&, int, const QRect&, bool) {};
     Click("BtnExit");
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(IsPreviewOpen());
+    EXPECT_EQ(form->Report(), nullptr);
+    EXPECT_TRUE(alive.expired());
 }
+
+TEST_F(PreviewTest, EscapeClosesToo) {
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->Report(), nullptr);
+}
+
+TEST_F(PreviewTest, StaysOpenAndStillWhilePrinting) {
+    bool visible = false;
+    bool printing = false;
+    duringPrint = [&] {
+        printing = form->Printing();
+        form->close();
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        Click("btnNext");
+        Click("btnPrint");
+        visible = form->isVisible() && form->Report() != nullptr;
+    };
+    Click("btnPrint");
+    EXPECT_TRUE(printing);
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(PageLabel(), "1 of 3");
+    EXPECT_EQ(PdfPages(dir.filePath("printed.pdf")), 3);
+    EXPECT_FALSE(form->Printing());
+    EXPECT_TRUE(IsPreviewOpen());
+}
+
+TEST_F(PreviewTest, CancelStopsAfterThePageInHand) {
+    duringPrint = [&] {
+        auto* progress = form->findChild<TFPrinting*>();
+        ASSERT_NE(progress, nullptr);
+        EXPECT_TRUE(progress->isVisible());
+        QTest::mouseClick(progress->CancelBtn(), Qt::LeftButton);
+    };
+    Click("btnPrint");
+    EXPECT_TRUE(form->Report()->Aborted());
+    EXPECT_EQ(form->Report()->PagePrinting(), 1);
+    EXPECT_FALSE(form->Printing());
+}
+
+TEST_F(PreviewTest, FailedPrintIsReportedAndTheFormGoesOn) {
+    form->makePrinter = []() -> std::unique_ptr<QPrinter> { throw std::runtime_error("The printer went away."); };
+    Click("btnPrint");
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"The printer went away."});
+    EXPECT_FALSE(form->Printing());
+    EXPECT_EQ(form->findChild<TFPrinting*>(), nullptr);
+    Click("btnNext");
+    EXPECT_EQ(PageLabel(), "2 of 3");
+}
+
+TEST_F(PreviewTest, KeysScroll) {
+    // At the largest zoom the page is wider and taller than the box.
+    for (int i = 0; i < 5; ++i) QTest::mouseClick(Find<QLabel>("Image1"), Qt::LeftButton, {}, QPoint(0, 0));
+    QScrollBar* h = form->ScrollBox()->horizontalScrollBar();
+    QScrollBar* v = form->ScrollBox()->verticalScrollBar();
+    ASSERT_GT(h->maximum(), 100);
+    const int end = std::min(h->maximum(), form->ScrollBox()->viewport()->width());
+    const struct {
+        const char* name;
+        Qt::Key key;
+        QScrollBar* bar;
+        int from;
+        int to;
+    } cases[] = {{"Home", Qt::Key_Home, h, 100, 0},
+                 {"End", Qt::Key_End, h, 0, end},
+                 {"Down", Qt::Key_Down, v, 100, 100 + v->singleStep()},
+                 {"Up", Qt::Key_Up, v, 100, 100 - v->singleStep()}};
+    for (const auto& c : cases) {
+        c.bar->setValue(c.from);
+        QTest::keyClick(form->ScrollBox(), c.key);
+        EXPECT_EQ(c.bar->value(), c.to) << c.name;
+    }
+    EXPECT_EQ(PageLabel(), "1 of 3");
+}
+
+// Where the 275 mm frame goes on the page, by what the printer cannot
+// print on.
+struct ArrangeCase {
+    const char* name;
+    int orientation;
+    int pageWidth, pageHeight;
+    int unprintableTop, unprintableBottom, unprintableRight;
+    int leftMargin, topMargin;
+    double fitFactor;
+};
+
+void PrintTo(const ArrangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PreviewArrangeTest : public ::testing::TestWithParam<ArrangeCase> {};
+
+TEST_P(PreviewArrangeTest, MarginsAndFit) {
+    App();
+    const ArrangeCase& c = GetParam();
+    DeviceMetrics m = A4Metrics();
+    m.pageWidthMm = c.pageWidth;
+    m.pageHeightMm = c.pageHeight;
+    m.unprintableTop = c.unprintableTop;
+    m.unprintableBottom = c.unprintableBottom;
+    m.unprintableRight = c.unprintableRight;
+    auto report = ThreePages(m);
+    report->Orientation = c.orientation;
+    ScriptedDialogs dialogs;
+    TPreviewForm form(std::move(report), dialogs);
+    form.setWindowState(Qt::WindowNoState);
+    form.resize(900, 700);
+    form.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Report()->LeftMargin(), c.leftMargin);
+    EXPECT_EQ(form.Report()->TopMargin(), c.topMargin);
+    EXPECT_DOUBLE_EQ(form.Report()->fitFactor, c.fitFactor);
+    // The page's width fills the box but for 30 pixels, room for the
+    // vertical scroll bar: nothing to scroll across.
+    EXPECT_NEAR(form.Picture()->width(), form.ScrollBox()->width() - 30, 1);
+    EXPECT_EQ(form.ScrollBox()->horizontalScrollBar()->maximum(), 0);
+}
+
+const ArrangeCase kArrangeCases[] = {
+    {"NoUnprintableEdges", 0, 210, 297, 0, 0, 0, 15, 0, 1.0},
+    {"FrameCentred", 0, 210, 297, 5, 5, 0, 15, 11, 1.0},
+    {"OddSpareHeightRoundsDown", 0, 210, 297, 4, 5, 0, 15, 10, 1.0},
+    {"ShortPageShrinks", 0, 210, 280, 4, 6, 0, 15, 4, 270.0 / 275},
+    {"LandscapeShrinksByWidth", 1, 297, 210, 5, 5, 3, 10, 5, 284.0 / 275},
+};
+INSTANTIATE_TEST_SUITE_P(Printer, PreviewArrangeTest, ::testing::ValuesIn(kArrangeCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace cgt::test
