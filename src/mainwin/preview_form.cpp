@@ -75,6 +75,8 @@ TPreviewForm::TPreviewForm(std::unique_ptr<TXReport> report, Dialogs& dialogs, Q
     QPushButton* prev = ToolButton(bar, "btnPrev", QStringLiteral("<"), kHintPrev);
     QPushButton* next = ToolButton(bar, "btnNext", QStringLiteral(">"), kHintNext);
     QPushButton* last = ToolButton(bar, "btnLast", QStringLiteral(">|"), kHintLast);
+    // Glyph buttons as narrow as their glyphs, so the bar fits a small screen.
+    for (QPushButton* b : {first, prev, next, last}) b->setFixedWidth(36);
     maxPage_ = new QLabel(bar);
     maxPage_->setObjectName(QStringLiteral("MaxPage"));
     maxPage_->setMinimumWidth(70);
