@@ -44,7 +44,7 @@ void DrawFormBox(QPainter& p, QRect r, const QString& text, const FormBoxStyle& 
         p.setPen(pen);
         p.drawRect(r);
     }
-    if (s.flags & boxflag::kCents) DrawCentsMark(p, r.right(), r.top(), r.bottom(), xs, 1.0);
+    if (s.flags & boxflag::kCents) DrawCentsMark(p, r.right(), r.top(), r.bottom(), xs, s.fontScale);
     QRect area = r;
     if (s.flags & boxflag::kStartRight) area.setLeft(area.left() + Px(s.startRight, xs));
     if (s.flags & boxflag::kStartLower) area.setTop(area.top() + Px(40, ys));
@@ -55,16 +55,14 @@ void DrawFormBox(QPainter& p, QRect r, const QString& text, const FormBoxStyle& 
     if (s.flags & boxflag::kEndEarlier) area.setRight(area.right() - Px(100, xs));
     if (s.flags & boxflag::kStartFarRight) area.setLeft(area.left() + Px(230, xs));
     if (s.flags != boxflag::kNoFrame) area.adjust(1, 1, -1, -1);
-    const int inset = s.onePixelInset ? -1 : Px(10, xs);
+    const int inset = s.insetPixels ? *s.insetPixels : Px(10, xs);
     p.setFont(s.font);
     p.setPen(s.text);
     p.setClipRect(area);
     if (s.lines) {
         p.drawText(area.adjusted(inset, 0, -inset, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
     } else {
-        int align = Qt::AlignLeft;
-        if (s.align == 1 || (s.flags & boxflag::kCents)) align = Qt::AlignRight;
-        if (s.align == 2) align = Qt::AlignHCenter;
+        const int align = s.align == 1 ? Qt::AlignRight : s.align == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
         p.drawText(area.adjusted(inset, 0, -inset, 0), align | Qt::AlignVCenter | Qt::TextSingleLine, text);
     }
     p.restore();

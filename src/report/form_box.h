@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QRect>
 #include <QStringList>
+#include <optional>
 
 class QPainter;
 
@@ -27,7 +28,11 @@ struct FormBoxStyle {
     int align = 0;
     // How far flag 4 moves the text, in script units.
     int startRight = 25;
-    bool onePixelInset = false;
+    // The text's inset from the left of its area: 10 units, or this many
+    // device pixels when set (negative: left of the area).
+    std::optional<int> insetPixels;
+    // Scales the cents mark's "00" with the zoom on screen.
+    double fontScale = 1;
     QColor fill = Qt::white;
     QFont font;
     QColor text = Qt::black;

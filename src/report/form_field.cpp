@@ -18,7 +18,9 @@ void DrawCaution(QPainter& p, const QRect& r, double fontScale) {
     p.save();
     const int cx = r.center().x(), cy = r.center().y();
     const int hw = r.width() / 2, hh = r.height() / 2;
-    const int cutX = int(hw * 0.4), cutY = int(hh * 0.4);
+    // The corners are cut a fifth of the half-side either side of each
+    // edge's middle.
+    const int cutX = int(hw * 0.2), cutY = int(hh * 0.2);
     const QPoint corners[] = {{cx - cutX, r.top()},   {cx + cutX, r.top()},    {r.right(), cy - cutY},
                               {r.right(), cy + cutY}, {cx + cutX, r.bottom()}, {cx - cutX, r.bottom()},
                               {r.left(), cy + cutY},  {r.left(), cy - cutY}};
@@ -45,18 +47,15 @@ DrawFieldEvent FormFieldDrawer(const FieldStore& store) {
             box.flags =
                 rec.BoxFlags() & (boxflag::kNoFrame | boxflag::kCents | boxflag::kStartRight | boxflag::kStartLower);
             box.startRight = 35;
+            box.fontScale = fontScale;
             box.font = ReportFont(2, int(std::lround(12 * fontScale + 0.2)), 1);
             const int k = rec.Kind();
             box.align = (k == 1 || k == 2) ? 1 : 0;
-            box.onePixelInset = k == 6 || k == 7;
-            std::string text;
-            if (k == kind::kListColumn) {
-                if (rec.Columns() == 0) return;
-                text = ResolveField(store, rec);
-                box.lines = true;
-            } else {
-                text = ResolveField(store, rec);
-            }
+            if (k == 6 || k == kind::kLossMark) box.insetPixels = 1;
+            // A list column's cells one under another; its box stays empty
+            // without cells or a row width.
+            box.lines = k == kind::kListColumn;
+            std::string text = box.lines && rec.Columns() == 0 ? std::string() : ResolveField(store, rec);
             if (text.find_first_not_of(' ') == std::string::npos) text = " ";
             DrawFormBox(p, r, QString::fromStdString(Cp1252ToUtf8(text)), box, xs, ys);
         };

@@ -178,7 +178,7 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
     const auto text = [&](const TPageRec& r, const std::string& t) {
         DrawText(c, p.Device(), r, Qt8(t),
                  TextState{p.Font(), p.Text(p.textColour), p.Brush(p.background, false), p.align, p.printing, p.xs,
-                           p.ys, p.fontScale, p.mono});
+                           p.ys, p.fontScale, p.mono, &OnBeep});
     };
     const auto shape = [&](char type, const TPageRec& r, std::size_t index) {
         const QRect d = p.Device();
@@ -218,14 +218,10 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
                 p.Place(r);
                 p.ApplyAttributes();
                 shape(t, r, i);
-                p.lastShape = t;
-                p.lastShapeRecord = i;
                 break;
             case rec::kCaution:
                 p.Place(r);
                 field(t, r);
-                p.lastShape = t;
-                p.lastShapeRecord = i;
                 break;
             case rec::kAttributes:
                 p.brushColour = r.U8(2);
@@ -243,16 +239,10 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
                 p.align = r.U8(7);
                 p.spacing = r.I16(8);
                 break;
-            case rec::kText:
-                text(r, TextOf(i));
-                p.lastShape = t;
-                p.lastShapeRecord = i;
-                break;
+            case rec::kText: text(r, TextOf(i)); break;
             case rec::kTriangle:
                 p.ApplyAttributes();
                 shape(t, r, i);
-                p.lastShape = t;
-                p.lastShapeRecord = i;
                 break;
             case rec::kRepeat: {
                 const int w = p.right - p.left, h = p.bottom - p.top;
@@ -292,15 +282,23 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
             case rec::kSection: break;
             default: field(t, r); break;
         }
+        // What a repeat draws again: the latest record of any type but a
+        // position, a repeat or the attributes and font (as the script's
+        // texts were read).
+        if (CountsAsLatestShape(t)) {
+            p.lastShape = t;
+            p.lastShapeRecord = i;
+        }
     }
 }
 
-void TXReport::PrintPages(const std::set<int>& pages, QPainter& canvas, const std::function<void()>& newPage) {
+void TXReport::PrintPages(const std::set<int>& pages, int highest, QPainter& canvas,
+                          const std::function<void()>& newPage) {
     aborted_ = false;
     bool first = true;
     for (int copy = 0; copy < std::max(1, NumbOfCopies) && !aborted_; ++copy) {
         for (int n : pages) {
-            if (n < 1 || n > PageCount() || n > 255) continue;
+            if (n < 1 || n > PageCount() || n > highest) continue;
             if (aborted_) break;
             pagePrinting_ = n;
             if (!first) newPage();
@@ -309,17 +307,21 @@ void TXReport::PrintPages(const std::set<int>& pages, QPainter& canvas, const st
             if (OnPagePrinted) OnPagePrinted();
         }
     }
+    printOffsetLeft_ = printOffsetTop_ = 0;
 }
 
 bool TXReport::Print(const std::set<int>& pages, QPrinter& printer) {
     if (pages.empty()) return true;
+    if (printer.printerState() == QPrinter::Active) printer.abort();
     printer.setPageOrientation(Orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // The printer's canvas starts where it can print; the page's margins
+    // are from the paper's edge.
     const DeviceMetrics m = PrinterMetrics(printer);
     printOffsetLeft_ = m.unprintableLeft;
     printOffsetTop_ = m.unprintableTop;
     QPainter canvas;
     if (!canvas.begin(&printer)) return false;
-    PrintPages(pages, canvas, [&] { printer.newPage(); });
+    PrintPages(pages, kHighestPrintedPage, canvas, [&] { printer.newPage(); });
     if (aborted_) {
         printer.abort();
         canvas.end();
@@ -337,11 +339,10 @@ bool TXReport::WritePdf(const QString& path, const std::set<int>& pages) {
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
                                      Orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
     writer.setCreator(QStringLiteral("CGT 2003"));
-    printOffsetLeft_ = 0;
-    printOffsetTop_ = 0;
     QPainter canvas;
     if (!canvas.begin(&writer)) return false;
-    PrintPages(all, canvas, [&] { writer.newPage(); });
+    // A file holds every page, however long the printout.
+    PrintPages(all, PageCount(), canvas, [&] { writer.newPage(); });
     return canvas.end();
 }
 

@@ -311,6 +311,7 @@ void TXReport::Clear() {
     pageBand_.clear();
     hasPageBand_ = false;
     current_ = 0;
+    laidOut_ = 0;
 }
 
 void TXReport::GoToPage(int n) {

@@ -35,12 +35,13 @@ std::optional<int> Number(const QString& s, int digits) {
     return n;
 }
 
-// A command with a bad number is skipped.
-void Beep() {}
-
 // Splits one line into runs, applying the commands between them.
 std::vector<Run> ParseLine(const QString& line, QFont& font, QColor& colour, int& spacing, const QFont& start,
                            const TextState& s, double xs, double ys) {
+    // A command with a bad number is skipped with a warning.
+    const auto beep = [&s] {
+        if (s.beep && *s.beep) (*s.beep)();
+    };
     std::vector<Run> runs;
     int x = -1, y = -1;
     int i = 0;
@@ -64,7 +65,7 @@ std::vector<Run> ParseLine(const QString& line, QFont& font, QColor& colour, int
                 if (const auto n = Number(arg, 2))
                     colour = s.mono ? MonoText(*n) : ReportColour(*n);
                 else
-                    Beep();
+                    beep();
             } else if (letter == QLatin1Char('F')) {
                 font.setFamily(ReportTypefaceNamed(arg.left(30)));
             } else if (letter == QLatin1Char('L')) {
@@ -74,27 +75,27 @@ std::vector<Run> ParseLine(const QString& line, QFont& font, QColor& colour, int
                 if (const auto n = Number(arg, 3))
                     font.setPointSize(std::max(1, int(std::lround(*n * s.fontScale + 0.2))));
                 else
-                    Beep();
+                    beep();
             } else if (letter == QLatin1Char('T')) {
                 if (const auto n = Number(arg, 3)) {
                     font.setBold(*n & 1);
                     font.setItalic(*n & 2);
                     font.setUnderline(*n & 4);
                 } else {
-                    Beep();
+                    beep();
                 }
             } else if (letter == QLatin1Char('X')) {
                 if (const auto n = Number(arg, 4))
                     x = int(*n * xs);
                 else
-                    Beep();
+                    beep();
             } else if (letter == QLatin1Char('Y')) {
                 if (const auto n = Number(arg, 4))
                     y = int(*n * ys);
                 else
-                    Beep();
+                    beep();
             } else {
-                Beep();
+                beep();
             }
         }
         i = close + 1;
@@ -136,28 +137,16 @@ void DrawMarkup(QPainter& p, const QRect& r, const QString& text, const TextStat
 
 }  // namespace
 
-QString MarkupPlainText(const QString& text) {
-    QString out;
-    bool inCommand = false;
-    for (QChar ch : text) {
-        if (ch == QLatin1Char('<'))
-            inCommand = true;
-        else if (ch == QLatin1Char('>') && inCommand)
-            inCommand = false;
-        else if (!inCommand)
-            out += ch;
-    }
-    return out;
-}
-
 void DrawText(QPainter& p, const QRect& r, const TPageRec& rec, const QString& text, const TextState& s) {
     p.save();
     if (rec.U8(11) != 0) {
         FormBoxStyle box;
         box.flags = rec.U8(10);
-        box.align = s.align;
+        // A whole-dollar amount stands against its cents mark.
+        box.align = (box.flags & boxflag::kCents) && s.align != 2 ? 1 : s.align;
         box.startRight = 25;
-        box.onePixelInset = rec.U8(8) == 1;
+        if (rec.U8(8) == 1) box.insetPixels = -1;
+        box.fontScale = s.fontScale;
         box.fill = Qt::white;
         box.font = s.font;
         box.text = s.colour;

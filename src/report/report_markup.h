@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <functional>
 
 #include "report/page_record.h"
 
@@ -22,13 +23,11 @@ struct TextState {
     double xs = 1, ys = 1;
     double fontScale = 1;
     bool mono = true;
+    // Warns of a markup command with a bad number.
+    const std::function<void()>* beep = nullptr;
 };
 
 // Draws a text record's text in the rectangle `r` (device pixels).
 void DrawText(QPainter& p, const QRect& r, const TPageRec& rec, const QString& text, const TextState& s);
-
-// Lines of a marked-up text as drawn: the texts between the commands, for
-// tests and for PageText.
-QString MarkupPlainText(const QString& text);
 
 }  // namespace cgt

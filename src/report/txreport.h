@@ -46,6 +46,8 @@ DeviceMetrics DefaultDeviceMetrics();
 inline constexpr int kPageFrameWidth = 1860;
 inline constexpr int kPageFrameHeight = 2750;
 inline constexpr int kPageUsableHeight = 2680;
+// A printer is given pages 1 to 255 only.
+inline constexpr int kHighestPrintedPage = 255;
 // The signature line of the page furniture.
 inline constexpr const char* kSignatureLine =
     "Signature . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . .";
@@ -83,6 +85,9 @@ public:
     SetJumpEvent OnSetJump;
     // Raised after each printed page; the caller lets pending events run.
     std::function<void()> OnPagePrinted;
+    // The warning beep for a command of a marked-up text with a bad number
+    // (the command is skipped).
+    std::function<void()> OnBeep;
 
     const DeviceMetrics& Metrics() const { return metrics_; }
     // Margins in millimetres, never below what the device cannot print on.
@@ -111,10 +116,12 @@ public:
     void GoToPage(int n);
     // Draws page n at `zoom` (1 = real size); `printing` for a printer or a PDF.
     void DrawPage(int n, QPainter& canvas, bool keepBackground, double zoom, bool printing = false);
-    // Prints the pages of `pages` that exist (up to 255), NumbOfCopies times.
+    // Prints the pages of `pages` that exist (up to 255), NumbOfCopies times;
+    // false when the job fails or is aborted.
     bool Print(const std::set<int>& pages, QPrinter& printer);
-    // The same drawing as printing, into a PDF of A4 pages; all pages when
-    // `pages` is empty. False when the file cannot be written.
+    // The same drawing as printing, into a PDF of A4 pages (NumbOfCopies
+    // times); all pages when `pages` is empty, however many. False when the
+    // file cannot be written.
     bool WritePdf(const QString& path, const std::set<int>& pages = {});
 
     void Abort() { aborted_ = true; }
@@ -131,7 +138,7 @@ public:
     void SetTextOf(std::size_t i, std::string text) { texts_[i] = std::move(text); }
     // Every text of page n in stream order, a line each.
     std::string PageText(int n) const;
-    // Pages opened so far (each is laid out once).
+    // Pages opened since the last Clear (each is laid out once).
     int PagesLaidOut() const { return laidOut_; }
 
 private:
@@ -146,7 +153,9 @@ private:
     void AppendFont();
     void AppendText(const std::string& text);
     void DrawRecords(Painting& p, std::size_t begin, std::size_t end);
-    void PrintPages(const std::set<int>& pages, QPainter& canvas, const std::function<void()>& newPage);
+    // Draws the pages of `pages` up to `highest`, NumbOfCopies times, each
+    // after `newPage` but the first.
+    void PrintPages(const std::set<int>& pages, int highest, QPainter& canvas, const std::function<void()>& newPage);
 
     DeviceMetrics metrics_;
     int left_ = 0, right_ = 0, top_ = 0, bottom_ = 0;

@@ -198,6 +198,28 @@ TEST(EngineDrawing, MarkupPlacesItsText) {
     }
 }
 
+TEST(EngineDrawing, MarkupCommandWithABadNumberBeeps) {
+    GuiApp();
+    const struct {
+        const char* name;
+        const char* text;
+        int beeps;
+    } cases[] = {{"Good", "<S12;T1;C10;X100;Y9999;L15>W", 0}, {"SizeOfFourDigits", "<S1234>W", 1},
+                 {"XOfFiveDigits", "<X12345>W", 1},           {"StyleNotANumber", "<Tb>W", 1},
+                 {"ColourAndSize", "<C1x;S2a>W", 2},          {"BadSpacingIsTen", "<Lxx>W", 0}};
+    for (const auto& c : cases) {
+        TXReport r(A4Metrics());
+        r.UnitFactor = 0.1;
+        int beeps = 0;
+        r.OnBeep = [&] { ++beeps; };
+        r.AddScript(Source(std::string("section 1 condition=0\n font align=3\n position 100 100 1000 900\n text \"") +
+                           c.text + "\"\n"),
+                    1, 1);
+        Draw(r, true);
+        EXPECT_EQ(beeps, c.beeps) << c.name;
+    }
+}
+
 TEST(EngineDrawing, RepeatsOfOtherShapesGoToTheCallback) {
     GuiApp();
     TXReport r(A4Metrics());
@@ -206,14 +228,18 @@ TEST(EngineDrawing, RepeatsOfOtherShapesGoToTheCallback) {
     r.OnDrawField = [&](char type, const TPageRec&, QPainter&, const QRect& rect, double, double, double) {
         calls.emplace_back(type, rect);
     };
+    // A field after a text is what its repeat repeats.
     r.AddScript(Source("section 1 condition=0\n caution 100 100 200 200\n repeat 100 0\n"
-                       " rounded 100 300 200 400\n repeat 0 100\n rect 100 600 200 700\n repeat 100 0\n"),
+                       " rounded 100 300 200 400\n repeat 0 100\n rect 100 600 200 700\n repeat 100 0\n"
+                       " text \"t\"\n position 100 800 200 900\n field 174 kind=0\n repeat 0 100\n"),
                 1, 1);
     Draw(r, true);
     // 10 pixels a millimetre: 10 units = 1 mm.
     const std::vector<std::pair<char, QRect>> expected = {{'1', QRect(QPoint(100, 100), QPoint(200, 200))},
                                                           {'1', QRect(QPoint(200, 100), QPoint(300, 200))},
-                                                          {'D', QRect(QPoint(100, 400), QPoint(200, 500))}};
+                                                          {'D', QRect(QPoint(100, 400), QPoint(200, 500))},
+                                                          {'S', QRect(QPoint(100, 800), QPoint(200, 900))},
+                                                          {'S', QRect(QPoint(100, 900), QPoint(200, 1000))}};
     EXPECT_EQ(calls, expected);
 }
 
@@ -226,7 +252,8 @@ TEST(EngineDrawing, FormFieldsDrawTheirValue) {
     r.SetLeftMargin(10);
     r.OnDrawField = FormFieldDrawer(s);
     r.AddScript(Source("section 1 condition=0\n position 100 100 600 160\n field " + std::to_string(kTagDiscountGain) +
-                       " kind=1 box-flags=2\n caution 100 300 300 500\n"),
+                       " kind=1 box-flags=2\n caution 100 300 300 500\n position 100 600 600 700\n field " +
+                       std::to_string(kTagWorksheetGrid) + " kind=9 cols=0\n"),
                 1, 1);
     const QImage image = Draw(r, true);
     // The box's frame is black, its inside white but for the digits; the
@@ -239,6 +266,42 @@ TEST(EngineDrawing, FormFieldsDrawTheirValue) {
         for (int y = 110; y < 150; ++y) dark += image.pixelColor(x, y).lightness() < 100;
     EXPECT_GT(dark, 50);
     EXPECT_EQ(image.pixelColor(100 + 200, 400), QColor(255, 255, 0));
+    // A list column without a row width: its box, empty.
+    EXPECT_EQ(image.pixelColor(100 + 300, 600), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(100 + 300, 650), QColor(Qt::white));
+}
+
+// How far right of `from` the ink of row `y` reaches.
+int InkReach(const QImage& image, int from, int y0, int y1) {
+    int reach = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = from; x < image.width(); ++x)
+            if (image.pixelColor(x, y).lightness() < 128) reach = std::max(reach, x - from);
+    return reach;
+}
+
+TEST(EngineDrawing, CentsMarkScalesWithTheZoom) {
+    GuiApp();
+    TXReport r(A4Metrics());
+    r.UnitFactor = 0.1;
+    // A boxed blank amount: the box ends 40 units short for its cents mark.
+    r.AddScript(Source("section 1 condition=0\n font size=10\n position 100 100 600 160\n"
+                       " text \"\" box-flags=2 boxed\n"),
+                1, 1);
+    int reach[2];
+    for (int i = 0; i < 2; ++i) {
+        const double zoom = i == 0 ? 1.0 : 0.5;
+        QImage image = Picture(254);
+        {
+            QPainter p(&image);
+            r.DrawPage(1, p, true, zoom, false);
+        }
+        // One pixel a unit at zoom 1; past the box's right edge.
+        const int boxRight = int(std::lround(560 * zoom));
+        reach[i] = InkReach(image, boxRight + 2, int(100 * zoom), int(160 * zoom));
+    }
+    ASSERT_GT(reach[0], 20);
+    EXPECT_NEAR(double(reach[1]) / reach[0], 0.5, 0.15);
 }
 
 // Pages of a PDF file as Qt writes them.
@@ -276,6 +339,31 @@ TEST(EnginePrinting, PagesInOrderForEachCopy) {
     };
     EXPECT_FALSE(r.Print({1, 2, 3}, printer));
     EXPECT_EQ(printed, std::vector<int>{1});
+}
+
+TEST(EnginePrinting, APrinterGetsPagesUpTo255AndAPdfAll) {
+    GuiApp();
+    QTemporaryDir dir;
+    // A script holds up to 255 sections: two scripts of a page a section.
+    std::string source;
+    for (int n = 1; n <= 200; ++n) source += "section " + std::to_string(n) + " condition=0\n text \"p\"\n";
+    const Script pages = Source(source);
+    TXReport r(A4Metrics());
+    r.UnitFactor = 0.1;
+    r.AddScript(pages, 1, 200);
+    r.AddScript(pages, 1, 57);
+    ASSERT_EQ(r.PageCount(), 257);
+    std::set<int> all;
+    for (int n = 1; n <= 257; ++n) all.insert(n);
+    int printed = 0;
+    r.OnPagePrinted = [&] { ++printed; };
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("print.pdf"));
+    EXPECT_TRUE(r.Print(all, printer));
+    EXPECT_EQ(printed, 255);
+    ASSERT_TRUE(r.WritePdf(dir.filePath("all.pdf")));
+    EXPECT_EQ(PdfPageCount(dir.filePath("all.pdf")), 257);
 }
 
 TEST(EnginePrinting, PdfHasEveryPage) {

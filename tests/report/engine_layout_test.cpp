@@ -59,6 +59,7 @@ TEST(EngineLayout, GoToPageClamps) {
     r.Clear();
     EXPECT_EQ(r.PageCount(), 0);
     EXPECT_EQ(r.CurrentPage(), 0);
+    EXPECT_EQ(r.PagesLaidOut(), 0);
 }
 
 // A band section on list 803 of 3 columns, header 200, rows of 100, footer 100.
@@ -153,6 +154,32 @@ TEST(EngineLayout, BandWithoutEnoughRowsPrintsNothing) {
     r.fields = &store;
     r.AddScript(Source(kBand), 1, 2);
     EXPECT_EQ(r.PageCount(), 1);
+}
+
+TEST(EngineLayout, BandSectionPrintsByItsConditionAndSuppressingField) {
+    // Printed when field 174 has data, over the rows of list 803, unless
+    // field 175 has data.
+    const char* const script = R"(section 1 condition=174 layout=relative height=0
+  group row-height=100 list=803 cols=3 suppress=175
+  position 0 0 100 100
+  field 803 kind=32 column=0
+  end-group
+)";
+    const struct {
+        const char* name;
+        bool condition, suppress;
+        int pages;
+    } cases[] = {{"Printed", true, false, 1}, {"NoConditionData", false, false, 0}, {"Suppressed", true, true, 0}};
+    for (const auto& c : cases) {
+        FieldStore store;
+        SetList(store, kTagChoiceGrid, 2, 3);
+        if (c.condition) store.SetFieldVal(kTagNetCapitalGain, 5);
+        if (c.suppress) store.SetFieldVal(kTagLossesCarriedForward, 5);
+        TXReport r(A4Metrics());
+        r.fields = &store;
+        r.AddScript(Source(script), 1, 1);
+        EXPECT_EQ(r.PageCount(), c.pages) << c.name;
+    }
 }
 
 TEST(EngineLayout, ConditionOnePrintsWhenAFieldHasData) {
