@@ -99,6 +99,11 @@ public:
     void SetRightMargin(int mm);
     void SetTopMargin(int mm);
     void SetBottomMargin(int mm);
+    // What the device cannot print on, in millimetres.
+    int LeftUnprintable() const { return metrics_.unprintableLeft; }
+    int RightUnprintable() const { return metrics_.unprintableRight; }
+    int TopUnprintable() const { return metrics_.unprintableTop; }
+    int BottomUnprintable() const { return metrics_.unprintableBottom; }
     double PageWidth() const { return metrics_.pageWidthMm; }
     double PageHeight() const { return metrics_.pageHeightMm; }
     bool NoPrinter() const { return metrics_.noPrinter; }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -10,6 +11,7 @@
 
 #include "report/field_values.h"
 #include "report/form_field.h"
+#include "report/report_style.h"
 #include "report/txreport.h"
 #include "report_fixture.h"
 #include "store/fieldstore.h"
@@ -157,6 +159,15 @@ TEST(EngineDrawing, ColoursOnlyOnScreenWithEditFields) {
         const QImage image = Draw(r, c.printing);
         EXPECT_EQ(image.pixelColor(200, 200), c.expected) << c.name;
     }
+}
+
+TEST(EngineDrawing, TypefacesDrawnByTheirLiberationFaces) {
+    GuiApp();
+    const char* const faces[] = {"Liberation Sans", "Liberation Sans Narrow", "Liberation Mono", "Liberation Serif"};
+    for (int face = 0; face < 4; ++face)
+        EXPECT_EQ(QFontInfo(ReportFont(face, 10, 1)).family().toStdString(), faces[face]) << face;
+    EXPECT_EQ(ReportTypefaceNamed(QStringLiteral("arial narrow")).toStdString(), "Liberation Sans Narrow");
+    EXPECT_EQ(ReportTypefaceNamed(QStringLiteral("Wingdings")).toStdString(), "Wingdings");
 }
 
 // The box around the dark pixels of the top left of a picture.
