@@ -31,6 +31,8 @@ protected:
     // The picture shown, told apart from the other frames.
     qint64 Shown() const { return dialog.findChild<QLabel*>(QStringLiteral("Image"))->pixmap().cacheKey(); }
 
+    // The application comes before the dialog member is made.
+    const bool appReady = (App(), true);
     TXReport report{A4Metrics()};
     TFPrinting dialog{report};
     QTemporaryDir dir;
