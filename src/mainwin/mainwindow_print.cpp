@@ -29,6 +29,7 @@ void TMainWindow::ShowPrintout(const std::string& script) {
     {
         const WaitCursor hourglass;
         report->OnDrawField = FormFieldDrawer(store);
+        report->OnBeep = [this] { run_.dialogs().Beep(); };
         report->editFieldsActive = false;
         report->UnitFactor = 0.1;
         report->fields = &store;
