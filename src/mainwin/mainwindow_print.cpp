@@ -2,6 +2,7 @@
 // fields as they stand, its field records filled, and the preview.
 #include <QGuiApplication>
 
+#include "base/dialogs.h"
 #include "mainwin/mainwindow.h"
 #include "mainwin/preview_form.h"
 #include "report/field_values.h"
