@@ -8,16 +8,14 @@
 #include <sstream>
 
 #include "command.h"
+#include "run_cgt.h"
 
 namespace cgt {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using test::Outcome;
 
 // One share parcel: 1,000 paid on 01/03/1990, sold for 2,000 on
 // 01/12/2002; held over a year, its discount gain is 2,000 - 1,000 = 1,000.
@@ -41,12 +39,7 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
     Outcome Cgt(std::vector<std::string> args, const std::string& input = "") {
-        args.insert(args.begin(), "cgt");
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        cli::Io io{in, out, err};
-        const int status = cli::Main(args, io);
-        return {status, out.str(), err.str()};
+        return test::RunCgt(std::move(args), input);
     }
     std::string Bytes(const std::string& path) const {
         std::ifstream f(path, std::ios::binary);

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "command.h"
+#include "run_cgt.h"
 
 namespace cgt {
 namespace {
@@ -16,10 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using test::Outcome;
 
 class TradesTest : public ::testing::Test {
 protected:
@@ -36,12 +34,7 @@ protected:
     std::string Path(const std::string& name) const { return (dir / name).string(); }
 
     Outcome Cgt(std::vector<std::string> args, const std::string& input = "") {
-        args.insert(args.begin(), "cgt");
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        cli::Io io{in, out, err};
-        const int status = cli::Main(args, io);
-        return {status, out.str(), err.str()};
+        return test::RunCgt(std::move(args), input);
     }
 
     // Writes the trades file and imports it into the return.
