@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLibrary>
 #include <QWidget>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 
@@ -35,7 +36,13 @@ bool CreateReturn(const std::string& file, const std::string& identity) {
     cgt::ModuleRun run(dialogs, cgt::DefaultClock());
     run.identity = identity;
     run.store().SetFieldStr(cgt::kTagIdentity, identity);
-    cgt::SaveReturnFile(run, file);
+    try {
+        const cgt::ReturnLock lock(file);
+        cgt::SaveReturnFile(run, file);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "cgt-host: %s\n", e.what());
+        return false;
+    }
     std::printf("created %s\n", file.c_str());
     return true;
 }
@@ -50,6 +57,9 @@ QString ModulePath() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past a file size limit a save fails and says so, rather than ending
+    // the program with the return half written.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;

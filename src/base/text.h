@@ -12,4 +12,10 @@ std::string_view TrimView(std::string_view s);
 std::string UpperCase(std::string_view s);
 std::string IntToStr(long long v);
 
+// A piece of the user's input for an error line: in double quotes, at most
+// `limit` characters of it (then "..." and how long it was), control
+// characters, quotes, backslashes and bytes that are no UTF-8 escaped, so
+// that a message stays one short line whatever the input held.
+std::string QuoteInput(std::string_view s, std::size_t limit = 60);
+
 }  // namespace cgt

@@ -2,35 +2,10 @@
 
 #include "base/dialogs.h"
 #include "base/text.h"
+#include "store/cipher_digest.h"
 #include "store/modulerun.h"
 
 namespace cgt {
-namespace {
-
-// Plain content used to pass through a ".SEC" file; one left by an older
-// run must not stay on disk.
-void RemoveStalePlainFile(FileSystem& fs, const std::string& name) {
-    const auto sec = CompanionFile(name, ".SEC");
-    if (sec == std::filesystem::path(name) || !fs.Exists(sec)) return;
-    try {
-        fs.Remove(sec);
-    } catch (const EInOutError&) {
-        // Not a reason to refuse the return; it is tried again at every load and save.
-    }
-}
-
-template <typename F>
-auto WithFileName(const std::string& name, F&& f) {
-    try {
-        return f();
-    } catch (const EInOutError& e) {
-        const std::string what = e.what();
-        if (what.find(name) != std::string::npos) throw;
-        throw EInOutError(what + " (" + name + ")");
-    }
-}
-
-}  // namespace
 
 bool IsCompanionName(const std::string& name) {
     const std::string extension = UpperCase(std::filesystem::path(name).extension().string());
@@ -45,7 +20,55 @@ CipherKey ReturnFileKey(std::string_view keyText) {
     return CipherKeyFor(KeyText(keyText));
 }
 
+bool ReturnOpensWith(const std::string& name, std::string_view keyText, FileSystem& fs) {
+    const Bytes cipher = fs.ReadAll(name);
+    // Whole blocks of the header, and the trailer after them.
+    const std::size_t headerBlocks = (kReturnHeader.size() + kDesBlock - 1) / kDesBlock * kDesBlock;
+    Bytes plain;
+    if (cipher.size() > headerBlocks + kDesBlock) {
+        plain.resize(headerBlocks);
+        TripleDes(ReturnFileKey(keyText)).Decrypt(cipher.data(), plain.data(), headerBlocks);
+    } else {
+        try {
+            plain = DecryptBytes(cipher, ReturnFileKey(keyText));
+        } catch (const ECipherException&) {
+            return false;
+        }
+    }
+    return ReturnReader(plain).HeaderMatches();
+}
+
+namespace {
+
+std::string AbsoluteName(const std::string& name) {
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(name, ec);
+    return ec ? name : absolute.string();
+}
+
+LoadOutcome ReadReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs);
+
+}  // namespace
+
 LoadOutcome LoadReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs) {
+    LoadOutcome outcome = LoadOutcome::Unreadable;
+    try {
+        outcome = ReadReturnFile(run, name, fs);
+    } catch (...) {
+        run.unreadableFile = AbsoluteName(name);
+        throw;
+    }
+    if (outcome == LoadOutcome::Loaded) {
+        if (SameFile(name, run.unreadableFile)) run.unreadableFile.clear();
+    } else {
+        run.unreadableFile = AbsoluteName(name);
+    }
+    return outcome;
+}
+
+namespace {
+
+LoadOutcome ReadReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs) {
     FieldStore& store = run.store();
     const std::string keySource =
         run.fileLoaded && run.identity.empty() ? store.GetFieldStr(kTagIdentity) : run.identity;
@@ -53,7 +76,6 @@ LoadOutcome LoadReturnFile(ModuleRun& run, const std::string& name, FileSystem& 
     run.fileLoaded = false;
     run.currentFileName = name;
 
-    RemoveStalePlainFile(fs, name);
     const Bytes plain = DecryptBytes(fs.ReadAll(name), key);
 
     ReturnReader reader(plain);
@@ -66,37 +88,59 @@ LoadOutcome LoadReturnFile(ModuleRun& run, const std::string& name, FileSystem& 
         return LoadOutcome::Unreadable;
     }
 
+    run.keyText = KeyText(keySource);
     store.ClearStore();
     run.history.clear();
-    return WithFileName(name, [&] {
-        ReturnPosition position;
-        try {
-            reader.ReadPosition(position);
-        } catch (...) {
-            run.history = std::move(position.history);
-            throw;
-        }
-        run.section = position.section;
-        run.screenIndex = position.screenIndex;
+    ReturnPosition position;
+    try {
+        reader.ReadPosition(position);
+    } catch (...) {
         run.history = std::move(position.history);
+        throw;
+    }
+    run.section = position.section;
+    run.screenIndex = position.screenIndex;
+    run.history = std::move(position.history);
 
-        ReturnReader::BadTag bad;
-        bool complete = false;
-        try {
-            complete = reader.ReadFields(store, bad);
-        } catch (...) {
-            run.fileLoaded = reader.Records() > 0;
-            throw;
-        }
+    ReturnReader::BadTag bad;
+    bool complete = false;
+    try {
+        complete = reader.ReadFields(store, bad);
+    } catch (...) {
         run.fileLoaded = reader.Records() > 0;
-        if (!complete) {
-            run.dialogs().Message(
-                kErrorReadingFile + std::to_string(bad.tag) + kLastTagText + std::to_string(bad.lastTag), "Error",
-                MsgIcon::Error, MsgButtons::Ok, MsgResult::Ok);
-            return LoadOutcome::BadTag;
-        }
-        return LoadOutcome::Loaded;
-    });
+        throw;
+    }
+    run.fileLoaded = reader.Records() > 0;
+    if (!complete) {
+        run.dialogs().Message(
+            kErrorReadingFile + std::to_string(bad.tag) + kLastTagText + std::to_string(bad.lastTag), "Error",
+            MsgIcon::Error, MsgButtons::Ok, MsgResult::Ok);
+        return LoadOutcome::BadTag;
+    }
+    return LoadOutcome::Loaded;
+}
+
+}  // namespace
+
+std::string NotWrittenOverMessage(const std::string& name) {
+    return name + " was not opened whole by this run (damaged, opened with another identity, or in use), so it is kept "
+                  "as it was and not written over; save your work under another name";
+}
+
+std::string DamagedReturnMessage(const std::string& name) {
+    return name + " is damaged: only the fields before the damaged record could be read. The file is kept as it was; "
+                  "this run will not save over it (Save can keep your work under another name).";
+}
+
+SaveOutcome SaveReturnFileLocked(ModuleRun& run, const std::string& name) {
+    if (SameFile(name, run.unreadableFile)) throw EInOutError(NotWrittenOverMessage(name));
+    if (name.empty() || (run.lock && run.lock->Covers(name))) return SaveReturnFile(run, name);
+    const ReturnLock lock(name, std::chrono::milliseconds(0));
+    return SaveReturnFile(run, name);
+}
+
+bool IdentityFieldDisagrees(const ModuleRun& run) {
+    return run.keyText && KeyText(run.store().FieldAsText(kTagIdentity)) != *run.keyText;
 }
 
 SaveOutcome SaveReturnFile(ModuleRun& run, const std::string& name, FileSystem& fs) {
@@ -113,21 +157,16 @@ SaveOutcome SaveReturnFile(ModuleRun& run, const std::string& name, FileSystem& 
         return SaveOutcome::NoName;
     }
     if (IsCompanionName(name)) throw EInOutError(CompanionNameMessage(name));
-    if (!run.unreadableFile.empty() && name == run.unreadableFile)
-        throw EInOutError(name + " could not be read at the start, so it is not written over");
+    if (SameFile(name, run.unreadableFile)) throw EInOutError(NotWrittenOverMessage(name));
     store.SetFieldStr(kTagFileKind, "EI");
-    const CipherKey key = ReturnFileKey(store.GetFieldStr(kTagIdentity));
+    const CipherKey key = CipherKeyFor(run.keyText ? *run.keyText : KeyText(store.GetFieldStr(kTagIdentity)));
     store.SetFieldInt(kTagFileVersion, kFileVersion);
 
     const ReturnPosition position{run.section, run.screenIndex, run.history};
     std::string listing;
     const Bytes cipher = EncryptBytes(WriteReturnContent(store, position, run.HelpDesk() ? &listing : nullptr), key);
 
-    WithFileName(name, [&] {
-        RemoveStalePlainFile(fs, name);
-        ReplaceFileSafely(fs, name, cipher);
-        return 0;
-    });
+    ReplaceFileSafely(fs, name, cipher);
 
     if (run.HelpDesk()) {
         // The data is safe by now; a listing that cannot be written is still reported.

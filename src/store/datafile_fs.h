@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "store/cipher.h"
@@ -14,10 +15,27 @@
 
 namespace cgt {
 
-// A file that must be new exists already.
-class EFileExists : public EInOutError {
+// A file system step that failed, said as "cannot STEP FILE: REASON" with
+// the reason in plain words ("cannot write r.RET: No space left on device").
+class EFileError : public EInOutError {
 public:
-    using EInOutError::EInOutError;
+    EFileError(std::string step, std::string file, std::string reason)
+        : EInOutError("cannot " + step + (file.empty() ? std::string() : " " + file) + ": " + reason),
+          step_(std::move(step)),
+          file_(std::move(file)),
+          reason_(std::move(reason)) {}
+    const std::string& step() const { return step_; }
+    const std::string& file() const { return file_; }
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string step_, file_, reason_;
+};
+
+// A file that must be new exists already.
+class EFileExists : public EFileError {
+public:
+    using EFileError::EFileError;
 };
 
 class OutputFile {
@@ -48,6 +66,8 @@ public:
     // No error when the file is missing.
     virtual void Remove(const std::filesystem::path& path) = 0;
     virtual bool Exists(const std::filesystem::path& path) = 0;
+    // A file of its own: neither a link nor a folder nor a device.
+    virtual bool IsPlainFile(const std::filesystem::path& path) = 0;
     // The permission bits of an existing file.
     virtual std::optional<unsigned> Mode(const std::filesystem::path& path) = 0;
     // The names in the folder (of files and links alike).
@@ -59,21 +79,34 @@ FileSystem& RealFileSystem();
 // The name of a companion file: the extension replaced (or added).
 std::filesystem::path CompanionFile(const std::filesystem::path& path, const char* extension);
 
+// Whether two names lead to one file: the same file where both exist, else
+// the same place once "." and ".." and links of the folders are resolved.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
 // Writes `content` under `target` so that the name always holds a complete
-// content, old or new: a temporary file of a unique name beside it, created
-// with the target's mode (kNewFileMode for a new target), is written and
-// flushed; the previous file gets a second name, the temporary file is
-// renamed over the target, and that second name is renamed over ".BAK".
-// Any failure throws EInOutError and leaves the target and its ".BAK" as they
-// were. Temporary files left by a killed save are removed first, so the
-// caller holds the ReturnLock of the target.
+// content, old or new, and the previous content can be reached under a name
+// of its own at every instant: a temporary file of a unique name beside it,
+// created with the target's mode (kNewFileMode for a new target), is written
+// and flushed; then the previous file gets a second name that is renamed over
+// ".BAK", and only then is the temporary file renamed over the target.
+// Any failure throws EFileError naming the target (never the temporary) and
+// leaves the target as it was; after a failure of the last step ".BAK" holds
+// the target's content too. Temporary files left by a killed save (each of
+// them either new content never put in place or a second name of the target)
+// are removed first, so the caller holds the ReturnLock of the target.
 void ReplaceFileSafely(FileSystem& fs, const std::filesystem::path& target, std::span<const std::uint8_t> content);
 
-// Writes a new file through a temporary one: `target` gets the complete
-// content or stays as it was. Without `replace` an existing target is an
-// error, even one that appears while the content is written.
+// Writes a file through a temporary one beside it: `target` gets the complete
+// content or stays as it was, and a link at its name is replaced, never
+// followed. Without `replace` an existing target is an error, even one that
+// appears while the content is written. Failures throw EFileError naming the
+// target.
 void WriteFileSafely(FileSystem& fs, const std::filesystem::path& target, std::span<const std::uint8_t> content,
                      unsigned mode, bool replace);
+
+// Whether `name` in the folder of `target` is one of the temporary files
+// that saves of `target` make.
+bool IsTemporaryOf(const std::filesystem::path& target, const std::string& name);
 
 // An exclusive lock on a return for a whole load, change and save, held by
 // the module run and by every `cgt` command that writes. It is a lock file
@@ -90,8 +123,11 @@ public:
     ReturnLock& operator=(const ReturnLock&) = delete;
 
     static std::filesystem::path LockFile(const std::filesystem::path& file);
+    // Whether this lock is the one of `file`, whatever the form of its name.
+    bool Covers(const std::filesystem::path& file) const;
 
 private:
+    std::filesystem::path file_;
     std::filesystem::path lockFile_;
     int fd_ = -1;
 };

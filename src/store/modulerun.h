@@ -3,9 +3,12 @@
 // the history of screens, the flags and the file names. One object owns it
 // all; everything else reaches state through it.
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "store/datafile_fs.h"
 #include "store/fieldstore.h"
 
 namespace cgt {
@@ -38,9 +41,16 @@ public:
     // Set once a field record of the data file has been read (cleared by a
     // failed header check); decides which text keys the next load.
     bool fileLoaded = false;
-    // A data file this run could not read with its identity text (or could
-    // not lock): no save of the run writes over it.
+    // A data file this run could not read whole with its identity text (or
+    // could not lock), as an absolute name: no save of the run writes over
+    // it, whatever the form of the name it is given.
     std::string unreadableFile;
+    // The key text (digits) that opened the run's file, or that a new file
+    // is made with: every save uses it, whatever field 1 holds by then.
+    std::optional<std::string> keyText;
+    // The lock on the run's own file, held from its load to the end of the
+    // run, so that nobody else writes it meanwhile.
+    std::unique_ptr<ReturnLock> lock;
 
     int ScreenNumber() const { return section * 100 + screenIndex; }
     // Splits with truncating division: 2004 gives section 20, index 4.

@@ -86,13 +86,19 @@ TEST_F(SafeSaveTest, PlantedLinksAreNeverFollowed) {
     // At a name that must be new the link counts as taken.
     stdfs::create_symlink(victim, dir / "planted");
     EXPECT_THROW(RealFileSystem().CreateNew(dir / "planted", 0600), EFileExists);
-    // At the temporary names of a save, and the plain ".new" of older versions.
+    // At a temporary name of a save, or one like it, a link is neither
+    // followed nor removed: only files the saves made themselves go.
     stdfs::create_symlink(victim, dir / "R.DAT.tmp-0000000000000001");
     stdfs::create_symlink(victim, dir / "R.DAT.new");
+    std::ofstream(dir / "R.DAT.tmp-mine") << "a file of the user's";
+    std::ofstream(dir / "R.DAT.tmp-00000000000000002") << "17 digits: not a save's";
+    std::ofstream(dir / "R.DAT.tmp-00000000000000ab") << "left by a killed save";
     Save(1);
     Save(2);
     EXPECT_EQ(Text(victim), "keep me");
-    EXPECT_EQ(Names(), (std::vector<std::string>{"R.BAK", "R.DAT", "planted", "victim.txt"}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"R.BAK", "R.DAT", "R.DAT.new", "R.DAT.tmp-00000000000000002",
+                                                 "R.DAT.tmp-0000000000000001", "R.DAT.tmp-mine", "planted",
+                                                 "victim.txt"}));
     EXPECT_EQ(Load(name), 2.0L);
 }
 

@@ -106,35 +106,74 @@ TEST_F(ReturnFileTest, WrongIdentityShowsUnableToOpenAndKeepsTheStore) {
     EXPECT_EQ(other->store().FieldType(300), dtNone);
 }
 
-// A run that could not read its file never saves over it (other names it may).
-TEST_F(ReturnFileTest, AnUnreadableFileIsNotWrittenOver) {
-    auto run = NewRun("111");
-    SaveSample(*run);
-    const Bytes saved = fs.files.at(kName);
-    auto other = NewRun("222");
-    EXPECT_EQ(LoadReturnFile(*other, kName, fs), LoadOutcome::Unreadable);
-    other->unreadableFile = kName;
-    try {
-        SaveReturnFile(*other, kName, fs);
-        ADD_FAILURE() << "written over";
-    } catch (const EInOutError& e) {
-        EXPECT_STREQ(e.what(), "ret.dat could not be read at the start, so it is not written over");
+// A run that could not read its file whole never saves over it, by any form
+// of its name (other names it may).
+TEST_F(ReturnFileTest, AFileNotReadWholeIsNeverWrittenOver) {
+    FieldStore damaged;
+    damaged.SetFieldVal(7, 1);
+    Bytes badTag = WriteReturnContent(damaged, ReturnPosition{});
+    for (const std::uint8_t b : {0xD0, 0x07, 0x00, 0x00, 0x02}) badTag.push_back(b);  // tag 2000
+    Bytes cut = WriteReturnContent(damaged, ReturnPosition{});
+    cut.resize(cut.size() - 3);
+
+    const struct {
+        const char* what;
+        Bytes content;
+        const char* identity;
+    } cases[] = {
+        {"another identity", WriteReturnContent(damaged, ReturnPosition{}), "222"},
+        {"a bad tag", badTag, "111"},
+        {"a record cut short", cut, "111"},
+    };
+    const std::string absolute = std::filesystem::absolute(kName).string();
+    for (const auto& c : cases) {
+        fs = test::MemoryFileSystem();
+        fs.files[kName] = EncryptBytes(c.content, ReturnFileKey("111"));
+        const Bytes saved = fs.files.at(kName);
+        auto other = NewRun(c.identity);
+        try {
+            EXPECT_NE(LoadReturnFile(*other, kName, fs), LoadOutcome::Loaded) << c.what;
+        } catch (const EInOutError&) {
+        }
+        EXPECT_EQ(other->unreadableFile, absolute) << c.what;
+        for (const std::string& name : {std::string(kName), "./" + std::string(kName), absolute}) {
+            try {
+                SaveReturnFile(*other, name, fs);
+                ADD_FAILURE() << c.what << ": written over as " << name;
+            } catch (const EInOutError& e) {
+                EXPECT_EQ(e.what(), NotWrittenOverMessage(name)) << c.what;
+            }
+        }
+        EXPECT_EQ(fs.files.at(kName), saved) << c.what;
+        EXPECT_EQ(fs.files.size(), 1u) << c.what;
+        EXPECT_EQ(SaveReturnFile(*other, "elsewhere.dat", fs), SaveOutcome::Written) << c.what;
     }
-    EXPECT_EQ(fs.files.at(kName), saved);
-    EXPECT_EQ(fs.files.count("ret.BAK"), 0u);
-    EXPECT_EQ(SaveReturnFile(*other, "elsewhere.dat", fs), SaveOutcome::Written);
 }
 
 TEST_F(ReturnFileTest, KeyTextRules) {
     auto run = NewRun("555");
     SaveSample(*run);
 
-    // Saving keys by field 1, not by the identity given to the run.
+    // A run that opened no file keys by field 1, not by the identity given to it.
     run->identity = "999";
     run->store().SetFieldVal(300, 1);
     SaveReturnFile(*run, kName, fs);
-    EXPECT_NO_THROW(Plain(kName, "555"));
-    EXPECT_EQ(Plain(kName, "555").size(), WriteReturnContent(run->store(), {20, 9, {2004, 2007}}).size());
+    EXPECT_EQ(Plain(kName, "555"), WriteReturnContent(run->store(), {20, 9, {2004, 2007}}));
+
+    // Once a file is opened, its key keys every save: field 1 changed (or
+    // emptied) is told, not followed.
+    for (const char* field1 : {"No. 777", ""}) {
+        auto opened = NewRun("555");
+        ASSERT_EQ(LoadReturnFile(*opened, kName, fs), LoadOutcome::Loaded);
+        EXPECT_FALSE(IdentityFieldDisagrees(*opened));
+        opened->store().SetFieldStr(kTagIdentity, field1);
+        EXPECT_TRUE(IdentityFieldDisagrees(*opened)) << field1;
+        SaveReturnFile(*opened, kName, fs);
+        EXPECT_EQ(Plain(kName, "555"), WriteReturnContent(opened->store(), {20, 9, {2004, 2007}})) << field1;
+        opened->store().SetFieldStr(kTagIdentity, "555");
+        EXPECT_FALSE(IdentityFieldDisagrees(*opened));
+        SaveReturnFile(*opened, kName, fs);
+    }
 
     // A run that has loaded a file and has no identity text keys by field 1.
     auto again = NewRun("");
@@ -199,25 +238,23 @@ TEST_F(ReturnFileTest, HelpDeskSaveWritesTheFieldListing) {
               "1300 smallstring EI\r\n");
 }
 
-TEST_F(ReturnFileTest, PlainContentNeverReachesTheDiskAndStaleCopiesAreRemoved) {
-    fs.files["ret.SEC"] = Bytes{'p', 'l', 'a', 'i', 'n'};
+// Plain content exists only in memory, so a ".SEC" beside the return is a
+// file of the user's (say, what `cgt decrypt` wrote): loads and saves leave it.
+TEST_F(ReturnFileTest, PlainContentNeverReachesTheDiskAndNoCompanionIsDeleted) {
+    const Bytes users{'p', 'l', 'a', 'i', 'n'};
+    fs.files["ret.SEC"] = users;
     auto run = NewRun("42");
     SaveSample(*run);
-    EXPECT_EQ(fs.files.count("ret.SEC"), 0u);
-    for (const auto& [name, content] : fs.files) EXPECT_EQ(name.find(".SEC"), std::string::npos) << name;
-
-    fs.files["ret.SEC"] = Bytes{'p'};
     auto loaded = NewRun("42");
     LoadReturnFile(*loaded, kName, fs);
-    EXPECT_EQ(fs.files.count("ret.SEC"), 0u);
-    EXPECT_EQ(fs.counts[FsStep::Create], 1) << "only the temporary file of the save was created";
-
-    // One that cannot be deleted does not stop the load.
-    fs.files["ret.SEC"] = Bytes{'p'};
-    fs.failAt = {{FsStep::Remove, fs.counts[FsStep::Remove] + 1}};
-    auto third = NewRun("42");
-    LoadReturnFile(*third, kName, fs);
-    EXPECT_EQ(third->store().GetFieldVal(300), 1234.5L);
+    SaveReturnFile(*loaded, kName, fs);
+    EXPECT_EQ(fs.files.at("ret.SEC"), users);
+    EXPECT_EQ(fs.counts[FsStep::Remove], 0) << "nothing was deleted";
+    EXPECT_EQ(fs.counts[FsStep::Create], 2) << "only the temporary file of each save was created";
+    const Bytes plain = WriteReturnContent(loaded->store(), {20, 9, {2004, 2007}});
+    for (const auto& [name, content] : fs.files) {
+        EXPECT_NE(content, plain) << name;
+    }
 }
 
 TEST_F(ReturnFileTest, EverySaveKeepsThePreviousContentAsBak) {
@@ -231,23 +268,22 @@ TEST_F(ReturnFileTest, EverySaveKeepsThePreviousContentAsBak) {
     EXPECT_NE(fs.files.at(kName), first);
 }
 
-// A failure at any step of a save is an error; the return and its ".BAK"
-// are as they were, or (only when undoing the last step fails too) the return
-// holds the new content, complete.
+// A failure at any step of a save is an error naming the return; the return
+// is as it was, and so is its ".BAK" unless the previous content had already
+// taken that name.
 TEST_F(ReturnFileTest, AFailedStepLosesNothing) {
     const struct {
         const char* what;
         std::set<std::pair<FsStep, int>> fail;
-        long double returnHolds;
+        bool backupIsThePreviousReturn;
     } cases[] = {
-        {"create", {{FsStep::Create, 1}}, 1234.5L},
-        {"write", {{FsStep::Write, 1}}, 1234.5L},
-        {"flush", {{FsStep::Flush, 1}}, 1234.5L},
-        {"close", {{FsStep::Close, 1}}, 1234.5L},
-        {"second name", {{FsStep::Link, 1}}, 1234.5L},
-        {"rename over the return", {{FsStep::Rename, 1}}, 1234.5L},
-        {"rename over the backup", {{FsStep::Rename, 2}}, 1234.5L},
-        {"rename over the backup and its undo", {{FsStep::Rename, 2}, {FsStep::Rename, 3}}, 555.0L},
+        {"create", {{FsStep::Create, 1}}, false},
+        {"write", {{FsStep::Write, 1}}, false},
+        {"flush", {{FsStep::Flush, 1}}, false},
+        {"close", {{FsStep::Close, 1}}, false},
+        {"second name", {{FsStep::Link, 1}}, false},
+        {"rename over the backup", {{FsStep::Rename, 1}}, false},
+        {"rename over the return", {{FsStep::Rename, 2}}, true},
     };
     for (const auto& c : cases) {
         fs = test::MemoryFileSystem();
@@ -261,29 +297,32 @@ TEST_F(ReturnFileTest, AFailedStepLosesNothing) {
         run->store().SetFieldVal(300, 555);
         fs.failAt = c.fail;
         fs.counts.clear();
-        EXPECT_THROW(SaveReturnFile(*run, kName, fs), EInOutError) << c.what;
+        try {
+            SaveReturnFile(*run, kName, fs);
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const EInOutError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("cannot write ret.dat: ", 0), 0u) << c.what << ": " << e.what();
+        }
         fs.failAt.clear();
 
-        EXPECT_EQ(fs.files.at("ret.BAK"), backup) << c.what;
-        if (c.returnHolds == 1234.5L) {
-            EXPECT_EQ(fs.files.at(kName), previous) << c.what;
-        }
+        EXPECT_EQ(fs.files.at(kName), previous) << c.what;
+        EXPECT_EQ(fs.files.at("ret.BAK"), c.backupIsThePreviousReturn ? previous : backup) << c.what;
         EXPECT_EQ(fs.files.size(), 2u) << c.what << ": a temporary file was left";
-        auto loaded = NewRun("42");
-        LoadReturnFile(*loaded, kName, fs);
-        EXPECT_EQ(loaded->store().GetFieldVal(300), c.returnHolds) << c.what;
     }
 }
 
-// A kill between any two steps of a save leaves the return's name loadable,
-// and the next save tidies what the killed one left.
-TEST_F(ReturnFileTest, AKilledSaveLeavesTheReturnLoadable) {
+// A kill between any two steps of a save leaves the return's name loadable
+// and the previous return under a name of its own (the return's or ".BAK"),
+// never only in a temporary file; the next save tidies what the killed one
+// left without losing it.
+TEST_F(ReturnFileTest, AKilledSaveKeepsThePreviousReturnReachableAtEveryStep) {
     for (int steps = 0;; ++steps) {
         fs = test::MemoryFileSystem();
         auto run = NewRun("42");
         SaveSample(*run);
         run->store().SetFieldVal(300, 2);
         SaveReturnFile(*run, kName, fs);
+        const Bytes previous = fs.files.at(kName);
 
         // The kill: the steps after the first `steps` ones never happen.
         test::MemoryFileSystem killed = fs;
@@ -295,15 +334,20 @@ TEST_F(ReturnFileTest, AKilledSaveLeavesTheReturnLoadable) {
         } catch (const test::Killed&) {
             finished = false;
         }
+        killed.KillAfter(-1);
+        EXPECT_TRUE(killed.files.at(kName) == previous || killed.files.at("ret.BAK") == previous)
+            << steps << ": the previous return is only in a temporary file";
         auto loaded = NewRun("42");
-        LoadReturnFile(*loaded, kName, killed);
+        ASSERT_EQ(LoadReturnFile(*loaded, kName, killed), LoadOutcome::Loaded) << steps;
         const long double value = loaded->store().GetFieldVal(300);
         EXPECT_TRUE(value == 2 || value == 3) << steps;
 
+        // The next save: what the name held becomes ".BAK", nothing else stays.
+        const Bytes held = killed.files.at(kName);
         run->store().SetFieldVal(300, 4);
-        killed.KillAfter(-1);
         SaveReturnFile(*run, kName, killed);
         EXPECT_EQ(killed.files.size(), 2u) << steps << ": the killed save's files were not tidied";
+        EXPECT_EQ(killed.files.at("ret.BAK"), held) << steps;
         if (finished) break;
     }
 }
@@ -335,7 +379,7 @@ TEST_F(ReturnFileTest, ShortMissingAndDamagedFiles) {
         LoadReturnFile(*run, kName, fs);
         ADD_FAILURE() << "damaged file accepted";
     } catch (const EInOutError& e) {
-        EXPECT_NE(std::string(e.what()).find(kName), std::string::npos) << e.what();
+        EXPECT_EQ(std::string(e.what()).rfind("Damaged data file: ", 0), 0u) << e.what();
     }
     EXPECT_EQ(run->store().GetFieldVal(7), 1.0L);
     EXPECT_TRUE(run->fileLoaded);
@@ -381,7 +425,7 @@ TEST_F(ReturnFileTest, RealFilesAreReplacedWithABackupAndNothingElse) {
     stdfs::remove_all(dir);
     stdfs::create_directories(dir);
     const std::string name = (dir / "RETURN.DAT").string();
-    std::ofstream(dir / "RETURN.SEC") << "stale plain content";
+    std::ofstream(dir / "RETURN.SEC") << "a file of the user's";
 
     auto run = NewRun("8");
     run->store().SetFieldVal(300, 1);
@@ -392,7 +436,7 @@ TEST_F(ReturnFileTest, RealFilesAreReplacedWithABackupAndNothingElse) {
     std::vector<std::string> names;
     for (const auto& entry : stdfs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"RETURN.BAK", "RETURN.DAT"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"RETURN.BAK", "RETURN.DAT", "RETURN.SEC"}));
 
     auto loaded = NewRun("8");
     LoadReturnFile(*loaded, name);

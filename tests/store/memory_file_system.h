@@ -42,7 +42,7 @@ public:
     }
     std::unique_ptr<OutputFile> CreateNew(const std::filesystem::path& path, unsigned mode) override {
         Step(FsStep::Create, path);
-        if (files.count(path.string())) throw EFileExists(path.string() + " already exists");
+        if (files.count(path.string())) throw EFileExists("create", path.string(), "it exists already");
         files[path.string()];
         modes[path.string()] = mode;
         return std::make_unique<File>(*this, path.string());
@@ -51,7 +51,7 @@ public:
         Step(FsStep::Link, from);
         const auto it = files.find(from.string());
         if (it == files.end()) throw EInOutError("Unable to link " + from.string());
-        if (files.count(to.string())) throw EFileExists(to.string() + " already exists");
+        if (files.count(to.string())) throw EFileExists("create", to.string(), "it exists already");
         files[to.string()] = it->second;
         if (const auto m = modes.find(from.string()); m != modes.end()) modes[to.string()] = m->second;
         log.push_back("link " + from.string() + " -> " + to.string());
@@ -90,6 +90,7 @@ public:
         log.push_back("remove " + path.string());
     }
     bool Exists(const std::filesystem::path& path) override { return files.count(path.string()) != 0; }
+    bool IsPlainFile(const std::filesystem::path& path) override { return Exists(path); }
 
 private:
     void Step(FsStep step, const std::filesystem::path& path) {
