@@ -288,5 +288,26 @@ TEST(Text, Cp1252RoundTrip) {
     EXPECT_EQ(UpperCase("helpDesk"), "HELPDESK");
 }
 
+// A piece of input in an error line stays one short line whatever it holds.
+TEST(QuoteInput, ShortEscapedAndCut) {
+    const struct {
+        std::string input;
+        std::string quoted;
+    } cases[] = {
+        {"BHP", "\"BHP\""},
+        {"", "\"\""},
+        {"a\"b\\c", "\"a\\\"b\\\\c\""},
+        {"line\nnext\r\t\x01\x7F", "\"line\\nnext\\r\\t\\x01\\x7F\""},
+        {"caf\xC3\xA9", "\"caf\xC3\xA9\""},                   // UTF-8 kept
+        {"caf\xE9", "\"caf\\xE9\""},                           // Windows-1252, no UTF-8
+        {"\xC0\xAF\xED\xA0\x80", "\"\\xC0\\xAF\\xED\\xA0\\x80\""},  // overlong, surrogate
+        {"\xF0\x9F\x98", "\"\\xF0\\x9F\\x98\""},                // cut short
+        {std::string(60, 'x'), "\"" + std::string(60, 'x') + "\""},
+        {std::string(1000000, 'y'), "\"" + std::string(60, 'y') + "\"... (1000000 bytes)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(QuoteInput(c.input), c.quoted) << c.input.substr(0, 20);
+    EXPECT_EQ(QuoteInput("abcdef", 3), "\"abc\"... (6 bytes)");
+}
+
 }  // namespace
 }  // namespace cgt

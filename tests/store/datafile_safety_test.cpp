@@ -1,11 +1,15 @@
 // Saves on the real file system: modes, links, locks and saves at once.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "base/clock.h"
@@ -119,6 +123,72 @@ TEST_F(SafeSaveTest, CompanionNamesAreReadButNeverDeletedOrWritten) {
         }
         EXPECT_EQ(Load(copy.string()), 5.0L) << other;
     }
+}
+
+// What cannot be a return is refused at once with the reason, the name the
+// user gave and nothing else; nothing blocks and nothing is read without end.
+TEST_F(SafeSaveTest, WhatIsNoFileIsRefusedAtOnceWithTheReason) {
+    const stdfs::path fifo = dir / "pipe", link = dir / "R.DAT.lock";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    Save(1);
+    stdfs::create_symlink(dir / "elsewhere", link);
+    const struct {
+        const char* what;
+        std::function<void()> step;
+        std::string message;
+    } cases[] = {
+        {"a pipe", [&] { RealFileSystem().ReadAll(fifo); }, "cannot read " + fifo.string() + ": it is a pipe, not a file"},
+        {"a device", [&] { RealFileSystem().ReadAll("/dev/zero"); }, "cannot read /dev/zero: it is a device, not a file"},
+        {"a folder", [&] { RealFileSystem().ReadAll(dir); }, "cannot read " + dir.string() + ": Is a directory"},
+        {"no name", [&] { RealFileSystem().ReadAll(""); }, "cannot read: no file name was given"},
+        {"a link at the lock", [&] { ReturnLock lock(name); },
+         "cannot lock " + name + ": its lock file " + link.string() + " is a link, which a lock never is (remove it)"},
+        {"a missing folder", [&] { ReturnLock lock((dir / "none" / "R.DAT").string()); },
+         "cannot lock " + (dir / "none" / "R.DAT").string() + ": the folder " + (dir / "none").string() +
+             " does not exist"},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.step();
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const EInOutError& e) {
+            EXPECT_EQ(e.what(), c.message) << c.what;
+        }
+    }
+    EXPECT_EQ(Load(name), 1.0L);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"R.DAT", "R.DAT.lock", "pipe"}));
+}
+
+// A full disk or a file size limit is an error naming the file given, never
+// the temporary one; the file and its ".BAK" are as they were.
+TEST_F(SafeSaveTest, ARefusedWriteNamesTheReturnAndKeepsIt) {
+    Save(1);
+    Save(2);
+    const std::string before = Text(name), backup = Text(dir / "R.BAK");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Only the child's files are limited; its exit status is the verdict.
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        test::ScriptedDialogs d;
+        auto run = NewRun(d);
+        run->store().SetFieldStr(301, std::string(200, 'x'));
+        try {
+            SaveReturnFile(*run, name);
+        } catch (const EInOutError& e) {
+            ::_exit(std::string(e.what()) == "cannot write " + name + ": File too large" ? 0 : 2);
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: saved past the limit; 2: another message";
+    EXPECT_EQ(Text(name), before);
+    EXPECT_EQ(Text(dir / "R.BAK"), backup);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"R.BAK", "R.DAT"}));
 }
 
 TEST_F(SafeSaveTest, ASecondLockWaitsThenFails) {
