@@ -185,7 +185,7 @@ int RunCalc(const Args& args, Io& io) {
     }
     // Printed, the results are let go before the save needs room for the file.
     result = CalcChainResult{};
-    if (args.Has("--save")) session.Save(file);
+    if (args.Has("--save")) session.Save(file, io.err, "calc");
     return 0;
 }
 

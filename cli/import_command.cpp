@@ -11,6 +11,7 @@
 #include "command.h"
 #include "session.h"
 #include "store/cipher_digest.h"
+#include "store/datafile.h"
 #include "store_json.h"
 
 namespace cgt::cli {
@@ -20,16 +21,11 @@ namespace {
 // and products of such figures stay exact enough and finite.
 constexpr long double kLargestAmount = 1e15L;
 
-// Read as the text comes: the document of a large return is never held whole.
+// Read as the text comes: the document of a large return is never held
+// whole. Every fault of the text, then or when it is put into the run,
+// names `source` ("bad JSON in SOURCE: ...").
 StagedStore ReadJson(std::istream& in, const std::string& source) {
-    try {
-        return ReadStoreJson(in);
-    } catch (const nlohmann::json::exception& e) {
-        std::string what = e.what();
-        if (const auto close = what.find("] "); what.rfind("[json.exception.", 0) == 0 && close != std::string::npos)
-            what = what.substr(close + 2);
-        throw Failure("bad JSON in " + source + ": " + what);
-    }
+    return ReadStoreJson(in, source);
 }
 
 // As the JSON form writes it.
@@ -56,13 +52,14 @@ void CheckAmount(const Slot& slot, const std::string& where) {
 
 // The JSON form carries any number a damaged file may hold; a return
 // written from it holds only amounts.
-void CheckAmounts(const FieldStore& store) {
+void CheckAmounts(const FieldStore& store, const std::string& source) {
+    const std::string prefix = JsonFaultPrefix(source);
     for (int tag = kFirstTag; tag <= kLastTag; ++tag) {
         const Slot& slot = store.SlotAt(tag);
-        CheckAmount(slot, "fields.\"" + std::to_string(tag) + "\"");
+        CheckAmount(slot, prefix + "fields.\"" + std::to_string(tag) + "\"");
         if (slot.type != dtWorksheet || !slot.worksheet) continue;
         for (const auto& item : std::as_const(*slot.worksheet))
-            CheckAmount(item.slot, "worksheets.\"" + std::to_string(tag - kWorksheetTagOffset) + "\"[" +
+            CheckAmount(item.slot, prefix + "worksheets.\"" + std::to_string(tag - kWorksheetTagOffset) + "\"[" +
                                        std::to_string(item.instance - 1) + "].\"" + std::to_string(item.tag) + "\"");
     }
 }
@@ -70,26 +67,33 @@ void CheckAmounts(const FieldStore& store) {
 int RunImport(const Args& args, Io& io) {
     const std::string& file = args.positional[0];
     StagedStore staged;
-    if (args.positional.size() > 1 && args.positional[1] != "-") {
-        const std::string& source = args.positional[1];
+    const bool fromFile = args.positional.size() > 1 && args.positional[1] != "-";
+    const std::string source = fromFile ? args.positional[1] : "standard input";
+    if (fromFile) {
         std::error_code ec;
         if (std::filesystem::is_directory(source, ec)) throw Failure("cannot read " + source + ": Is a directory");
         std::ifstream in(source, std::ios::binary);
         if (!in) throw Failure("cannot open " + source + ": " + std::strerror(errno ? errno : ENOENT));
-        staged = ReadJson(in, args.positional[1]);
+        staged = ReadJson(in, source);
     } else {
-        staged = ReadJson(io.in, "standard input");
+        staged = ReadJson(io.in, source);
     }
 
     const std::string& identity = args.Value("--id");
     Session session(identity);
     staged.PutInto(session.run());
-    CheckAmounts(session.store());
+    CheckAmounts(session.store(), source);
     // Field 1 keys the file; one that does not give the same key as --id
     // would make the file open only under another text.
     if (KeyText(session.store().GetFieldStr(kTagIdentity)) != KeyText(StoreText(identity)))
         throw Failure("field 1 of the JSON has other digits than --id; the file would not open with --id");
-    session.Save(file);
+    CheckFolderOf(file);
+    session.Lock(file);
+    // Somebody else's return (or one opened with another identity) is not
+    // replaced by mistake.
+    if (!args.Has("--force") && RealFileSystem().Exists(file) && !ReturnOpensWith(file, StoreText(identity)))
+        throw Failure("not saved: the identity text does not open " + file + " (--force replaces it all the same)");
+    session.Save(file, io.err, "import");
     io.out << "saved " << file << '\n';
     return 0;
 }
@@ -103,10 +107,11 @@ extern const Command kImportCommand{
     "The JSON is the form `cgt export` writes; a value may also be bare: a number is a\n"
     "dtCurrency, a text a dtSmallStr or dtString by length, true/false a dtCheckbox and an\n"
     "array of texts a dtList. Field 1 gets the identity text when the JSON has none.\n"
-    "The previous FILE is kept with the extension .BAK.",
+    "The previous FILE is kept with the extension .BAK. An existing FILE that --id does\n"
+    "not open is replaced only with --force.",
     1,
     2,
-    {kIdOption},
+    {kIdOption, {"--force", nullptr, false, "replace FILE even when --id does not open it"}},
     RunImport,
 };
 

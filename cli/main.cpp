@@ -1,11 +1,15 @@
 // cgt: the command-line tool for the return data files.
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 
 #include "command.h"
 
 int main(int argc, char** argv) {
+    // Past a file size limit a write fails, to be reported, rather than
+    // ending the program with the file cut and nothing said.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv, argv + argc);
     cgt::cli::Io io{std::cin, std::cout, std::cerr};

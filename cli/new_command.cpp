@@ -10,11 +10,12 @@ namespace {
 int RunNew(const Args& args, Io& io) {
     const std::string& file = args.positional[0];
     Session session(args.Value("--id"));
+    CheckFolderOf(file);
     session.Lock(file);
     std::error_code ec;
     if (!args.Has("--force") && std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
         throw Failure(file + " already exists (--force replaces it)");
-    session.Save(file);
+    session.Save(file, io.err, "new");
     io.out << "created " << file << '\n';
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -22,6 +23,7 @@
 #include "report/script_resources.h"
 #include "report/txreport.h"
 #include "session.h"
+#include "store/datafile_fs.h"
 #include "store/tags.h"
 
 namespace cgt::cli {
@@ -114,11 +116,27 @@ std::unique_ptr<QGuiApplication> GuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The PDF never takes the place of the return or a file of its own, and
+// another existing file only when told.
+void CheckPdfName(const std::string& pdf, const std::string& file, bool force) {
+    if (pdf.empty()) throw UsageError("--pdf needs a file name");
+    const struct {
+        std::filesystem::path path;
+        const char* what;
+    } kept[] = {{file, "the return itself"},
+                {CompanionFile(file, ".BAK"), "the return's backup"},
+                {ReturnLock::LockFile(file), "the return's lock file"}};
+    for (const auto& k : kept)
+        if (SameFile(pdf, k.path)) throw Failure("not printed: --pdf " + pdf + " names " + k.what);
+    if (!force && RealFileSystem().Exists(pdf)) throw Failure("not printed: " + pdf + " exists (--force replaces it)");
+}
+
 int RunPrint(const Args& args, Io& io) {
     const std::string script = ScriptName(args.positional[0]);
     const std::string& file = args.positional[1];
     const std::string& pdf = args.Value("--pdf");
     const std::optional<WorksheetRef> worksheet = WorksheetOption(args);
+    CheckPdfName(pdf, file, args.Has("--force"));
 
     Session session(args.Value("--id"));
     session.Load(file);
@@ -141,7 +159,13 @@ int RunPrint(const Args& args, Io& io) {
     if (args.Has("--text"))
         for (int page = 1; page <= report.PageCount(); ++page)
             io.out << "-- page " << page << '\n' << report.PageText(page);
-    if (!report.WritePdf(QString::fromStdString(pdf))) throw Failure("cannot write " + pdf);
+    const QByteArray bytes = report.PdfBytes();
+    if (bytes.isEmpty()) throw Failure("cannot write " + pdf + ": the pages could not be drawn");
+    // Checked again: the name may have been taken while the pages were laid out.
+    CheckPdfName(pdf, file, args.Has("--force"));
+    WriteFileSafely(RealFileSystem(), pdf,
+                    {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())}, kNewFileMode,
+                    args.Has("--force"));
     io.out << "printed " << script << ", " << report.PageCount() << (report.PageCount() == 1 ? " page" : " pages")
            << ", to " << pdf << '\n';
     return 0;
@@ -160,12 +184,14 @@ extern const Command kPrintCommand{
     "--worksheet (the first asset worksheet of the return when not given) with its\n"
     "figures worked out as its summary screen shows them; the others show the\n"
     "return as saved (run `cgt calc FILE --save` first for the schedule). Nothing is\n"
-    "saved. Needs no display.",
+    "saved. Needs no display. OUT is written owner-only, whole or not at all; an\n"
+    "existing OUT is replaced only with --force.",
     2,
     2,
     {kIdOption,
      {"--pdf", "OUT", true, "the PDF file to write"},
      {"--worksheet", "TYPE/N", false, "the asset worksheet to print, e.g. 451/1"},
+     {"--force", nullptr, false, "replace an existing OUT (never the return, its .BAK or its lock)"},
      {"--text", nullptr, false, "also print the texts of each page"}},
     RunPrint,
 };

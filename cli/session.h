@@ -1,6 +1,7 @@
 #pragma once
 // A return opened by a command: its module run, with message boxes turned
 // into failures (nobody is there to read them).
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,19 +39,22 @@ public:
     ModuleRun& run() { return run_; }
     FieldStore& store() { return run_.store(); }
 
-    // Loads the file; any message of the reader is a failure.
+    // Loads the file; a file that does not load whole is a failure that
+    // names it and says why.
     void Load(const std::string& file);
-    // Saves; a lodged return or a failed step is a failure.
-    void Save(const std::string& file);
+    // Saves under the key of --id; a lodged return or a failed step is a
+    // failure. A field 1 of other digits is told on `notes`, not followed.
+    void Save(const std::string& file, std::ostream& notes, const std::string& command);
 
 private:
-    void ThrowMessages();
-
     CollectingDialogs dialogs_;
     SystemClock clock_;
     ModuleRun run_;
-    std::unique_ptr<ReturnLock> lock_;
 };
+
+// A file is made in a folder that exists: "cannot create F: the folder D
+// does not exist" otherwise.
+void CheckFolderOf(const std::string& file);
 
 // The identity text as the store holds it (Windows-1252).
 std::string StoreText(const std::string& utf8);

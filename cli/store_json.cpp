@@ -5,6 +5,7 @@
 
 #include "base/cp1252.h"
 #include "base/numtext.h"
+#include "base/text.h"
 #include "store_json_parts.h"
 #include "store_json_staged.h"
 
@@ -70,13 +71,17 @@ TextListPtr Lines(const json& j, const std::string& where) {
 
 }  // namespace
 
+std::string JsonFaultPrefix(const std::string& source) {
+    return source.empty() ? "JSON: " : "bad JSON in " + source + ": ";
+}
+
 [[noreturn]] void Fail(const std::string& where, const std::string& what) {
     throw JsonStoreError(where + ": " + what);
 }
 
 long long Key(const std::string& key, const std::string& where, long long low, long long high) {
     const auto v = TryStrToInt(key);
-    if (!v || std::to_string(*v) != key) Fail(where, "\"" + key + "\" is not a whole number");
+    if (!v || std::to_string(*v) != key) Fail(where, QuoteInput(key) + " is not a whole number");
     if (*v < low || *v > high) Fail(where, key + " is outside " + std::to_string(low) + " to " + std::to_string(high));
     return *v;
 }
@@ -139,11 +144,11 @@ Slot SlotFromJson(const json& j, const std::string& where, bool inWorksheet) {
     }
 
     for (const auto& [k, v] : j.items())
-        if (k != "type" && k != "value") Fail(where, "unexpected key \"" + k + "\"");
+        if (k != "type" && k != "value") Fail(where, "unexpected key " + QuoteInput(k));
     if (!j.contains("type") || !j["type"].is_string()) Fail(where, "\"type\" missing");
     const std::string& name = j["type"].get_ref<const std::string&>();
     const auto code = DataTypeFromName(name);
-    if (!code) Fail(where, "unknown field type \"" + name + "\"");
+    if (!code) Fail(where, "unknown field type " + QuoteInput(name));
     slot.type = std::uint8_t(*code);
     const json value = j.contains("value") ? j["value"] : json(nullptr);
     const std::string at = where + ".value";
@@ -169,7 +174,7 @@ Slot SlotFromJson(const json& j, const std::string& where, bool inWorksheet) {
             if (!inWorksheet) Fail(where, "worksheets belong under \"worksheets\"");
             if (!value.is_null()) Fail(at, "a worksheet item of type dtWorksheet has no value");
             break;
-        default: Fail(where, "unknown field type \"" + name + "\"");
+        default: Fail(where, "unknown field type " + QuoteInput(name));
     }
     return slot;
 }
@@ -209,7 +214,7 @@ ordered_json StoreToJson(ModuleRun& run) {
 void PositionFromJson(const json& p, ModuleRun& run) {
     if (!p.is_object()) Fail("position", "expected an object");
     for (const auto& [k, v] : p.items())
-        if (k != "section" && k != "index") Fail("position", "unknown key \"" + k + "\"");
+        if (k != "section" && k != "index") Fail("position", "unknown key " + QuoteInput(k));
     run.section = p.contains("section") ? int(Integer(p["section"], "position.section", kMin, kMax)) : 0;
     run.screenIndex = p.contains("index") ? int(Integer(p["index"], "position.index", kMin, kMax)) : 0;
 }
@@ -220,8 +225,8 @@ void HistoryFromJson(const json& h, ModuleRun& run) {
         run.history.push_back(std::int32_t(Integer(h[i], "history[" + std::to_string(i) + "]", kMin, kMax)));
 }
 
-void StoreFromJson(const json& j, ModuleRun& run) {
-    StagedStore staged;
+void StoreFromJson(const json& j, ModuleRun& run, const std::string& source) {
+    StagedStore staged(source);
     if (!j.is_object()) {
         staged.NotAnObject();
         staged.PutInto(run);

@@ -7,9 +7,11 @@
 // type inferred: number dtCurrency, string dtSmallStr or dtString by length,
 // boolean dtCheckbox, array of strings dtList. Text is UTF-8 in JSON and
 // Windows-1252 in the store.
+#include <cstddef>
 #include <iosfwd>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
+#include <string>
 
 #include "store/modulerun.h"
 #include "store_json_staged.h"
@@ -21,16 +23,27 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Every fault of a JSON text begins with this: "bad JSON in SOURCE: ", or
+// "JSON: " for a text that is not named.
+std::string JsonFaultPrefix(const std::string& source);
+
+// No text or number of a return comes near this; a longer one is refused
+// before it is read whole.
+inline constexpr std::size_t kMaxJsonToken = std::size_t(1) << 20;
+
 nlohmann::ordered_json StoreToJson(ModuleRun& run);
 
-// Fills an empty run from JSON; throws JsonStoreError naming the place.
-void StoreFromJson(const nlohmann::ordered_json& json, ModuleRun& run);
+// Fills an empty run from JSON; throws JsonStoreError naming `source` and
+// the place.
+void StoreFromJson(const nlohmann::ordered_json& json, ModuleRun& run, const std::string& source = {});
 
 // The same two a piece at a time, so that a large return is never held as
 // a JSON document: the text StoreToJson(run).dump(2) gives, and the store
 // read from a text as it comes (StagedStore::PutInto then fills the run as
-// StoreFromJson would). Text that is no JSON throws nlohmann::json::exception.
+// StoreFromJson would). Text that is no JSON, a key given twice in one
+// object, and a text, number or run of anything else longer than
+// kMaxJsonToken bytes throw JsonStoreError at once, naming `source`.
 void WriteStoreJson(ModuleRun& run, std::ostream& out);
-StagedStore ReadStoreJson(std::istream& in);
+StagedStore ReadStoreJson(std::istream& in, const std::string& source);
 
 }  // namespace cgt::cli

@@ -1,5 +1,6 @@
 #include "store_json_staged.h"
 
+#include "base/text.h"
 #include "store_json.h"
 #include "store_json_parts.h"
 
@@ -15,18 +16,6 @@ std::string FaultOf(const std::string& where, const std::string& what) {
 
 }  // namespace
 
-template <typename T>
-T& StagedStore::Entry(std::vector<std::pair<std::string, T>>& entries, std::map<std::string, std::size_t>& at,
-                      const std::string& key) {
-    const auto [it, added] = at.emplace(key, entries.size());
-    if (added) {
-        entries.emplace_back(key, T{});
-    } else {
-        entries[it->second].second = T{};
-    }
-    return entries[it->second].second;
-}
-
 void StagedStore::TopKey(const std::string& key) {
     if (!unknownKey_ && key != "position" && key != "history" && key != "fields" && key != "worksheets")
         unknownKey_ = key;
@@ -35,12 +24,11 @@ void StagedStore::TopKey(const std::string& key) {
 void StagedStore::StartFields(bool isObject) {
     fieldsObject_ = isObject;
     fields_.clear();
-    fieldAt_.clear();
 }
 
 void StagedStore::Field(const std::string& key, const nlohmann::ordered_json& value) {
-    FieldEntry& f = Entry(fields_, fieldAt_, key);
-    const std::string where = "fields.\"" + key + "\"";
+    FieldEntry& f = fields_.emplace_back();
+    const std::string where = "fields." + QuoteInput(key);
     try {
         f.tag = int(Key(key, where, kFirstTag, kLastTag));
         f.slot = SlotFromJson(value, where, false);
@@ -52,14 +40,13 @@ void StagedStore::Field(const std::string& key, const nlohmann::ordered_json& va
 void StagedStore::StartWorksheets(bool isObject) {
     worksheetsObject_ = isObject;
     worksheets_.clear();
-    worksheetAt_.clear();
     current_ = nullptr;
 }
 
 void StagedStore::StartWorksheet(const std::string& key, bool isArray) {
-    WorksheetEntry& w = Entry(worksheets_, worksheetAt_, key);
+    WorksheetEntry& w = worksheets_.emplace_back();
     current_ = &w;
-    w.where = "worksheets.\"" + key + "\"";
+    w.where = "worksheets." + QuoteInput(key);
     w.items = std::make_shared<WorksheetItems>();
     try {
         w.type = int(Key(key, w.where, kFirstTag - kWorksheetTagOffset, kLastTag - kWorksheetTagOffset));
@@ -78,7 +65,7 @@ void StagedStore::Instance(const nlohmann::ordered_json& value) {
     try {
         if (!value.is_object()) Fail(at, "expected an object of tags");
         for (const auto& [itemKey, itemValue] : value.items()) {
-            const std::string itemAt = at + ".\"" + itemKey + "\"";
+            const std::string itemAt = at + "." + QuoteInput(itemKey);
             const auto itemTag = std::int32_t(Key(itemKey, itemAt, kFirstTag, kLastTag));
             w.items->push_back({std::uint16_t(n + 1), itemTag, SlotFromJson(itemValue, itemAt, true)});
         }
@@ -97,8 +84,17 @@ void StagedStore::EndWorksheet() {
 }
 
 void StagedStore::PutInto(ModuleRun& run) {
-    if (notObject_) Fail("JSON", "expected an object");
-    if (unknownKey_) Fail("JSON", "unknown key \"" + *unknownKey_ + "\"");
+    try {
+        Put(run);
+    } catch (const JsonStoreError& e) {
+        throw JsonStoreError(JsonFaultPrefix(source_) + e.what());
+    }
+}
+
+void StagedStore::Put(ModuleRun& run) {
+    // Faults of the whole text name no place: the prefix names the text.
+    if (notObject_) throw JsonStoreError("expected an object");
+    if (unknownKey_) throw JsonStoreError("unknown key " + QuoteInput(*unknownKey_));
     if (position_) PositionFromJson(*position_, run);
     run.history.clear();
     if (history_) HistoryFromJson(*history_, run);
@@ -106,14 +102,14 @@ void StagedStore::PutInto(ModuleRun& run) {
     FieldStore& store = run.store();
     if (fieldsObject_) {
         if (!*fieldsObject_) Fail("fields", "expected an object of tags");
-        for (auto& [key, f] : fields_) {
+        for (FieldEntry& f : fields_) {
             if (!f.fault.empty()) throw JsonStoreError(f.fault);
             store.MutableSlotAt(f.tag) = std::move(f.slot);
         }
     }
     if (worksheetsObject_) {
         if (!*worksheetsObject_) Fail("worksheets", "expected an object of worksheet types");
-        for (auto& [key, w] : worksheets_) {
+        for (WorksheetEntry& w : worksheets_) {
             if (!w.faults.empty()) throw JsonStoreError(w.faults.front());
             Slot& slot = store.MutableSlotAt(w.type + kWorksheetTagOffset);
             if (slot.type != dtNone)

@@ -4,9 +4,8 @@
 // reading the whole text first would give, failing on the same first fault
 // (the keys of the top object, then position, history, fields and
 // worksheets, each in the order of its keys), without ever holding all of
-// the text. A key given twice counts where it first stood, with its last
-// value, as the parsed text has it.
-#include <map>
+// the text. Each key comes once: the reader refuses one given twice in any
+// object while it reads, as it refuses text that is no JSON.
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -18,12 +17,14 @@ namespace cgt::cli {
 
 class StagedStore {
 public:
+    // `source` names the text in every fault (see JsonFaultPrefix).
+    explicit StagedStore(std::string source = {}) : source_(std::move(source)) {}
+
     void NotAnObject() { notObject_ = true; }
     void TopKey(const std::string& key);
     void Position(nlohmann::ordered_json value) { position_ = std::move(value); }
     void History(nlohmann::ordered_json value) { history_ = std::move(value); }
-    // "fields" starts (again: a later one replaces an earlier); `isObject`
-    // false when its value is no object.
+    // "fields" starts; `isObject` false when its value is no object.
     void StartFields(bool isObject);
     void Field(const std::string& key, const nlohmann::ordered_json& value);
     void StartWorksheets(bool isObject);
@@ -50,18 +51,16 @@ private:
         std::size_t instances = 0;
         WorksheetListPtr items;
     };
-    template <typename T>
-    static T& Entry(std::vector<std::pair<std::string, T>>& entries, std::map<std::string, std::size_t>& at,
-                    const std::string& key);
+    // PutInto without the source named in its faults.
+    void Put(ModuleRun& run);
 
+    std::string source_;
     bool notObject_ = false;
     std::optional<std::string> unknownKey_;
     std::optional<nlohmann::ordered_json> position_, history_;
     std::optional<bool> fieldsObject_, worksheetsObject_;  // none: the key is not there
-    std::vector<std::pair<std::string, FieldEntry>> fields_;
-    std::map<std::string, std::size_t> fieldAt_;
-    std::vector<std::pair<std::string, WorksheetEntry>> worksheets_;
-    std::map<std::string, std::size_t> worksheetAt_;
+    std::vector<FieldEntry> fields_;
+    std::vector<WorksheetEntry> worksheets_;
     WorksheetEntry* current_ = nullptr;
 };
 

@@ -83,7 +83,7 @@ int RunTrades(const Args& args, Io& io) {
     }
     RemoveShareWorksheets(store, earlier);
     AddShareWorksheets(store, matching, assetType, mark);
-    session.Save(file);
+    session.Save(file, io.err, "trades");
     PrintHeld(io.out, matching);
     if (!earlier.empty()) io.out << "removed " << earlier.size() << " share worksheets of the earlier import\n";
     io.out << "added " << added << " share worksheets\nsaved " << file << '\n';

@@ -44,8 +44,17 @@ std::string LowerCase(std::string_view s) {
     return r;
 }
 
-std::string Quoted(std::string_view s) {
-    return "\"" + std::string(s) + "\"";
+// The next line and what is left after its end: LF, CR LF or a lone CR.
+// A quoted cell cannot hold a line end.
+std::string_view NextLine(std::string_view& text) {
+    const std::size_t end = text.find_first_of("\r\n");
+    const std::string_view line = text.substr(0, end);
+    if (end == std::string_view::npos) {
+        text = {};
+    } else {
+        text.remove_prefix(end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1));
+    }
+    return line;
 }
 
 // One line's cells; a quoted cell may hold commas and doubled quotes.
@@ -163,7 +172,7 @@ public:
         Trade t;
         t.line = line_;
         const auto date = ParseDate(Cell(kDate));
-        if (!date) Fail("bad date " + Quoted(Cell(kDate)) + " (dd/mm/yyyy or yyyy-mm-dd)");
+        if (!date) Fail("bad date " + QuoteInput(Cell(kDate)) + " (dd/mm/yyyy or yyyy-mm-dd)");
         t.date = *date;
         t.code = Code();
         t.side = Side();
@@ -194,15 +203,16 @@ private:
         static const std::string none;
         return columns_[c] < 0 ? none : cells_[std::size_t(columns_[c])];
     }
+    // One of kColumnNames as the header has it, case aside: plain and short.
     const std::string& Name(Column c) const { return names_[std::size_t(columns_[c])]; }
 
     std::string Code() const {
         const std::string code = UpperCase(Cell(kCode));
         if (code.empty()) Fail("no code");
         if (code.size() > kMaxTradeCodeLength)
-            Fail("code " + Quoted(code) + " is longer than " + std::to_string(kMaxTradeCodeLength) + " characters");
+            Fail("code " + QuoteInput(code) + " is longer than " + std::to_string(kMaxTradeCodeLength) + " characters");
         for (const char c : code)
-            if (c <= ' ' || c > '~') Fail("bad code " + Quoted(code));
+            if (c <= ' ' || c > '~') Fail("bad code " + QuoteInput(code));
         return code;
     }
 
@@ -210,18 +220,19 @@ private:
         const std::string side = LowerCase(Cell(kSide));
         if (side == "buy" || side == "b" || side == "bought") return TradeSide::Buy;
         if (side == "sell" || side == "s" || side == "sold") return TradeSide::Sell;
-        Fail(Name(kSide) + " " + Quoted(Cell(kSide)) + " is neither buy nor sell");
+        Fail(Name(kSide) + " " + QuoteInput(Cell(kSide)) + " is neither buy nor sell");
     }
 
     std::int64_t Units() const {
         const std::string& text = Cell(kUnits);
         const auto d = ParseDecimal(text);
-        if (!d) Fail("bad number " + Quoted(text) + " in " + Name(kUnits));
-        if (d->negative && d->micros != 0) Fail("negative quantity " + Quoted(text));
-        if (d->micros % kMicrosPerUnit != 0) Fail(Quoted(text) + " is not a whole number of units");
+        if (!d) Fail("bad number " + QuoteInput(text) + " in " + Name(kUnits));
+        if (d->negative && d->micros != 0) Fail("negative quantity " + QuoteInput(text));
+        if (d->micros % kMicrosPerUnit != 0) Fail(QuoteInput(text) + " is not a whole number of units");
         const std::int64_t units = d->micros / kMicrosPerUnit;
         if (units == 0) Fail("quantity 0");
-        if (units > kMaxTradeUnits) Fail("quantity " + Quoted(text) + " is above " + std::to_string(kMaxTradeUnits));
+        if (units > kMaxTradeUnits)
+            Fail("quantity " + QuoteInput(text) + " is above " + std::to_string(kMaxTradeUnits));
         return units;
     }
 
@@ -230,8 +241,8 @@ private:
         const std::string& text = Cell(c);
         if (text.empty()) return std::nullopt;
         const auto d = ParseDecimal(text);
-        if (!d) Fail("bad number " + Quoted(text) + " in " + Name(c));
-        if (d->negative && d->micros != 0) Fail("negative amount " + Quoted(text) + " in " + Name(c));
+        if (!d) Fail("bad number " + QuoteInput(text) + " in " + Name(c));
+        if (d->negative && d->micros != 0) Fail("negative amount " + QuoteInput(text) + " in " + Name(c));
         return d->micros;
     }
 
@@ -249,11 +260,11 @@ std::array<int, kColumnCount> ReadHeader(const std::vector<std::string>& names, 
         const ColumnName* known = nullptr;
         for (const ColumnName& c : kColumnNames)
             if (name == c.name) known = &c;
-        if (!known) throw TradesError(line, "unknown column " + Quoted(names[i]));
+        if (!known) throw TradesError(line, "unknown column " + QuoteInput(names[i]));
         int& column = columns[known->column];
         if (column >= 0)
-            throw TradesError(line, "columns " + Quoted(names[std::size_t(column)]) + " and " + Quoted(names[i]) +
-                                        " are both the " + kColumnWhat[known->column]);
+            throw TradesError(line, "columns " + QuoteInput(names[std::size_t(column)]) + " and " +
+                                        QuoteInput(names[i]) + " are both the " + kColumnWhat[known->column]);
         column = int(i);
     }
     for (const Column c : {kDate, kCode, kSide, kUnits})
@@ -281,11 +292,7 @@ std::vector<Trade> ReadTradesCsv(std::string_view text) {
     int number = 0;
     while (!text.empty()) {
         ++number;
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        std::vector<std::string> cells = SplitCells(line, number);
+        std::vector<std::string> cells = SplitCells(NextLine(text), number);
         if (Blank(cells)) continue;
         if (!haveHeader) {
             columns = ReadHeader(cells, number);

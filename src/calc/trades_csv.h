@@ -45,7 +45,8 @@ inline constexpr std::int64_t kMaxTradeCents = 100'000'000'000'000;  // $1,000,0
 // price / unit price; brokerage / fees / commission (optional);
 // consideration / value (optional: when given it is the trade's value,
 // otherwise units x price). Dates dd/mm/yyyy or yyyy-mm-dd; amounts may
-// carry "$" and thousands separators. Blank lines are skipped.
+// carry "$" and thousands separators. Lines end in LF, CR LF or a lone CR;
+// blank lines are skipped.
 std::vector<Trade> ReadTradesCsv(std::string_view text);
 
 }  // namespace cgt

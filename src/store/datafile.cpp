@@ -112,9 +112,8 @@ LoadOutcome ReadReturnFile(ModuleRun& run, const std::string& name, FileSystem& 
     }
     run.fileLoaded = reader.Records() > 0;
     if (!complete) {
-        run.dialogs().Message(
-            kErrorReadingFile + std::to_string(bad.tag) + kLastTagText + std::to_string(bad.lastTag), "Error",
-            MsgIcon::Error, MsgButtons::Ok, MsgResult::Ok);
+        run.dialogs().Message(kErrorReadingFile + std::to_string(bad.tag) + kLastTagText + std::to_string(bad.lastTag),
+                              "Error", MsgIcon::Error, MsgButtons::Ok, MsgResult::Ok);
         return LoadOutcome::BadTag;
     }
     return LoadOutcome::Loaded;
@@ -123,13 +122,15 @@ LoadOutcome ReadReturnFile(ModuleRun& run, const std::string& name, FileSystem& 
 }  // namespace
 
 std::string NotWrittenOverMessage(const std::string& name) {
-    return name + " was not opened whole by this run (damaged, opened with another identity, or in use), so it is kept "
-                  "as it was and not written over; save your work under another name";
+    return name +
+           " was not opened whole by this run (damaged, opened with another identity, or in use), so it is kept "
+           "as it was and not written over; save your work under another name";
 }
 
 std::string DamagedReturnMessage(const std::string& name) {
-    return name + " is damaged: only the fields before the damaged record could be read. The file is kept as it was; "
-                  "this run will not save over it (Save can keep your work under another name).";
+    return name +
+           " is damaged: only the fields before the damaged record could be read. The file is kept as it was; "
+           "this run will not save over it (Save can keep your work under another name).";
 }
 
 SaveOutcome SaveReturnFileLocked(ModuleRun& run, const std::string& name) {

@@ -293,8 +293,7 @@ void ReplaceFileSafely(FileSystem& fs, const fs::path& target, std::span<const s
     AsWriteOf(target, [&] {
         RemoveStaleTemporaries(fs, target);
         const bool exists = fs.Exists(target);
-        auto [temp, file] =
-            CreateTemporary(fs, target, exists ? fs.Mode(target).value_or(kNewFileMode) : kNewFileMode);
+        auto [temp, file] = CreateTemporary(fs, target, exists ? fs.Mode(target).value_or(kNewFileMode) : kNewFileMode);
         WriteTemporary(fs, temp, *file, content);
 
         if (exists) {

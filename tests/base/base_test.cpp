@@ -298,10 +298,10 @@ TEST(QuoteInput, ShortEscapedAndCut) {
         {"", "\"\""},
         {"a\"b\\c", "\"a\\\"b\\\\c\""},
         {"line\nnext\r\t\x01\x7F", "\"line\\nnext\\r\\t\\x01\\x7F\""},
-        {"caf\xC3\xA9", "\"caf\xC3\xA9\""},                   // UTF-8 kept
-        {"caf\xE9", "\"caf\\xE9\""},                           // Windows-1252, no UTF-8
+        {"caf\xC3\xA9", "\"caf\xC3\xA9\""},                         // UTF-8 kept
+        {"caf\xE9", "\"caf\\xE9\""},                                // Windows-1252, no UTF-8
         {"\xC0\xAF\xED\xA0\x80", "\"\\xC0\\xAF\\xED\\xA0\\x80\""},  // overlong, surrogate
-        {"\xF0\x9F\x98", "\"\\xF0\\x9F\\x98\""},                // cut short
+        {"\xF0\x9F\x98", "\"\\xF0\\x9F\\x98\""},                    // cut short
         {std::string(60, 'x'), "\"" + std::string(60, 'x') + "\""},
         {std::string(1000000, 'y'), "\"" + std::string(60, 'y') + "\"... (1000000 bytes)"},
     };

@@ -79,7 +79,8 @@ TEST_F(PrintTest, EveryPrintoutLaysOut) {
                  {"CGTCHOICEOLD", "Capital Gains Choice Table Summary", 1},
                  {"schedule", "Capital gains tax (CGT) schedule 2003", 4}};
     for (const auto& c : cases) {
-        const Outcome r = Cgt({"print", c.script, ret, "--id", "42", "--pdf", Path("p.pdf"), "--text"});
+        const Outcome r =
+            Cgt({"print", c.script, ret, "--id", "42", "--pdf", Path(std::string(c.script) + ".pdf"), "--text"});
         ASSERT_EQ(r.status, 0) << c.script << r.err;
         EXPECT_NE(r.out.find(std::string(c.heading) + "\n"), std::string::npos) << c.script;
         EXPECT_NE(r.out.find("-- page " + std::to_string(c.pages) + "\n"), std::string::npos) << c.script;
@@ -95,7 +96,7 @@ TEST_F(PrintTest, RefusalsSayWhy) {
     const struct {
         std::vector<std::string> args;
         int status;
-        const char* message;
+        std::string message;
     } cases[] = {
         {{"print", "NOPE", ret, "--id", "42", "--pdf", Path("x.pdf")},
          2,
@@ -112,7 +113,9 @@ TEST_F(PrintTest, RefusalsSayWhy) {
         {{"print", "schedule", ret, "--id", "42", "--pdf", Path("x.pdf"), "--worksheet", "451/1"},
          2,
          "--worksheet is for CGTWSHT, CGTASSET and CGTNASS only"},
-        {{"print", "schedule", ret, "--id", "42", "--pdf", Path("no/such/dir/x.pdf")}, 1, "cannot write"},
+        {{"print", "schedule", ret, "--id", "42", "--pdf", Path("no/such/dir/x.pdf")},
+         1,
+         "cgt print: cannot write " + Path("no/such/dir/x.pdf") + ": No such file or directory\n"},
     };
     for (const auto& c : cases) {
         const Outcome r = Cgt(c.args);

@@ -216,7 +216,7 @@ TEST_F(TradesTest, RefusalsAreOneLineAndLeaveTheReturnAsItWas) {
     const Outcome missing = Cgt({"trades", ret, Path("none.csv"), "--id", "42"});
     EXPECT_EQ(missing.err, "cgt trades: cannot open " + Path("none.csv") + ": No such file or directory\n");
     const Outcome wrongKey = Cgt({"trades", ret, Path("t.csv"), "--id", "43", "--replace"});
-    EXPECT_EQ(wrongKey.err, "cgt trades: Unable to open file - " + ret + "\n");
+    EXPECT_EQ(wrongKey.err, "cgt trades: cannot open " + ret + ": the identity text does not open this return\n");
     EXPECT_EQ(Bytes(ret), before);
 }
 

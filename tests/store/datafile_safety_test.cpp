@@ -100,9 +100,9 @@ TEST_F(SafeSaveTest, PlantedLinksAreNeverFollowed) {
     Save(1);
     Save(2);
     EXPECT_EQ(Text(victim), "keep me");
-    EXPECT_EQ(Names(), (std::vector<std::string>{"R.BAK", "R.DAT", "R.DAT.new", "R.DAT.tmp-00000000000000002",
-                                                 "R.DAT.tmp-0000000000000001", "R.DAT.tmp-mine", "planted",
-                                                 "victim.txt"}));
+    EXPECT_EQ(Names(),
+              (std::vector<std::string>{"R.BAK", "R.DAT", "R.DAT.new", "R.DAT.tmp-00000000000000002",
+                                        "R.DAT.tmp-0000000000000001", "R.DAT.tmp-mine", "planted", "victim.txt"}));
     EXPECT_EQ(Load(name), 2.0L);
 }
 
@@ -137,8 +137,10 @@ TEST_F(SafeSaveTest, WhatIsNoFileIsRefusedAtOnceWithTheReason) {
         std::function<void()> step;
         std::string message;
     } cases[] = {
-        {"a pipe", [&] { RealFileSystem().ReadAll(fifo); }, "cannot read " + fifo.string() + ": it is a pipe, not a file"},
-        {"a device", [&] { RealFileSystem().ReadAll("/dev/zero"); }, "cannot read /dev/zero: it is a device, not a file"},
+        {"a pipe", [&] { RealFileSystem().ReadAll(fifo); },
+         "cannot read " + fifo.string() + ": it is a pipe, not a file"},
+        {"a device", [&] { RealFileSystem().ReadAll("/dev/zero"); },
+         "cannot read /dev/zero: it is a device, not a file"},
         {"a folder", [&] { RealFileSystem().ReadAll(dir); }, "cannot read " + dir.string() + ": Is a directory"},
         {"no name", [&] { RealFileSystem().ReadAll(""); }, "cannot read: no file name was given"},
         {"a link at the lock", [&] { ReturnLock lock(name); },
@@ -170,7 +172,9 @@ TEST_F(SafeSaveTest, ARefusedWriteNamesTheReturnAndKeepsIt) {
     if (child == 0) {
         // Only the child's files are limited; its exit status is the verdict.
         ::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit limit{100, 100};
+        struct rlimit limit {
+            100, 100
+        };
         ::setrlimit(RLIMIT_FSIZE, &limit);
         test::ScriptedDialogs d;
         auto run = NewRun(d);
