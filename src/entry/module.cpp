@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 #include <exception>
+#include <filesystem>
 
 #include "base/income_year.h"
 #include "base/text.h"
@@ -52,22 +53,26 @@ void StartRun(cgt::ModuleState& m, intptr_t hostWindow, intptr_t notifyWindow, c
     bool failed = false;
     try {
         if (IsCompanionName(fileName)) throw EInOutError(CompanionNameMessage(fileName));
-        if (!fileName.empty()) m.lock = std::make_unique<ReturnLock>(fileName);
+        if (!fileName.empty()) run.lock = std::make_unique<ReturnLock>(fileName);
     } catch (const std::exception& e) {
         failed = true;
         m.dialogs.Error(e.what());
     }
     if (!failed) {
         try {
-            // The reader has shown "Unable to open file - " itself.
-            failed = LoadReturnFile(run, fileName) == LoadOutcome::Unreadable;
+            // The reader has shown "Unable to open file - " or the bad tag itself.
+            const LoadOutcome outcome = LoadReturnFile(run, fileName);
+            failed = outcome != LoadOutcome::Loaded;
+            if (outcome == LoadOutcome::BadTag) m.dialogs.Error(DamagedReturnMessage(fileName));
         } catch (const std::exception&) {
             failed = true;
             m.dialogs.Error(std::string(kUnableToOpenFile) + fileName);
         }
     }
     m.loadFailed = failed;
-    if (failed) run.unreadableFile = fileName;
+    // Whatever the form of its name, no save of this run writes over it.
+    std::error_code ec;
+    if (failed && !fileName.empty()) run.unreadableFile = std::filesystem::absolute(fileName, ec).string();
     QCoreApplication::processEvents();
 
     run.SetHelpDesk(HelpDeskFromProcess());
@@ -147,10 +152,12 @@ CGT_EXPORT uint8_t CGT_CALL FreeDLLResources(void) {
     ModuleState& m = *g_module;
     try {
         ModuleRun& run = *m.run;
-        if (m.loadFailed) return 0;  // never write over a file that could not be read
-        const SaveOutcome outcome = SaveReturnFile(run, run.dataFileName);
-        if (outcome == SaveOutcome::NoName) return 0;
-        m.lock.reset();
+        // A file that was not read whole is never written over: nothing is
+        // saved, which the host learns from the 0, but the run still ends
+        // and lets the file go.
+        const bool saved = !m.loadFailed && SaveReturnFile(run, run.dataFileName) != SaveOutcome::NoName;
+        if (!saved && !m.loadFailed) return 0;
+        run.lock.reset();
         run.store().FreeStore();
         run.history.clear();
         if (m.window && m.window->Frame()) m.window->Frame()->CloseFrame();
@@ -159,7 +166,7 @@ CGT_EXPORT uint8_t CGT_CALL FreeDLLResources(void) {
         if (m.window) m.window->deleteLater();
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        return 1;
+        return saved ? 1 : 0;
     } catch (...) {
         return 0;
     }

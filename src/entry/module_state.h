@@ -19,11 +19,8 @@ struct ModuleState {
     ControlContext context{&dialogs, &clock};
     std::unique_ptr<ModuleRun> run;
     QPointer<TMainWindow> window;
-    // The file could not be read: the end does not write over it.
+    // The file could not be read whole: the end does not write over it.
     bool loadFailed = false;
-    // Held from the start to the end, so that no `cgt` command writes the
-    // return while the module has it open.
-    std::unique_ptr<ReturnLock> lock;
 
     ~ModuleState();
 };

@@ -214,9 +214,12 @@ void TMainWindow::TimedSave(const std::string& name) {
     if (run_.screenShowing && frame_->CurrentScreen() &&
         (frame_->HasValidationHandler() || frame_->CurrentScreen()->completeFirst() == kCompleteFirstBlock))
         return;
+    // The user was told at the start that this file is kept as it was.
+    if (SameFile(name, run_.unreadableFile)) return;
     try {
-        SaveReturnFile(run_, name);
+        SaveReturnFileLocked(run_, name);
         run_.SetDataChanged(false);
+        TellOfIdentityField();
     } catch (const std::exception& e) {
         // The flag stays set, so the next tick tries again.
         run_.dialogs().Error(e.what());
@@ -246,18 +249,32 @@ bool TMainWindow::SaveWithDialog() {
     if (ScreenBlocksSaving(true)) return false;
     QToolTip::hideText();
     StoreShowingScreen();
-    std::string name = std::filesystem::path(run_.currentFileName).filename().string();
+    // A file this run may not write over is not offered as the name to save to.
+    const std::filesystem::path current(run_.currentFileName);
+    std::string name = SameFile(current, run_.unreadableFile)
+                           ? (current.has_parent_path() ? current.parent_path().string() + "/" : std::string())
+                           : current.filename().string();
     if (!saveBox || !saveBox(name)) return false;
-    run_.currentFileName = name;
     try {
-        SaveReturnFile(run_, name);
+        SaveReturnFileLocked(run_, name);
     } catch (const std::exception& e) {
         run_.dialogs().Error(e.what());
         return false;
     }
+    run_.currentFileName = name;
     run_.SetDataChanged(false);
     SetCaption();
+    TellOfIdentityField();
     return true;
+}
+
+void TMainWindow::TellOfIdentityField() {
+    if (identityFieldTold_ || !IdentityFieldDisagrees(run_)) return;
+    identityFieldTold_ = true;
+    run_.dialogs().Message(
+        "Field 1 holds another identity than the one this return was opened with. The return is saved under the "
+        "identity it was opened with, so that it opens with that identity as before.",
+        "Warning", MsgIcon::Warning, MsgButtons::Ok, MsgResult::Ok);
 }
 
 bool TMainWindow::CloseQuery() {

@@ -103,6 +103,9 @@ protected:
 private:
     void BuildToolBar();
     bool ScreenBlocksSaving(bool validate);
+    // Once a run: a save kept the key that opened the return although field 1
+    // says otherwise.
+    void TellOfIdentityField();
     void StoreShowingScreen();
 
     ModuleRun& run_;
@@ -121,6 +124,7 @@ private:
     int notesTag_ = 0;
     int ticks_ = 0;
     bool firstTickDone_ = false;
+    bool identityFieldTold_ = false;
     bool timerStarted_ = false;
     qint64 calculatorHandle_ = 0;
     std::string helpFile_;

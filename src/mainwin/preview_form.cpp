@@ -332,7 +332,8 @@ void TPreviewForm::SavePdfClick() {
     if (!pages || pages->empty()) return;
     const QString file = chooseFile();
     if (file.isEmpty()) return;
-    if (!report_->WritePdf(file, *pages)) dialogs_.Error("Cannot save the pages as PDF in " + FromQt(file) + ".");
+    std::string error;
+    if (!report_->WritePdf(file, *pages, &error)) dialogs_.Error("Cannot save the pages as PDF: " + error + ".");
 }
 
 void TPreviewForm::closeEvent(QCloseEvent* e) {

@@ -1,4 +1,5 @@
 // Drawing a laid-out page on a QPainter, printing and PDF.
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,6 +12,7 @@
 #include "report/report_markup.h"
 #include "report/report_style.h"
 #include "report/txreport.h"
+#include "store/datafile_fs.h"
 
 namespace cgt {
 
@@ -330,20 +332,40 @@ bool TXReport::Print(const std::set<int>& pages, QPrinter& printer) {
     return canvas.end();
 }
 
-bool TXReport::WritePdf(const QString& path, const std::set<int>& pages) {
+QByteArray TXReport::PdfBytes(const std::set<int>& pages) {
     std::set<int> all = pages;
     if (all.empty())
         for (int n = 1; n <= PageCount(); ++n) all.insert(n);
-    QPdfWriter writer(path);
-    writer.setResolution(600);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                     Orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
-    writer.setCreator(QStringLiteral("CGT 2003"));
-    QPainter canvas;
-    if (!canvas.begin(&writer)) return false;
-    // A file holds every page, however long the printout.
-    PrintPages(all, PageCount(), canvas, [&] { writer.newPage(); });
-    return canvas.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        writer.setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4), Orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
+        writer.setCreator(QStringLiteral("CGT 2003"));
+        QPainter canvas;
+        if (!canvas.begin(&writer)) return {};
+        // A file holds every page, however long the printout.
+        PrintPages(all, PageCount(), canvas, [&] { writer.newPage(); });
+        if (!canvas.end()) return {};
+    }
+    return bytes;
+}
+
+bool TXReport::WritePdf(const QString& path, const std::set<int>& pages, std::string* error) {
+    const QByteArray bytes = PdfBytes(pages);
+    try {
+        if (bytes.isEmpty()) throw EFileError("write", path.toStdString(), "the pages could not be drawn");
+        WriteFileSafely(RealFileSystem(), path.toStdString(),
+                        {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())},
+                        kNewFileMode, true);
+        return true;
+    } catch (const std::exception& e) {
+        if (error) *error = e.what();
+        return false;
+    }
 }
 
 }  // namespace cgt

@@ -125,9 +125,13 @@ public:
     // false when the job fails or is aborted.
     bool Print(const std::set<int>& pages, QPrinter& printer);
     // The same drawing as printing, into a PDF of A4 pages (NumbOfCopies
-    // times); all pages when `pages` is empty, however many. False when the
-    // file cannot be written.
-    bool WritePdf(const QString& path, const std::set<int>& pages = {});
+    // times); all pages when `pages` is empty, however many.
+    QByteArray PdfBytes(const std::set<int>& pages = {});
+    // The PDF written through a temporary file beside `path` and renamed into
+    // place, owner-only: the file holds the whole PDF or stays as it was, and
+    // a link at its name is replaced, never followed. False when it cannot
+    // be written, with the reason in `error` ("cannot write F: REASON").
+    bool WritePdf(const QString& path, const std::set<int>& pages = {}, std::string* error = nullptr);
 
     void Abort() { aborted_ = true; }
     bool Aborted() const { return aborted_; }

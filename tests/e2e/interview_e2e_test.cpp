@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,6 +25,7 @@
 #include "calc/asset_worksheet.h"
 #include "e2e/module_loader.h"
 #include "store/datafile.h"
+#include "store/datafile_fs.h"
 #include "store/modulerun.h"
 #include "store/tags.h"
 #include "support/qt_print.h"
@@ -887,6 +890,121 @@ TEST(ModuleEndToEnd, ImportedTradesOpenInTheShareBlock) {
     EXPECT_EQ(Control("DiscountGainEdit")->property("text").toString(), QStringLiteral("4160"));
     EXPECT_EQ(Library().freeResources(), 1);
     EXPECT_TRUE(boxes.texts.empty()) << Seen(boxes);
+}
+
+// In the next save box the module opens, chooses `file` as a user types it
+// and presses Save.
+void ChooseInNextSaveBox(const QString& file) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, file] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QFileDialog*>(w);
+            if (!box || !box->isVisible()) continue;
+            poll->stop();
+            poll->deleteLater();
+            auto* edit = box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!edit) {
+                ADD_FAILURE() << "the save box has no file name box";
+                box->reject();
+                return;
+            }
+            edit->setText(file);
+            QTest::keyClick(edit, Qt::Key_Return);
+            return;
+        }
+    });
+    poll->start();
+}
+
+// The Save button of the module's tool bar, as a user clicks it.
+void ClickSave() {
+    for (QAction* a : MainWindow()->findChildren<QAction*>())
+        if (a->text() == QLatin1String("Save")) {
+            a->trigger();
+            QCoreApplication::processEvents();
+            return;
+        }
+    ADD_FAILURE() << "no Save button";
+}
+
+std::string FileBytes(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A return the module must keep as it is: loaded in part, under another
+// identity, or held by another program. The run says so when it starts;
+// neither the Save button (offered the return's own name, confirmed) nor the
+// end writes over it.
+TEST(ModuleEndToEnd, AReturnNotOpenedWholeIsNeverWrittenOver) {
+    ASSERT_TRUE(Library().Loaded()) << dlerror();
+    const auto folder = std::filesystem::temp_directory_path() / "cgt_e2e_kept";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto previous = std::filesystem::current_path();
+    // The host names the return relatively, from its own folder.
+    std::filesystem::current_path(folder);
+    const std::string name = "r.RET", absolute = (folder / name).string();
+
+    const auto saveWith = [&](const std::string& identity, bool badTag) {
+        ScriptedDialogs dialogs;
+        FieldStore store(&dialogs);
+        store.SetFieldStr(kTagIdentity, identity);
+        for (int tag = 913; tag <= 920; ++tag) store.SetFieldVal(tag, tag);  // eight good records
+        Bytes plain = WriteReturnContent(store, ReturnPosition{20, 4, {2004}});
+        if (badTag)
+            for (const std::uint8_t b : {0xD0, 0x07, 0x00, 0x00, 0x02}) plain.push_back(b);  // tag 2000
+        const Bytes cipher = EncryptBytes(plain, ReturnFileKey(identity));
+        std::ofstream(name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(cipher.data()), std::streamsize(cipher.size()));
+    };
+    const struct {
+        const char* what;
+        bool badTag;
+        const char* identity;
+        bool held;
+        std::vector<std::string> atStart;
+    } cases[] = {
+        {"a bad tag",
+         true,
+         kIdentity.c_str(),
+         false,
+         {"Error reading file, field tag = 2000 last tag = 920", DamagedReturnMessage(name)}},
+        {"another identity", false, "OTHER 999", false, {std::string(kUnableToOpenFile) + name}},
+        {"held by another program", false, kIdentity.c_str(), true, {InUseMessage(name)}},
+    };
+    for (const auto& c : cases) {
+        saveWith(c.identity, c.badTag);
+        const std::string before = FileBytes(name);
+        std::unique_ptr<ReturnLock> other;
+        if (c.held) other = std::make_unique<ReturnLock>(name);
+
+        std::vector<std::string> texts;
+        AnswerBoxes(std::vector<QMessageBox::StandardButton>(c.atStart.size(), QMessageBox::Ok), &texts);
+        NotifyRecorder notify;
+        Start(notify, name, 2004);
+        EXPECT_EQ(texts, c.atStart) << c.what;
+
+        // Save, offered the return itself and confirmed: refused.
+        texts.clear();
+        ChooseInNextSaveBox(QString::fromStdString(absolute));
+        AnswerBoxes({QMessageBox::Yes, QMessageBox::Ok}, &texts);
+        ClickSave();
+        ASSERT_FALSE(texts.empty()) << c.what;
+        EXPECT_EQ(texts.back(), NotWrittenOverMessage(absolute)) << c.what;
+
+        EXPECT_EQ(Library().freeResources(), 0) << c.what;
+        EXPECT_EQ(FileBytes(name), before) << c.what;
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        const std::vector<std::string> expected =
+            c.held ? std::vector<std::string>{"r.RET", "r.RET.lock"} : std::vector<std::string>{"r.RET"};
+        EXPECT_EQ(names, expected) << c.what;
+    }
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -179,8 +179,9 @@ TEST_F(PreviewTest, SavesTheChosenPagesAsPdf) {
     EXPECT_EQ(PdfPages(path), 1);
     form->chooseFile = [&] { return dir.filePath("no/such/dir/x.pdf"); };
     Click("btnSavePdf");
-    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Cannot save the pages as PDF in " +
-                                                        dir.filePath("no/such/dir/x.pdf").toStdString() + "."});
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Cannot save the pages as PDF: cannot write " +
+                                                        dir.filePath("no/such/dir/x.pdf").toStdString() +
+                                                        ": No such file or directory."});
 }
 
 TEST_F(PreviewTest, ClosingLetsTheReportGo) {

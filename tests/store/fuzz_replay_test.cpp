@@ -13,6 +13,10 @@ TEST(FuzzReplayTest, LoaderInputs) {
     EXPECT_GT(test::ReplayFuzzInputs("load_return", fuzz::LoadReturn), 0);
 }
 
+TEST(FuzzReplayTest, ModuleSaveInputs) {
+    EXPECT_GT(test::ReplayFuzzInputs("module_save", fuzz::LoadAndSaveReturn), 0);
+}
+
 TEST(FuzzReplayTest, DecryptionInputs) {
     EXPECT_GT(test::ReplayFuzzInputs("decrypt", fuzz::Decrypt), 0);
 }
