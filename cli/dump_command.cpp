@@ -6,36 +6,17 @@
 
 #include "base/cp1252.h"
 #include "base/numtext.h"
+#include "base/text.h"
 #include "command.h"
 #include "session.h"
 
 namespace cgt::cli {
 namespace {
 
-// A text from the store could forge lines of the listing; control
+// A text from the store could forge lines of the listing: control
 // characters and the backslash are shown escaped.
 std::string Escaped(const std::string& utf8) {
-    static const char* hex = "0123456789ABCDEF";
-    std::string out;
-    for (const char ch : utf8) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '\\') {
-            out += "\\\\";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
-            out += "\\x";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out += ch;
-        }
-    }
-    return out;
+    return EscapeText(utf8);
 }
 
 std::string ValueText(const Slot& slot) {

@@ -53,39 +53,48 @@ std::size_t Utf8Length(std::string_view s, std::size_t i) {
     return n;
 }
 
-}  // namespace
-
-std::string QuoteInput(std::string_view s, std::size_t limit) {
+// Appends the character at s[i], escaped, and moves past it.
+void AppendEscaped(std::string& out, std::string_view s, std::size_t& i, bool quotes) {
     static const char* hex = "0123456789ABCDEF";
-    std::string out = "\"";
-    std::size_t shown = 0, i = 0;
-    for (; i < s.size() && shown < limit; ++shown) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x80) {
-            if (const std::size_t n = Utf8Length(s, i)) {
-                out.append(s.substr(i, n));
-                i += n;
-                continue;
-            }
-        }
-        ++i;
-        if (c == '\\' || c == '"') {
-            out += '\\';
-            out += char(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 0x20 || c == 0x7F || c >= 0x80) {
-            out += "\\x";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out += char(c);
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c >= 0x80) {
+        if (const std::size_t n = Utf8Length(s, i)) {
+            out.append(s.substr(i, n));
+            i += n;
+            return;
         }
     }
+    ++i;
+    if (c == '\\' || (quotes && c == '"')) {
+        out += '\\';
+        out += char(c);
+    } else if (c == '\n') {
+        out += "\\n";
+    } else if (c == '\r') {
+        out += "\\r";
+    } else if (c == '\t') {
+        out += "\\t";
+    } else if (c < 0x20 || c == 0x7F || c >= 0x80) {
+        out += "\\x";
+        out += hex[c >> 4];
+        out += hex[c & 15];
+    } else {
+        out += char(c);
+    }
+}
+
+}  // namespace
+
+std::string EscapeText(std::string_view s, bool quotes) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size();) AppendEscaped(out, s, i, quotes);
+    return out;
+}
+
+std::string QuoteInput(std::string_view s, std::size_t limit) {
+    std::string out = "\"";
+    std::size_t shown = 0, i = 0;
+    for (; i < s.size() && shown < limit; ++shown) AppendEscaped(out, s, i, true);
     out += '"';
     if (i < s.size()) out += "... (" + std::to_string(s.size()) + " bytes)";
     return out;

@@ -57,6 +57,10 @@ void StartRun(cgt::ModuleState& m, intptr_t hostWindow, intptr_t notifyWindow, c
     } catch (const std::exception& e) {
         failed = true;
         m.dialogs.Error(e.what());
+        // Not opened (the reader marks the files it could not read): whatever
+        // the form of its name, no save of this run writes over it.
+        std::error_code ec;
+        if (!fileName.empty()) run.unreadableFile = std::filesystem::absolute(fileName, ec).string();
     }
     if (!failed) {
         try {
@@ -70,9 +74,6 @@ void StartRun(cgt::ModuleState& m, intptr_t hostWindow, intptr_t notifyWindow, c
         }
     }
     m.loadFailed = failed;
-    // Whatever the form of its name, no save of this run writes over it.
-    std::error_code ec;
-    if (failed && !fileName.empty()) run.unreadableFile = std::filesystem::absolute(fileName, ec).string();
     QCoreApplication::processEvents();
 
     run.SetHelpDesk(HelpDeskFromProcess());

@@ -231,6 +231,15 @@ void WriteTemporary(FileSystem& fs, const fs::path& temp, OutputFile& file, std:
     }
 }
 
+// Whether `name` in the folder of `target` is one of the temporary files
+// that saves of `target` make: exactly TemporaryName's form.
+bool IsTemporaryOf(const fs::path& target, const std::string& name) {
+    const std::string prefix = target.filename().string() + kTemporaryInfix;
+    if (name.size() != prefix.size() + kTemporaryDigits || name.compare(0, prefix.size(), prefix) != 0) return false;
+    return std::all_of(name.begin() + std::ptrdiff_t(prefix.size()), name.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
 // Under the return's lock every temporary file of its saves was left by a
 // save that was killed: new content that never took the return's name, or a
 // second name of the return itself. Nothing else is touched, not even a
@@ -280,13 +289,6 @@ bool SameFile(const fs::path& a, const fs::path& b) {
     const fs::path ca = fs::weakly_canonical(fs::absolute(a, ea), ea);
     const fs::path cb = fs::weakly_canonical(fs::absolute(b, eb), eb);
     return !ea && !eb && ca == cb;
-}
-
-bool IsTemporaryOf(const fs::path& target, const std::string& name) {
-    const std::string prefix = target.filename().string() + kTemporaryInfix;
-    if (name.size() != prefix.size() + kTemporaryDigits || name.compare(0, prefix.size(), prefix) != 0) return false;
-    return std::all_of(name.begin() + std::ptrdiff_t(prefix.size()), name.end(),
-                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 void ReplaceFileSafely(FileSystem& fs, const fs::path& target, std::span<const std::uint8_t> content) {

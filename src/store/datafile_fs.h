@@ -19,17 +19,15 @@ namespace cgt {
 // the reason in plain words ("cannot write r.RET: No space left on device").
 class EFileError : public EInOutError {
 public:
-    EFileError(std::string step, std::string file, std::string reason)
+    EFileError(const std::string& step, std::string file, std::string reason)
         : EInOutError("cannot " + step + (file.empty() ? std::string() : " " + file) + ": " + reason),
-          step_(std::move(step)),
           file_(std::move(file)),
           reason_(std::move(reason)) {}
-    const std::string& step() const { return step_; }
     const std::string& file() const { return file_; }
     const std::string& reason() const { return reason_; }
 
 private:
-    std::string step_, file_, reason_;
+    std::string file_, reason_;
 };
 
 // A file that must be new exists already.
@@ -103,10 +101,6 @@ void ReplaceFileSafely(FileSystem& fs, const std::filesystem::path& target, std:
 // target.
 void WriteFileSafely(FileSystem& fs, const std::filesystem::path& target, std::span<const std::uint8_t> content,
                      unsigned mode, bool replace);
-
-// Whether `name` in the folder of `target` is one of the temporary files
-// that saves of `target` make.
-bool IsTemporaryOf(const std::filesystem::path& target, const std::string& name);
 
 // An exclusive lock on a return for a whole load, change and save, held by
 // the module run and by every `cgt` command that writes. It is a lock file

@@ -2,7 +2,6 @@
 // long to echo or to read whole, each with one exact line that names the
 // source, and the return left byte for byte as it was.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +13,7 @@
 #include "run_cgt.h"
 #include "store_json.h"
 #include "support/scripted_dialogs.h"
+#include "support/test_folder.h"
 
 namespace cgt {
 namespace {
@@ -25,29 +25,14 @@ using cli::kMaxJsonToken;
 class ImportInputTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("cgt_import_input_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         ret = Path("r.dat");
         ASSERT_EQ(test::RunCgt({"new", ret, "--id", "42"}).status, 0);
         const auto imported = test::RunCgt({"import", ret, "--id", "42"}, kReturn);
         ASSERT_EQ(imported.status, 0) << imported.err;
     }
-    void TearDown() override { fs::remove_all(dir); }
 
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-
-    // Every file of the folder with its bytes.
-    std::map<std::string, std::string> Folder() const {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : fs::directory_iterator(dir)) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            files[entry.path().filename().string()] =
-                std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        }
-        return files;
-    }
+    std::string Path(const std::string& name) const { return folder.Path(name); }
+    std::map<std::string, std::string> Folder() const { return test::FolderContents(folder.path()); }
 
     // Imports `json` from the file r.json or from standard input; the line
     // must be "cgt import: bad JSON in SOURCE: " and `fault`, and nothing
@@ -71,7 +56,7 @@ protected:
 
     static constexpr const char* kReturn =
         R"({"fields": {"300": 5, "921": 1}, "worksheets": {"451": [{"710": "BHP"}]}})";
-    fs::path dir;
+    test::TestFolder folder{"cgt_import_input_"};
     std::string ret;
 };
 

@@ -9,6 +9,7 @@
 
 #include "command.h"
 #include "run_cgt.h"
+#include "test_returns.h"
 
 namespace cgt {
 namespace {
@@ -16,13 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using test::Outcome;
-
-// One share parcel: 1,000 paid on 01/03/1990, sold for 2,000 on
-// 01/12/2002; held over a year, its discount gain is 2,000 - 1,000 = 1,000.
-const char* const kReturn =
-    R"({"fields":{"397":"John Smith"},"worksheets":{"451":[{"710":"BHP 1,000 shares","714":"SN","726":"01/03/1990",)"
-    R"("739":"01/12/2002","742":2000,"748":"G1","737":["1 - Purchase/Acquisition cost","01/03/1990","","a",)"
-    R"("1000.00","","",""]}]}})";
 
 class PrintTest : public ::testing::Test {
 protected:
@@ -33,7 +27,7 @@ protected:
         fs::create_directories(dir);
         ret = Path("r.dat");
         ASSERT_EQ(Cgt({"new", ret, "--id", "42"}).status, 0);
-        ASSERT_EQ(Cgt({"import", ret, "--id", "42"}, kReturn).status, 0);
+        ASSERT_EQ(Cgt({"import", ret, "--id", "42"}, test::kOneParcelReturn).status, 0);
         ASSERT_EQ(Cgt({"calc", ret, "--id", "42", "--save"}).status, 0);
     }
     void TearDown() override { fs::remove_all(dir); }

@@ -17,6 +17,8 @@
 #include "store/datafile.h"
 #include "store/modulerun.h"
 #include "store/tags.h"
+#include "support/test_folder.h"
+#include "test_returns.h"
 
 namespace cgt {
 namespace {
@@ -45,33 +47,23 @@ std::string Quote(const std::string& s) {
     return q + "'";
 }
 
-// One share parcel sold in the year, so that calc and print have figures.
-const char* const kReturn =
-    R"({"fields":{"397":"John Smith"},"worksheets":{"451":[{"710":"BHP 1,000 shares","714":"SN","726":"01/03/1990",)"
-    R"("739":"01/12/2002","742":2000,"748":"G1","737":["1 - Purchase/Acquisition cost","01/03/1990","","a",)"
-    R"("1000.00","","",""]}]}})";
-
 class ReturnSafetyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root = fs::temp_directory_path() / ("cgt_safety_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        dir = root / "returns";
+        dir = root.path() / "returns";
         fs::create_directories(dir);
-        fs::create_directories(root / "io");
+        fs::create_directories(root.path() / "io");
         ret = Path("r.RET");
-        ASSERT_EQ(Run({"import", ret, "--id", "42"}, kReturn).status, 0);
+        ASSERT_EQ(Run({"import", ret, "--id", "42"}, test::kOneParcelReturn).status, 0);
         ASSERT_EQ(Run({"calc", ret, "--id", "42", "--save"}).status, 0);
     }
-    void TearDown() override { fs::remove_all(root); }
 
     std::string Path(const std::string& name) const { return (dir / name).string(); }
 
     // The real program, with `prefix` (a shell command such as `ulimit -f 8;`)
     // before it; its standard streams are kept outside the return's folder.
     Result Run(const std::vector<std::string>& args, const std::string& input = "", const std::string& prefix = "") {
-        const fs::path io = root / "io";
+        const fs::path io = root.path() / "io";
         std::ofstream(io / "in", std::ios::binary) << input;
         std::string command = prefix + Quote(CGT_EXE);
         for (const auto& a : args) command += " " + Quote(a);
@@ -80,34 +72,15 @@ protected:
         const int raw = std::system(("/bin/bash -c " + Quote(command)).c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(io / "out"), Read(io / "err")};
     }
-    static std::string Read(const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
-    // Every file of the folder with its size and a digest of its content (a
-    // link as "-> target"), short enough to read in a failure.
-    std::map<std::string, std::string> Folder() const {
-        std::map<std::string, std::string> files;
-        for (const auto& e : fs::directory_iterator(dir)) {
-            const std::string name = e.path().filename().string();
-            if (fs::is_symlink(fs::symlink_status(e.path()))) {
-                files[name] = "-> " + fs::read_symlink(e.path()).string();
-                continue;
-            }
-            const std::string content = fs::is_regular_file(e.path()) ? Read(e.path()) : std::string("(not a file)");
-            files[name] =
-                std::to_string(content.size()) + " bytes, " + std::to_string(std::hash<std::string>{}(content));
-        }
-        return files;
-    }
+    static std::string Read(const fs::path& p) { return test::FileBytes(p); }
+    std::map<std::string, std::string> Folder() const { return test::FolderContents(dir); }
     static unsigned ModeOf(const std::string& p) {
         struct stat st;
         return ::stat(p.c_str(), &st) == 0 ? unsigned(st.st_mode & 0777) : 0u;
     }
 
-    fs::path root, dir;
+    test::TestFolder root{"cgt_safety_"};
+    fs::path dir;
     std::string ret;
 };
 
@@ -116,8 +89,8 @@ protected:
 TEST_F(ReturnSafetyTest, APrintoutNeverTakesTheReturnsPlace) {
     if (!kPrints) GTEST_SKIP() << "cgt print is built with the report layer";
     std::ofstream(Path("old.pdf")) << "an older printout";
-    std::ofstream(root / "victim") << "keep me";
-    fs::create_symlink(root / "victim", Path("linked.pdf"));
+    std::ofstream(root.path() / "victim") << "keep me";
+    fs::create_symlink(root.path() / "victim", Path("linked.pdf"));
     const auto before = Folder();
     const std::string bak = Path("r.BAK"), lock = Path("r.RET.lock");
     const struct {
@@ -154,7 +127,7 @@ TEST_F(ReturnSafetyTest, APrintoutNeverTakesTheReturnsPlace) {
         EXPECT_FALSE(fs::is_symlink(fs::symlink_status(Path(name)))) << name;
         EXPECT_EQ(ModeOf(Path(name)), 0600u) << name;
     }
-    EXPECT_EQ(Read(root / "victim"), "keep me");
+    EXPECT_EQ(Read(root.path() / "victim"), "keep me");
     auto after = Folder();
     for (const char* name : {"old.pdf", "linked.pdf", "new.pdf"}) after.erase(name);
     auto kept = before;
@@ -222,7 +195,7 @@ TEST_F(ReturnSafetyTest, SavesKeepTheKeyThatOpenedTheReturn) {
         const ReturnLock lock(ret);
         SaveReturnFile(run, ret);
     }
-    std::ofstream(root / "io" / "t.csv") << "Date,Code,Type,Quantity,Price\n01/07/2002,XYZ,Buy,10,1.00\n";
+    std::ofstream(root.path() / "io" / "t.csv") << "Date,Code,Type,Quantity,Price\n01/07/2002,XYZ,Buy,10,1.00\n";
     const std::string note =
         " holds other digits than --id; the return is saved under the key of --id, so that --id "
         "opens it\n";
@@ -231,7 +204,8 @@ TEST_F(ReturnSafetyTest, SavesKeepTheKeyThatOpenedTheReturn) {
         std::string note;
     } cases[] = {
         {{"calc", ret, "--id", "42", "--save"}, "cgt calc: note: field 1 of " + ret + note},
-        {{"trades", ret, "--id", "42", (root / "io" / "t.csv").string()}, "cgt trades: note: field 1 of " + ret + note},
+        {{"trades", ret, "--id", "42", (root.path() / "io" / "t.csv").string()},
+         "cgt trades: note: field 1 of " + ret + note},
     };
     for (const auto& c : cases) {
         if (Skipped(c.args)) continue;
@@ -246,7 +220,7 @@ TEST_F(ReturnSafetyTest, SavesKeepTheKeyThatOpenedTheReturn) {
 // Import and new never replace a return by mistake, and every refusal says
 // what and why about the file the user named.
 TEST_F(ReturnSafetyTest, RefusalsNameTheFileAndSayWhy) {
-    fs::create_symlink(root / "elsewhere", Path("held.RET.lock"));
+    fs::create_symlink(root.path() / "elsewhere", Path("held.RET.lock"));
     ::mkfifo(Path("pipe").c_str(), 0600);
     const auto before = Folder();
     const struct {

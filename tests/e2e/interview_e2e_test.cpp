@@ -30,6 +30,7 @@
 #include "store/tags.h"
 #include "support/qt_print.h"
 #include "support/scripted_dialogs.h"
+#include "support/test_folder.h"
 
 namespace cgt::test {
 namespace {
@@ -926,11 +927,6 @@ void ClickSave() {
             return;
         }
     ADD_FAILURE() << "no Save button";
-}
-
-std::string FileBytes(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A return the module must keep as it is: loaded in part, under another
