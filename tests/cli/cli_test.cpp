@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "command.h"
+#include "run_cgt.h"
 #include "store/cipher.h"
 #include "store/datafile_fs.h"
 
@@ -24,12 +25,6 @@ struct Result {
     std::string out;
     std::string err;
 };
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 class CgtTest : public ::testing::Test {
 protected:
@@ -46,10 +41,10 @@ protected:
     // Runs the real program with the arguments and the standard input given.
     Result Run(const std::vector<std::string>& args, const std::string& input = "") {
         WriteText("stdin.txt", input);
-        std::string command = Quote(CGT_EXE);
-        for (const auto& a : args) command += " " + Quote(a);
-        command +=
-            " <" + Quote(Path("stdin.txt")) + " >" + Quote(Path("stdout.txt")) + " 2>" + Quote(Path("stderr.txt"));
+        std::string command = test::ShellQuote(CGT_EXE);
+        for (const auto& a : args) command += " " + test::ShellQuote(a);
+        command += " <" + test::ShellQuote(Path("stdin.txt")) + " >" + test::ShellQuote(Path("stdout.txt")) + " 2>" +
+                   test::ShellQuote(Path("stderr.txt"));
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText("stdout.txt"), ReadText("stderr.txt")};
     }
@@ -499,8 +494,8 @@ TEST_F(CgtTest, DumpShowsControlCharactersEscaped) {
 
 TEST_F(CgtTest, AFullStandardOutputIsAFailure) {
     ASSERT_EQ(Run({"new", Path("r.dat"), "--id", "42"}).status, 0);
-    const std::string command =
-        Quote(CGT_EXE) + " dump " + Quote(Path("r.dat")) + " --id 42 >/dev/full 2>" + Quote(Path("stderr.txt"));
+    const std::string command = test::ShellQuote(CGT_EXE) + " dump " + test::ShellQuote(Path("r.dat")) +
+                                " --id 42 >/dev/full 2>" + test::ShellQuote(Path("stderr.txt"));
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 1);

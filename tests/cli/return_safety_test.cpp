@@ -14,6 +14,7 @@
 
 #include "base/clock.h"
 #include "base/dialogs.h"
+#include "run_cgt.h"
 #include "store/datafile.h"
 #include "store/modulerun.h"
 #include "store/tags.h"
@@ -41,12 +42,6 @@ struct Result {
     std::string out, err;
 };
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 class ReturnSafetyTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -65,11 +60,11 @@ protected:
     Result Run(const std::vector<std::string>& args, const std::string& input = "", const std::string& prefix = "") {
         const fs::path io = root.path() / "io";
         std::ofstream(io / "in", std::ios::binary) << input;
-        std::string command = prefix + Quote(CGT_EXE);
-        for (const auto& a : args) command += " " + Quote(a);
-        command += " <" + Quote((io / "in").string()) + " >" + Quote((io / "out").string()) + " 2>" +
-                   Quote((io / "err").string());
-        const int raw = std::system(("/bin/bash -c " + Quote(command)).c_str());
+        std::string command = prefix + test::ShellQuote(CGT_EXE);
+        for (const auto& a : args) command += " " + test::ShellQuote(a);
+        command += " <" + test::ShellQuote((io / "in").string()) + " >" + test::ShellQuote((io / "out").string()) +
+                   " 2>" + test::ShellQuote((io / "err").string());
+        const int raw = std::system(("/bin/bash -c " + test::ShellQuote(command)).c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(io / "out"), Read(io / "err")};
     }
     static std::string Read(const fs::path& p) { return test::FileBytes(p); }

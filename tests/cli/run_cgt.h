@@ -14,6 +14,13 @@ struct Outcome {
     std::string out, err;
 };
 
+// A word for the shell, whatever it holds.
+inline std::string ShellQuote(const std::string& s) {
+    std::string q = "'";
+    for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
 inline Outcome RunCgt(std::vector<std::string> args, const std::string& input = "") {
     args.insert(args.begin(), "cgt");
     std::istringstream in(input);
