@@ -67,6 +67,8 @@ std::unique_ptr<TXReport> LaidOut(FieldStore& store) {
     r->fields = &store;
     r->OnDrawField = FormFieldDrawer(store);
     r->AddScript("CGTCHOICE", 1, 2);
+    // As `cgt print` does: the fields become texts fitted to their cells.
+    FillAllPages(*r, store);
     return r;
 }
 

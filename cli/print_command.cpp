@@ -13,9 +13,12 @@
 #include <optional>
 #include <ostream>
 
+#include "base/cp1252.h"
 #include "base/daynumber.h"
+#include "base/rounding.h"
 #include "base/text.h"
 #include "calc/calc_chain.h"
+#include "calc/entry_tables.h"
 #include "command.h"
 #include "report/field_values.h"
 #include "report/form_field.h"
@@ -82,6 +85,9 @@ void LoadPrintedFields(FieldStore& store, const std::string& script, const std::
         if (ws.type < kFirstAssetType || ws.type > kLastAssetType)
             throw UsageError("--worksheet: " + std::to_string(ws.type) + " is not an asset worksheet type (" +
                              std::to_string(kFirstAssetType) + " to " + std::to_string(kLastAssetType) + ")");
+        if (script == "CGTNASS" && !CarriesNonAssessableReceipts(ws.type))
+            throw Failure("no CGTNASS for worksheet " + std::to_string(ws.type) + "/" + std::to_string(ws.instance) +
+                          ": only shares (451) and trust units (452) have a non-assessable receipts worksheet");
         const int count = store.WorksheetCount(ws.type);
         if (ws.instance < 1 || ws.instance > count)
             throw Failure(file + " has " + std::to_string(count) + " worksheets of type " + std::to_string(ws.type) +
@@ -92,7 +98,36 @@ void LoadPrintedFields(FieldStore& store, const std::string& script, const std::
     }
     if (named) throw UsageError("--worksheet is for CGTWSHT, CGTASSET and CGTNASS only");
     store.EmptyWorkingTags();
-    if (script == "SCHEDCGT" && store.WorksheetCount(kWsSchedule) > 0) store.LoadInstance(kWsSchedule, 1);
+    if (script == "SCHEDCGT" && store.WorksheetCount(kWsSchedule) > 0) {
+        store.LoadInstance(kWsSchedule, 1);
+        // A 15-year exemption with its code but no gain exempts $0: the
+        // box says so rather than standing blank.
+        if (!Trim(store.GetFieldStr(kTagSchedExemptionCode)).empty() && store.FieldIsEmpty(kTagSchedExemptGains))
+            store.SetFieldVal(kTagSchedExemptGains, kExplicitZero);
+    }
+    if (script == "CGTDISEV") {
+        // The trusts' net capital gains, as the trust distribution screen
+        // works them out; the stored table does not keep them.
+        if (const TextListPtr trusts = store.GetFieldLst(kTagTrustTable)) {
+            auto filled = std::make_shared<TextList>(*trusts);
+            RecomputeTrustNetGains(*filled);
+            store.SetFieldLst(kTagTrustTable, filled);
+        }
+    }
+}
+
+// The name printed at the head of every page: the return's, else the one
+// given.
+void SetPrintedName(FieldStore& store, const Args& args, Io& io) {
+    if (!args.Has("--name")) return;
+    const std::string& given = args.Value("--name");
+    const std::string held = Trim(store.GetFieldStr(kTagTaxpayerName));
+    if (held.empty()) {
+        store.SetFieldStr(kTagTaxpayerName, Utf8ToCp1252(given));
+        return;
+    }
+    if (held != Trim(Utf8ToCp1252(given)))
+        io.err << "cgt print: note: the return holds the name " << Cp1252ToUtf8(held) << "; --name is not printed\n";
 }
 
 // dd/mm/yyyy, as the host gives the date of a printout.
@@ -143,6 +178,7 @@ int RunPrint(const Args& args, Io& io) {
     FieldStore& store = session.store();
     LoadPrintedFields(store, script, worksheet, file);
     if (store.FieldIsEmpty(kTagPrintDate)) store.SetFieldStr(kTagPrintDate, Today());
+    SetPrintedName(store, args, io);
 
     const auto app = GuiApplication();
     TXReport report(A4Metrics());
@@ -184,14 +220,18 @@ extern const Command kPrintCommand{
     "--worksheet (the first asset worksheet of the return when not given) with its\n"
     "figures worked out as its summary screen shows them; the others show the\n"
     "return as saved (run `cgt calc FILE --save` first for the schedule). Nothing is\n"
-    "saved. Needs no display. OUT is written owner-only, whole or not at all; an\n"
-    "existing OUT is replaced only with --force.",
+    "saved. CGTNASS is for shares and trust units (451, 452) only. Each page is\n"
+    "headed with the taxpayer's name and tax file number as the return holds them;\n"
+    "--name gives the name when the return holds none. Tables go on over as many\n"
+    "pages as they need. Needs no display. OUT is written owner-only, whole or not\n"
+    "at all; an existing OUT is replaced only with --force.",
     2,
     2,
     {kIdOption,
      {"--pdf", "OUT", true, "the PDF file to write"},
      {"--worksheet", "TYPE/N", false, "the asset worksheet to print, e.g. 451/1"},
      {"--force", nullptr, false, "replace an existing OUT (never the return, its .BAK or its lock)"},
+     {"--name", "TEXT", false, "the taxpayer's name at the head of each page, when the return holds none"},
      {"--text", nullptr, false, "also print the texts of each page"}},
     RunPrint,
 };

@@ -292,3 +292,17 @@ std::optional<long long> TryStrToInt(std::string_view text) {
 }
 
 }  // namespace cgt
+
+namespace cgt {
+
+std::string DollarText(long double value, int decimals) {
+    const std::string digits = FormatFixed(std::fabs(value), kWidestAmountDigits, decimals);
+    const auto point = digits.find('.');
+    std::string whole = digits.substr(0, point);
+    const std::string fraction = point == std::string::npos ? std::string() : digits.substr(point);
+    for (int i = int(whole.size()) - 3; i > 0; i -= 3) whole.insert(std::size_t(i), ",");
+    const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+    return std::string(value < 0 && !zero ? "-$" : "$") + whole + fraction;
+}
+
+}  // namespace cgt

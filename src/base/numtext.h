@@ -23,6 +23,15 @@ std::string FormatGeneral(long double value, int precision = 15);
 // text is no plain number of up to 18 digits (the general form, NAN, INF).
 std::optional<long double> FixedValue(long double value, int precision, int decimals);
 
+// The significant digits that show every amount a return can hold (the
+// import limit, 1e15, with cents) in fixed notation.
+inline constexpr int kWidestAmountDigits = 18;
+
+// An amount as labels and messages show it: "$", thousands separators, a
+// minus in front of a negative amount that does not round to 0, `decimals`
+// digits after the point, never in exponent form.
+std::string DollarText(long double value, int decimals);
+
 // Fixed notation with `decimals` decimals, right-aligned in `width` characters.
 std::string FloatToStrWD(long double value, int width, int decimals);
 

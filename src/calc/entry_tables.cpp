@@ -35,11 +35,29 @@ constexpr const char* kPersonalUse = "P";
 
 // --- the trust distribution table -----------------------------------------------
 
-std::string TrustNetGainText(const GridModel& grid, int row) {
+namespace {
+
+// The net gain of a trust row whose cell `c` is cell(c).
+template <typename Cell>
+std::string NetGainOfRow(const Cell& cell) {
     long double sum = 0;
-    for (int c = kTrustFirstGainCol; c <= kTrustLastGainCol; ++c) sum += NumberIn(grid, c, row).value_or(0);
-    if (Filled(grid, kTrustNameCol, row) || sum > 0) return FormatGeneral(sum);
+    for (int c = kTrustFirstGainCol; c <= kTrustLastGainCol; ++c) sum += TryStrToFloat(Trim(cell(c))).value_or(0);
+    if (!Trim(cell(kTrustNameCol)).empty() || sum > 0) return FormatGeneral(sum);
     return {};
+}
+
+}  // namespace
+
+std::string TrustNetGainText(const GridModel& grid, int row) {
+    return NetGainOfRow([&](int c) { return grid.Cell(c, row); });
+}
+
+void RecomputeTrustNetGains(TextList& cells) {
+    const std::size_t width = kTrustRowCells;
+    for (std::size_t row = 0; (row + 1) * width <= cells.size(); ++row) {
+        const std::size_t first = row * width;
+        cells[first + kTrustNetGainCol] = NetGainOfRow([&](int c) { return cells[first + std::size_t(c)]; });
+    }
 }
 
 void RecomputeTrustNetGains(GridModel& grid) {

@@ -12,6 +12,7 @@
 
 #include "calc/choice_table.h"
 #include "grid/grid_model.h"
+#include "store/datatype.h"
 
 namespace cgt {
 
@@ -37,8 +38,10 @@ inline constexpr int kTrustFirstAppliedCol = 11;
 // The net gain cell of a trust row: the sum of the numbers among the gain
 // cells, shown when the row names its trust or the sum is above 0.
 std::string TrustNetGainText(const GridModel& grid, int row);
-// Writes the net gain cell of every row.
+// Writes the net gain cell of every row: of the grid, or of the table as
+// the store holds it (kTrustRowCells cells a row).
 void RecomputeTrustNetGains(GridModel& grid);
+void RecomputeTrustNetGains(TextList& cells);
 // The first row with something in it but no trust name.
 std::optional<TableFault> TrustTableFault(const GridModel& grid);
 

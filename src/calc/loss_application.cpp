@@ -43,12 +43,7 @@ const std::string kFixedTrusts = "Fixed Trusts";
 }  // namespace
 
 std::string CurrencyText(double amount) {
-    std::string digits = FormatFixed(std::fabs(amount), 8, 0);
-    if (digits.find_first_not_of("0123456789") == std::string::npos) {
-        for (int pos = int(digits.size()) - 3; pos > 0; pos -= 3) digits.insert(std::size_t(pos), ",");
-    }
-    const bool negative = amount < 0 && digits != "0";
-    return (negative ? "-$" : "$") + digits;
+    return DollarText(amount, 0);
 }
 
 LossApplication::LossApplication(ChoiceTable& table, FieldStore& store) : table_(table), store_(store) {

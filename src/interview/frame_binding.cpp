@@ -29,18 +29,6 @@ bool IsNumericKind(TCustomNumEdit::NumericType t) {
     return t == TCustomNumEdit::ntCurrency || t == TCustomNumEdit::ntCurrencyCnt || t == TCustomNumEdit::ntNumeric;
 }
 
-// Currency format of the labels: "$", thousands separators, minus in front.
-std::string CurrencyText(long double value, int precision, int decimals) {
-    std::string digits = FormatFixed(std::fabs(double(value)), precision, decimals);
-    const auto point = digits.find('.');
-    std::string whole = digits.substr(0, point);
-    const std::string frac = point == std::string::npos ? "" : digits.substr(point);
-    if (whole.find('E') == std::string::npos) {
-        for (int i = int(whole.size()) - 3; i > 0; i -= 3) whole.insert(std::size_t(i), ",");
-    }
-    return std::string(value < 0 ? "-$" : "$") + whole + frac;
-}
-
 int ComboMaxLength(const QComboBox* c) {
     const QVariant v = c->property("maxLength");
     return v.isValid() ? v.toInt() : 0;
@@ -98,7 +86,7 @@ void TInterviewFrame::BindWidget(QWidget* w) {
             if (std::fabs(double(v)) <= 0.01)
                 plain->setText(QString());
             else
-                plain->setText(ToQt(code == dtCurrency ? CurrencyText(v, 8, 0) : CurrencyText(v, 10, 2)));
+                plain->setText(ToQt(DollarText(v, code == dtCurrency ? 0 : 2)));
         } else {
             plain->setText(ToQt(store.FieldAsText(tag)));
         }

@@ -7,6 +7,8 @@
 #include "mainwin/preview_form.h"
 #include "report/field_values.h"
 #include "report/form_field.h"
+#include "report/page_record.h"
+#include "report/script_resources.h"
 #include "report/txreport.h"
 #include "store/modulerun.h"
 
@@ -34,8 +36,11 @@ void TMainWindow::ShowPrintout(const std::string& script) {
         report->editFieldsActive = false;
         report->UnitFactor = 0.1;
         report->fields = &store;
-        report->AddScript(script, 1, 1);
-        FillLastPage(*report, store);
+        // Every section: a worksheet's lists go on over further pages when
+        // its boxes cannot hold them.
+        const Script stored = ReadScript(LoadScriptResource(script));
+        report->AddScript(stored, 1, int(stored.sections.size()));
+        FillAllPages(*report, store);
     }
     if (showPreview) {
         showPreview(std::move(report));

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "report/fitted_text.h"
 #include "report/report_style.h"
 
 namespace cgt {
@@ -59,11 +60,18 @@ void DrawFormBox(QPainter& p, QRect r, const QString& text, const FormBoxStyle& 
     p.setFont(s.font);
     p.setPen(s.text);
     p.setClipRect(area);
+    const QRect inner = area.adjusted(inset, 0, -inset, 0);
     if (s.lines) {
-        p.drawText(area.adjusted(inset, 0, -inset, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        // A list column: a cell a line, none cut.
+        DrawFittedLines(p, inner, text, Qt::AlignLeft);
     } else {
+        // One line: an amount whole in a smaller typeface, a text elided.
         const int align = s.align == 1 ? Qt::AlignRight : s.align == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-        p.drawText(area.adjusted(inset, 0, -inset, 0), align | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        QFont fitted;
+        const QString line = text.section(QLatin1Char('\n'), 0, 0);
+        const QString shown = FitLine(p, s.font, line, inner.width(), fitted);
+        p.setFont(fitted);
+        p.drawText(inner, align | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     }
     p.restore();
 }

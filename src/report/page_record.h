@@ -2,6 +2,7 @@
 // The 18-byte record of a report script and of a laid-out page stream, and a
 // stored script read into sections. Plain C++: the script reader is fuzzed
 // and the script compiler runs at build time without Qt.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -45,6 +46,9 @@ namespace kind {
 inline constexpr int kLossMark = 7;    // "L" for a negative number, else a blank
 inline constexpr int kWholeList = 8;   // every entry of a list, one per line
 inline constexpr int kListColumn = 9;  // one column of a list, one cell per line
+// The note of a list column that shows at most its max-rows: empty while
+// every row is shown, else how many rows are not and where they are.
+inline constexpr int kRowsNotShown = 10;
 inline constexpr int kGroupCell = 32;  // drawn by the host program
 inline constexpr int kColumnTotal = 33;
 inline constexpr int kGrandTotal = 34;
@@ -58,6 +62,23 @@ inline constexpr int kConditionPageBandOnly = 9999;
 inline constexpr int kColumnDisabled = 9999;
 // Byte 9 of a field record in a group footer.
 inline constexpr int kFooterRow = 255;
+// The full row of a field record laid out in a group band: bytes 10-13 of
+// the page stream (unused in a stored script) hold it plus one, so that a
+// table of any length prints every row; byte 9 keeps its low eight bits.
+inline constexpr std::size_t kFullRowAt = 10;
+// Byte 17 of a text record that holds a field's value (the fill pass sets
+// it): each line is drawn on one line, a figure whole, a description elided.
+inline constexpr std::size_t kFittedAt = 17;
+// Byte 14 of a stored list column (kinds 9 and 10): the rows its box holds
+// (0: all); byte 15 of a group cell (kind 32): 1 prints a number in it with
+// two decimals, as the column totals are; byte 16: which note kind 10 gives.
+inline constexpr std::size_t kMaxRowsAt = 14;
+inline constexpr std::size_t kCentsAt = 15;
+inline constexpr std::size_t kNoteAt = 16;
+namespace note {
+inline constexpr int kContinued = 0;   // the rows go on over the page
+inline constexpr int kSeeSummary = 1;  // the rows are on the choice table summary
+}  // namespace note
 
 struct TPageRec {
     std::array<std::uint8_t, kPageRecSize> b{};
@@ -102,7 +123,25 @@ struct TPageRec {
     int Column() const { return I16(5); }
     int Kind() const { return b[7]; }
     int BoxFlags() const { return b[8]; }
-    int Row() const { return b[9]; }
+    // The row of a list field, from 0: the full row the engine laid out
+    // (bytes 10-13), else byte 9.
+    int Row() const {
+        const std::int32_t full = I32(kFullRowAt);
+        return full > 0 ? full - 1 : b[9];
+    }
+    void SetRow(int row) {
+        SetU8(9, std::uint8_t(row & 0xFF));
+        SetI32(kFullRowAt, row + 1);
+    }
+
+    // The rows a list column's box holds (0: all), and its note.
+    int MaxRows() const { return b[kMaxRowsAt]; }
+    bool InCents() const { return b[kCentsAt] != 0; }
+    int Note() const { return b[kNoteAt]; }
+
+    // Text records.
+    bool Fitted() const { return b[kFittedAt] != 0; }
+    void SetFitted(bool on) { b[kFittedAt] = on ? 1 : 0; }
 
     friend bool operator==(const TPageRec&, const TPageRec&) = default;
 };

@@ -1,5 +1,6 @@
 // Laying out a script's sections into pages: conditions, the page furniture
 // and the bands of a list field repeated once per row.
+#include <algorithm>
 #include <stdexcept>
 
 #include "report/script_resources.h"
@@ -30,6 +31,9 @@ struct Bands {
     bool hasHeader = false, hasGroup = false, hasFooter = false, hasPageBand = false;
     int headerHeight = 0, rowHeight = 0, footerHeight = 0;
     int listTag = 0, columns = 0, minRows = 0, suppressTag = 0;
+    // The first row printed, from 1: a band that continues a list whose
+    // first rows a fixed box shows.
+    int firstRow = 1;
 };
 
 Bands FindBands(const ScriptSection& s) {
@@ -49,6 +53,7 @@ Bands FindBands(const ScriptSection& s) {
                 b.columns = r.rec.I16(7);
                 b.minRows = r.rec.I16(9);
                 b.suppressTag = r.rec.I16(11);
+                b.firstRow = std::max<int>(1, r.rec.I16(13));
                 into = &b.group;
                 continue;
             case rec::kGroupFooter:
@@ -231,7 +236,7 @@ void TXReport::AddScript(const Script& script, int first, int last) {
             if (bands.hasGroup) {
                 const int entries = listCount(bands.listTag);
                 rows = bands.columns > 0 ? entries / bands.columns : 0;
-                if (rows == 0 || rows < bands.minRows) printable = false;
+                if (rows == 0 || rows < bands.minRows || rows < bands.firstRow) printable = false;
                 if (bands.suppressTag != 0 && hasData(bands.suppressTag)) printable = false;
             } else {
                 printable = false;
@@ -247,12 +252,18 @@ void TXReport::AddScript(const Script& script, int first, int last) {
             }
             l.y += h.Height();
         } else {
+            // `row` from 0 for a group row, kFooterRowMark for the footer,
+            // below 0 for the header.
+            constexpr int kFooterRowMark = -2;
             const auto copy = [&](const std::vector<const ScriptRecord*>& part, int row) {
                 for (const ScriptRecord* r : part) {
                     if (IsFieldRecord(r->rec.Type()) && r->rec.Column() == kColumnDisabled) continue;
                     TPageRec out = r->rec;
-                    if (row >= 0 && IsFieldRecord(out.Type()) && IsGroupCellKind(out.Kind())) {
-                        out.SetU8(9, std::uint8_t(row));
+                    if (row != -1 && IsFieldRecord(out.Type()) && IsGroupCellKind(out.Kind())) {
+                        if (row == kFooterRowMark)
+                            out.SetU8(9, std::uint8_t(kFooterRow));
+                        else
+                            out.SetRow(row);
                         out.SetU8(8, 1);
                     }
                     Append(out, r->hasText ? &r->text : nullptr);
@@ -273,14 +284,14 @@ void TXReport::AddScript(const Script& script, int first, int last) {
                     header();
                 }
             };
-            for (int r = 1; r <= rows; ++r) {
+            for (int r = bands.firstRow; r <= rows; ++r) {
                 overflow(bands.rowHeight);
                 copy(bands.group, r - 1);
                 l.y += bands.rowHeight;
             }
             if (bands.hasFooter) {
                 overflow(bands.footerHeight);
-                copy(bands.footer, kFooterRow);
+                copy(bands.footer, kFooterRowMark);
                 l.y += bands.footerHeight;
             }
         }

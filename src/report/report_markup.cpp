@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "report/fitted_text.h"
 #include "report/form_box.h"
 #include "report/report_style.h"
 
@@ -135,6 +136,27 @@ void DrawMarkup(QPainter& p, const QRect& r, const QString& text, const TextStat
     }
 }
 
+// A field's value: each line whole on one line of the rectangle, placed as
+// the alignment code places it. False for the codes that draw nothing.
+bool DrawFittedValue(QPainter& p, const QRect& r, const QString& text, const TextState& s) {
+    switch (s.align) {
+        case 0:
+        case 3:
+        case 6:
+        case 23: DrawFittedLines(p, r, text, Qt::AlignLeft); return true;
+        case 1:
+        case 4:
+        case 24: DrawFittedLines(p, r, text, Qt::AlignRight); return true;
+        case 2:
+            p.fillRect(r, s.background);
+            DrawFittedLines(p, r, text, Qt::AlignHCenter, true);
+            return true;
+        case 5:
+        case 25: DrawFittedLines(p, r, text, Qt::AlignHCenter); return true;
+        default: return false;
+    }
+}
+
 }  // namespace
 
 void DrawText(QPainter& p, const QRect& r, const TPageRec& rec, const QString& text, const TextState& s) {
@@ -156,6 +178,10 @@ void DrawText(QPainter& p, const QRect& r, const TPageRec& rec, const QString& t
     }
     p.setFont(s.font);
     p.setPen(s.colour);
+    if (rec.Fitted() && r.width() > 0 && DrawFittedValue(p, r, text, s)) {
+        p.restore();
+        return;
+    }
     const QFontMetrics fm(s.font, p.device());
     const QString firstLine = text.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
     constexpr int kFar = 1 << 20;

@@ -12,9 +12,13 @@
 //   repeat DX DY ["TEXT"]                 a text only when it repeats a text
 //   jump N
 //   field|edit TAG kind=N [cols=N] [column=N] [box-flags=N] [row=N]
+//        [max-rows=N] [note=N] [cents=1]  a list column's rows at most,
+//                                         which note kind 10 gives, a group
+//                                         cell's number with two decimals
 //   group-header H / end-group-header, group-footer H / end-group-footer,
 //   page-band H / end-page-band
-//   group row-height=H list=TAG cols=N [min=N] [suppress=TAG] / end-group
+//   group row-height=H list=TAG cols=N [min=N] [suppress=TAG] [first=N]
+//        / end-group                      first: the first row printed
 //   record HEX36 ["TEXT"]                 any record, byte for byte
 // Texts take \" \\ \n \r and \xNN; their bytes are the store's cp1252.
 // TAG is a name of store/tags.h without "kTag", or a number.
@@ -335,20 +339,24 @@ public:
             positional(1);
             p.SetType(k == "field" ? rec::kField : rec::kEditField);
             p.SetI16(3, std::int16_t(Tag(l.words[1])));
-            const auto o = Options(l, 2, {"kind", "cols", "column", "box-flags", "row"});
+            const auto o = Options(l, 2, {"kind", "cols", "column", "box-flags", "row", "max-rows", "note", "cents"});
             p.SetU8(2, std::uint8_t(Number(Get(o, "cols", "0"), 0, 255, "cols")));
             p.SetI16(5, I16(Get(o, "column", "0"), "column"));
             p.SetU8(7, std::uint8_t(Number(Get(o, "kind", "0"), 0, 255, "kind")));
             p.SetU8(8, std::uint8_t(Number(Get(o, "box-flags", "0"), 0, 255, "box-flags")));
             p.SetU8(9, std::uint8_t(Number(Get(o, "row", "0"), 0, 255, "row")));
+            p.SetU8(kMaxRowsAt, std::uint8_t(Number(Get(o, "max-rows", "0"), 0, 255, "max-rows")));
+            p.SetU8(kCentsAt, std::uint8_t(Number(Get(o, "cents", "0"), 0, 1, "cents")));
+            p.SetU8(kNoteAt, std::uint8_t(Number(Get(o, "note", "0"), 0, 255, "note")));
         } else if (k == "group") {
-            const auto o = Options(l, 1, {"row-height", "list", "cols", "min", "suppress"});
+            const auto o = Options(l, 1, {"row-height", "list", "cols", "min", "suppress", "first"});
             p.SetType(rec::kGroup);
             p.SetI16(3, I16(Get(o, "row-height", "0"), "row-height"));
             p.SetI16(5, std::int16_t(Tag(Get(o, "list", "0"))));
             p.SetI16(7, I16(Get(o, "cols", "1"), "cols"));
             p.SetI16(9, I16(Get(o, "min", "0"), "min"));
             p.SetI16(11, std::int16_t(Tag(Get(o, "suppress", "0"))));
+            p.SetI16(13, I16(Get(o, "first", "0"), "first"));
         } else if (k == "record") {
             positional(1);
             const std::string& hex = l.words[1];
@@ -449,10 +457,13 @@ public:
             case rec::kEditField:
                 return std::string(t == rec::kField ? "field " : "edit ") + Tag(p.I16(3)) + " kind=" + u8(7) +
                        (p.U8(2) ? " cols=" + u8(2) : "") + (p.I16(5) ? " column=" + i16(5) : "") +
-                       (p.U8(8) ? " box-flags=" + u8(8) : "") + (p.U8(9) ? " row=" + u8(9) : "");
+                       (p.U8(8) ? " box-flags=" + u8(8) : "") + (p.U8(9) ? " row=" + u8(9) : "") +
+                       (p.U8(kMaxRowsAt) ? " max-rows=" + u8(kMaxRowsAt) : "") +
+                       (p.U8(kCentsAt) ? " cents=" + u8(kCentsAt) : "") + (p.U8(kNoteAt) ? " note=" + u8(kNoteAt) : "");
             case rec::kGroup:
                 return "group row-height=" + i16(3) + " list=" + Tag(p.I16(5)) + " cols=" + i16(7) +
-                       (p.I16(9) ? " min=" + i16(9) : "") + (p.I16(11) ? " suppress=" + Tag(p.I16(11)) : "");
+                       (p.I16(9) ? " min=" + i16(9) : "") + (p.I16(11) ? " suppress=" + Tag(p.I16(11)) : "") +
+                       (p.I16(13) ? " first=" + i16(13) : "");
             default: return {};
         }
     }

@@ -114,9 +114,7 @@ void TSummaryScreen::Created(TInterviewFrame& frame) {
         connect(button, &QPushButton::clicked, this,
                 GuardedSlot(this, [this, script] { Frame().PrintWorksheet(script); }));
     }
-    // Only shares and trust units carry non-assessable receipts.
-    const int category = frame.pendingType;
-    PrintNonAssBtn->setEnabled(category == kWsShares || category == kWsTrustInterest);
+    PrintNonAssBtn->setEnabled(CarriesNonAssessableReceipts(frame.pendingType));
     const int number = frame.CurrentScreenNumber();
     if (std::ranges::find(kNoNonAssessablePrintout, number) != std::end(kNoNonAssessablePrintout))
         PrintNonAssBtn->hide();

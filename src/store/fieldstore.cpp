@@ -260,6 +260,14 @@ std::string FieldStore::FieldAsText(int tag) const {
     }
 }
 
+std::string FieldStore::FieldDisplayText(int tag) const {
+    if (!Valid(tag)) return {};
+    const Slot& s = At(tag);
+    if (s.type != dtCurrency && s.type != dtCurrencyCnt) return FieldAsText(tag);
+    if (std::fabs(s.number) < 0.001L) return {};
+    return FormatFixed(s.number, kWidestAmountDigits, s.type == dtCurrency ? 0 : 2);
+}
+
 bool FieldStore::FieldIsEmpty(int tag) const {
     if (!Valid(tag)) return true;
     const Slot& s = At(tag);

@@ -74,6 +74,10 @@ public:
     int FieldType(int tag) const;
     void SetFieldType(int tag, int type);
     void ClearField(int tag);
+    // The text a printout or a screen shows: FieldAsText, but an amount in
+    // fixed notation at any size (whole dollars, or two decimals with cents),
+    // never in the exponent form the stored text may take.
+    std::string FieldDisplayText(int tag) const;
     std::string FieldAsText(int tag) const;
     bool FieldIsEmpty(int tag) const;
     bool FieldHasData(int tag) const { return !FieldIsEmpty(tag); }

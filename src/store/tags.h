@@ -24,6 +24,11 @@ enum WorksheetType : int {
 };
 inline constexpr int kFirstAssetType = kWsShares;
 inline constexpr int kLastAssetType = kWsOtherReceipts;
+// Only shares and trust units carry non-assessable receipts, and so a
+// non-assessable receipts worksheet.
+constexpr bool CarriesNonAssessableReceipts(int worksheetType) {
+    return worksheetType == kWsShares || worksheetType == kWsTrustInterest;
+}
 
 // The field that holds the worksheet list of a type.
 constexpr int ListFieldOf(int worksheetType) {

@@ -155,6 +155,24 @@ TEST(NumberText, GeneralFormat) {
     for (const auto& c : cases) EXPECT_EQ(FormatGeneral(c.value), c.text) << double(c.value);
 }
 
+TEST(NumberText, DollarTextAtAnySize) {
+    const struct {
+        long double value;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {1234567, 0, "$1,234,567"},
+        {123456789, 0, "$123,456,789"},  // no exponent form past eight digits
+        {-50199364, 0, "-$50,199,364"},
+        {1e15L, 0, "$1,000,000,000,000,000"},
+        {999999999999999.99L, 2, "$999,999,999,999,999.99"},
+        {-0.004L, 2, "$0.00"},  // rounds to nothing: no minus
+        {12.5L, 2, "$12.50"},
+        {0, 0, "$0"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DollarText(c.value, c.decimals), c.text) << c.text;
+}
+
 TEST(NumberText, FloatToStrWDRightAligns) {
     EXPECT_EQ(FloatToStrWD(12.5L, 8, 2), "   12.50");
     EXPECT_EQ(FloatToStrWD(-3, 4, 0), "  -3");

@@ -104,6 +104,10 @@ TEST_F(PrintTest, RefusalsSayWhy) {
         {{"print", "CGTWSHT", ret, "--id", "42", "--pdf", Path("x.pdf"), "--worksheet", "469/1"},
          2,
          "--worksheet: 469 is not an asset worksheet type (451 to 462)"},
+        {{"print", "CGTNASS", ret, "--id", "42", "--pdf", Path("x.pdf"), "--worksheet", "453/1"},
+         1,
+         "no CGTNASS for worksheet 453/1: only shares (451) and trust units (452) have a non-assessable receipts "
+         "worksheet"},
         {{"print", "schedule", ret, "--id", "42", "--pdf", Path("x.pdf"), "--worksheet", "451/1"},
          2,
          "--worksheet is for CGTWSHT, CGTASSET and CGTNASS only"},
@@ -117,6 +121,63 @@ TEST_F(PrintTest, RefusalsSayWhy) {
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
+}
+
+TEST_F(PrintTest, ScheduleHeadedWithNameAndTaxFileNumberAndLettered) {
+    const Outcome r = Cgt({"print", "schedule", ret, "--id", "42", "--pdf", Path("s.pdf"), "--text"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Tax file number\n42\nName\nJohn Smith\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("382"), std::string::npos);
+    // The discount gain of 1,000 less its 50% discount: 500 at label G of
+    // Part H, the net capital gain the return's label A takes.
+    EXPECT_NE(r.out.find("Net capital gain (total of the three methods)\nG\n\n500\n"), std::string::npos) << r.out;
+    for (const char* label : {"Part F  CGT discount", "Part I  Unapplied", "Part K  Scrip"})
+        EXPECT_NE(r.out.find(label), std::string::npos) << label;
+    for (const char* lettered :
+         {"CGT discount on gains from non-active assets\nJ\n", "Small business 50% active asset reduction\nL\n",
+          "Net capital losses from collectables\nH\n",
+          "Net capital losses from all other CGT assets and CGT events\nI\n",
+          "Did you choose scrip for scrip roll-over?\nA\n", "Cash and other consideration received\nD\n"})
+        EXPECT_NE(r.out.find(lettered), std::string::npos) << lettered;
+}
+
+TEST_F(PrintTest, NameGivenWhenTheReturnHoldsNone) {
+    const std::string bare = Path("bare.dat");
+    ASSERT_EQ(Cgt({"new", bare, "--id", "7"}).status, 0);
+    const Outcome named =
+        Cgt({"print", "schedule", bare, "--id", "7", "--pdf", Path("n.pdf"), "--text", "--name", "Jane Investor"});
+    ASSERT_EQ(named.status, 0) << named.err;
+    EXPECT_NE(named.out.find("Name\nJane Investor\n"), std::string::npos) << named.out;
+    // The return's own name stands, with a note.
+    const Outcome held =
+        Cgt({"print", "schedule", ret, "--id", "42", "--pdf", Path("h.pdf"), "--text", "--name", "Someone Else"});
+    ASSERT_EQ(held.status, 0) << held.err;
+    EXPECT_NE(held.out.find("Name\nJohn Smith\n"), std::string::npos);
+    EXPECT_EQ(held.out.find("Someone Else"), std::string::npos);
+    EXPECT_NE(held.err.find("the return holds the name John Smith; --name is not printed"), std::string::npos);
+}
+
+TEST_F(PrintTest, FifteenYearExemptionOfNothingPrintsZero) {
+    const std::string r15 = Path("r15.dat");
+    ASSERT_EQ(Cgt({"new", r15, "--id", "7"}).status, 0);
+    ASSERT_EQ(Cgt({"import", r15, "--id", "7"}, R"({"worksheets":{"469":[{"1135":"R"}]}})").status, 0);
+    const Outcome r = Cgt({"print", "schedule", r15, "--id", "7", "--pdf", Path("j.pdf"), "--text"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Exempt capital gains\n\n0\nCGT asset type or CGT event code\nR\n"), std::string::npos)
+        << r.out;
+}
+
+TEST_F(PrintTest, TrustNetCapitalGainsFilled) {
+    const std::string rt = Path("rt.dat");
+    ASSERT_EQ(Cgt({"new", rt, "--id", "7"}).status, 0);
+    // Indexed 40, discounted 150 and other 25.50: a net capital gain of 215.50.
+    std::string trust = R"({"fields":{"1215":["Unit trust 1","40","150","25.50")";
+    for (int c = 4; c < 41; ++c) trust += R"(,"")";
+    trust += "]}}";
+    ASSERT_EQ(Cgt({"import", rt, "--id", "7"}, trust).status, 0);
+    const Outcome r = Cgt({"print", "CGTDISEV", rt, "--id", "7", "--pdf", Path("d.pdf"), "--text"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Unit trust 1\n40.00\n150.00\n25.50\n\n\n\n\n\n\n215.50\n"), std::string::npos) << r.out;
 }
 
 }  // namespace
