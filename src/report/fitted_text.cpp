@@ -50,28 +50,36 @@ QString FitLine(const QPainter& p, const QFont& font, const QString& line, int w
 }
 
 void DrawFittedLines(QPainter& p, const QRect& r, const QString& text, int horizontal, bool centreSingleLine) {
-    QString plain = text;
-    plain.remove(QLatin1Char('\r'));
-    const QStringList lines = plain.split(QLatin1Char('\n'));
     const QFont base = p.font();
-    const QFontMetrics baseMetrics(base, p.device());
-    const int pitch = baseMetrics.height();
-    int top = r.top();
+    const QFontMetricsF fm(base, p.device());
+    const double pitch = QFontMetrics(base, p.device()).height();
+    const double ascent = QFontMetrics(base, p.device()).ascent();
+    const QStringList lines = QString(text).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+    double top = r.top();
     if (centreSingleLine && lines.size() == 1) top = r.top() + (r.height() - pitch) / 2;
+    const double width = r.width();
     for (const QString& line : lines) {
-        QFont fitted;
-        const QString shown = FitLine(p, base, line, r.width(), fitted);
-        p.setFont(fitted);
-        const QFontMetrics fm(fitted, p.device());
-        const int width = fm.horizontalAdvance(shown);
-        int x = r.left();
-        if (horizontal & Qt::AlignRight) x = r.right() - width;
-        if (horizontal & Qt::AlignHCenter) x = r.left() + (r.width() - width) / 2;
+        QString shown = line;
+        double advance = fm.horizontalAdvance(line);
+        bool shrunk = false;
+        if (advance > width) {
+            if (IsFigure(line)) {
+                p.setFont(FontToFit(p, base, line, r.width()));
+                advance = QFontMetricsF(p.font(), p.device()).horizontalAdvance(line);
+                shrunk = true;
+            } else {
+                shown = fm.elidedText(line, Qt::ElideRight, width);
+                advance = fm.horizontalAdvance(shown);
+            }
+        }
+        double x = r.left();
+        if (horizontal & Qt::AlignRight) x = r.right() - advance;
+        if (horizontal & Qt::AlignHCenter) x = r.left() + (width - advance) / 2;
         // A smaller typeface keeps the line's baseline.
-        p.drawText(QPoint(x, top + baseMetrics.ascent()), shown);
+        p.drawText(QPointF(x, int(top) + ascent), shown);
+        if (shrunk) p.setFont(base);
         top += pitch;
     }
-    p.setFont(base);
 }
 
 }  // namespace cgt

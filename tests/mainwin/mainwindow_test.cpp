@@ -11,6 +11,7 @@
 #include "mainwin/helpwindow.h"
 #include "mainwin/notes.h"
 #include "mainwin_fixture.h"
+#include "report/txreport.h"
 
 namespace cgt::test {
 namespace {
@@ -181,6 +182,26 @@ TEST_F(MainWindowTest, NotesAreKeptInField399) {
     EXPECT_EQ(window->Notes()->Box()->toPlainText(), QStringLiteral("Ask about the shares\nSecond line"));
     window->Notes()->close();
     EXPECT_FALSE(run.DataChanged());
+}
+
+TEST_F(MainWindowTest, WorksheetPrintoutGoesOnOverPagesWhenItsListOutgrowsTheBox) {
+    auto cells = std::make_shared<TextList>();
+    for (int i = 1; i <= 41; ++i) {
+        TextList row(12);
+        row[0] = "01/07/2001";
+        row[1] = "Element " + std::to_string(i);
+        cells->insert(cells->end(), row.begin(), row.end());
+    }
+    run.store().SetFieldLst(kTagWorksheetGrid, cells);
+    std::unique_ptr<TXReport> shown;
+    window->showPreview = [&](std::unique_ptr<TXReport> report) { shown = std::move(report); };
+    window->ShowPrintout("CGTWSHT");
+    ASSERT_TRUE(shown);
+    ASSERT_EQ(shown->PageCount(), 2);
+    EXPECT_NE(shown->PageText(1).find("\nElement 20\n"), std::string::npos);
+    EXPECT_EQ(shown->PageText(1).find("Element 21"), std::string::npos);
+    EXPECT_NE(shown->PageText(2).find("\nElement 21\n"), std::string::npos);
+    EXPECT_NE(shown->PageText(2).find("\nElement 41\n"), std::string::npos);
 }
 
 }  // namespace
