@@ -36,20 +36,20 @@ constexpr int ListFieldOf(int worksheetType) {
 }
 
 // --- return fields
-inline constexpr int kTagIdentity = 1;                  // identity text given by the host; keys the file cipher
-inline constexpr int kTagTotalGains = 169;              // total current year capital gains
-inline constexpr int kTagGainsExist = 170;              // check box: some capital gain or loss source exists
-inline constexpr int kTagNoGains = 171;                 // check box: none exists (the pair's No)
-inline constexpr int kTagNetCapitalGain = 174;          // net capital gain
-inline constexpr int kTagLossesCarriedForward = 175;    // net capital losses carried forward
-inline constexpr int kTagHostField382 = 382;            // a field of the host's return data on the printed schedule
-inline constexpr int kTagPrintDate = 396;               // the date printed on a worksheet printout (host's return data)
-inline constexpr int kTagTaxpayerName = 397;            // taxpayer's name (host's return data)
-inline constexpr int kTagNotes = 399;                   // the user's notes, a text list
-inline constexpr int kTagProgress = 588;                // highest interview stage reached
-inline constexpr int kTagConcessionGains = 801;         // active-asset net gains handed to the concession screens
-inline constexpr int kTagFifteenYearGrid = 802;         // the 15-year exemption grid
-inline constexpr int kTagChoiceGrid = 803;              // the capital gains choice table as shown
+inline constexpr int kTagIdentity = 1;                // identity text given by the host; keys the file cipher
+inline constexpr int kTagTotalGains = 169;            // total current year capital gains
+inline constexpr int kTagGainsExist = 170;            // check box: some capital gain or loss source exists
+inline constexpr int kTagNoGains = 171;               // check box: none exists (the pair's No)
+inline constexpr int kTagNetCapitalGain = 174;        // net capital gain
+inline constexpr int kTagLossesCarriedForward = 175;  // net capital losses carried forward
+inline constexpr int kTagHostField382 = 382;     // a field of the host's return data (its meaning unknown; not printed)
+inline constexpr int kTagPrintDate = 396;        // the date printed on a worksheet printout (host's return data)
+inline constexpr int kTagTaxpayerName = 397;     // taxpayer's name (host's return data)
+inline constexpr int kTagNotes = 399;            // the user's notes, a text list
+inline constexpr int kTagProgress = 588;         // highest interview stage reached
+inline constexpr int kTagConcessionGains = 801;  // active-asset net gains handed to the concession screens
+inline constexpr int kTagFifteenYearGrid = 802;  // the 15-year exemption grid
+inline constexpr int kTagChoiceGrid = 803;       // the capital gains choice table as shown
 inline constexpr int kTagPriorCollectableLosses = 920;  // unapplied collectable losses of earlier years
 inline constexpr int kTagPriorOtherLosses = 921;        // other unapplied capital losses of earlier years
 inline constexpr int kTagFileVersion = 960;             // written by every save
