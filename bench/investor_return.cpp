@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 #include "base/clock.h"
@@ -9,8 +10,8 @@
 #include "base/dialogs.h"
 #include "calc/choice_table.h"
 #include "store/modulerun.h"
+#include "store/store_json.h"
 #include "store/tags.h"
-#include "store_json.h"
 #include "trade_worksheets.h"
 
 namespace cgt::bench {
@@ -89,7 +90,9 @@ std::string InvestorReturnJson(int parcels, int trustRows) {
     ModuleRun run(dialogs, clock);
     run.store().SetFieldStr(kTagIdentity, kInvestorIdentity);
     FillInvestorReturn(run.store(), parcels, trustRows);
-    return cli::StoreToJson(run).dump();
+    std::ostringstream json;
+    WriteStoreJson(run, json);
+    return json.str();
 }
 
 }  // namespace cgt::bench

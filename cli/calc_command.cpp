@@ -9,97 +9,13 @@
 #include "base/text.h"
 #include "calc/calc_chain.h"
 #include "calc/cgt_schedule.h"
+#include "calc/schedule_boxes.h"
 #include "command.h"
 #include "session.h"
 #include "store/tags.h"
 
 namespace cgt::cli {
 namespace {
-
-// Schedule boxes by their letters on the printed form, for the listing.
-struct Box {
-    int tag;
-    const char* label;
-};
-constexpr Box kScheduleBoxes[] = {
-    {kTagSchedSharesNonActiveIndexed, "A1 shares/units indexation"},
-    {kTagSchedSharesNonActiveDiscount, "A1 shares/units discount"},
-    {kTagSchedSharesNonActiveOther, "A1 shares/units other"},
-    {kTagSchedRealEstateNonActiveIndexed, "A1 real estate indexation"},
-    {kTagSchedRealEstateNonActiveDiscount, "A1 real estate discount"},
-    {kTagSchedRealEstateNonActiveOther, "A1 real estate other"},
-    {kTagSchedOtherNonActiveIndexed, "A1 other indexation"},
-    {kTagSchedOtherNonActiveDiscount, "A1 other discount"},
-    {kTagSchedOtherNonActiveOther, "A1 other other"},
-    {kTagSchedCollectablesIndexed, "A collectables indexation"},
-    {kTagSchedCollectablesDiscount, "A collectables discount"},
-    {kTagSchedCollectablesOther, "A collectables other"},
-    {kTagSchedSharesActiveIndexed, "A2 shares/units indexation"},
-    {kTagSchedSharesActiveDiscount, "A2 shares/units discount"},
-    {kTagSchedSharesActiveOther, "A2 shares/units other"},
-    {kTagSchedRealEstateActiveIndexed, "A2 real estate indexation"},
-    {kTagSchedRealEstateActiveDiscount, "A2 real estate discount"},
-    {kTagSchedRealEstateActiveOther, "A2 real estate other"},
-    {kTagSchedOtherActiveIndexed, "A2 other indexation"},
-    {kTagSchedOtherActiveDiscount, "A2 other discount"},
-    {kTagSchedOtherActiveOther, "A2 other other"},
-    {kTagSchedTotalGainsIndexed, "A total CYCG indexation"},
-    {kTagSchedTotalGainsDiscount, "A total CYCG discount"},
-    {kTagSchedTotalGainsOther, "A total CYCG other"},
-    {kTagSchedLossesShares, "B losses shares/units"},
-    {kTagSchedLossesRealEstate, "B losses real estate"},
-    {kTagSchedLossesOther, "B losses other"},
-    {kTagSchedLossesTotal, "B losses total"},
-    {kTagSchedCurrentAppliedIndexed, "D current year applied I"},
-    {kTagSchedCurrentAppliedDiscount, "D current year applied D"},
-    {kTagSchedCurrentAppliedOther, "D current year applied O"},
-    {kTagSchedCurrentApplied, "D current year applied"},
-    {kTagSchedPriorAppliedIndexed, "D prior year applied I"},
-    {kTagSchedPriorAppliedDiscount, "D prior year applied D"},
-    {kTagSchedPriorAppliedOther, "D prior year applied O"},
-    {kTagSchedPriorApplied, "D prior year applied"},
-    {kTagSchedTransferredAppliedIndexed, "D transferred in applied I"},
-    {kTagSchedTransferredAppliedDiscount, "D transferred in applied D"},
-    {kTagSchedTransferredAppliedOther, "D transferred in applied O"},
-    {kTagSchedTransferredApplied, "D transferred in applied"},
-    {kTagSchedTotalAppliedIndexed, "D total applied I"},
-    {kTagSchedTotalAppliedDiscount, "D total applied D"},
-    {kTagSchedTotalAppliedOther, "D total applied O"},
-    {kTagSchedTotalApplied, "D total applied"},
-    {kTagSchedNonActiveAfterLossesIndexed, "E non-active I"},
-    {kTagSchedNonActiveAfterLossesDiscount, "E non-active D"},
-    {kTagSchedNonActiveAfterLossesOther, "E non-active O"},
-    {kTagSchedActiveAfterLossesIndexed, "E active I"},
-    {kTagSchedActiveAfterLossesDiscount, "E active D"},
-    {kTagSchedActiveAfterLossesOther, "E active O"},
-    {kTagSchedAfterLossesIndexed, "E total I"},
-    {kTagSchedAfterLossesDiscount, "E total D"},
-    {kTagSchedAfterLossesOther, "E total O"},
-    {kTagSchedDiscountNonActive, "F discount non-active"},
-    {kTagSchedDiscountActive, "F discount active"},
-    {kTagSchedReductionIndexed, "G SBAAR I"},
-    {kTagSchedReductionDiscount, "G SBAAR D"},
-    {kTagSchedReductionOther, "G SBAAR O"},
-    {kTagSchedRetirementIndexed, "G SBRE I"},
-    {kTagSchedRetirementDiscount, "G SBRE D"},
-    {kTagSchedRetirementOther, "G SBRE O"},
-    {kTagSchedRollOverIndexed, "G SBRO I"},
-    {kTagSchedRollOverDiscount, "G SBRO D"},
-    {kTagSchedRollOverOther, "G SBRO O"},
-    {kTagSchedConcessionsIndexed, "H concessions I"},
-    {kTagSchedConcessionsDiscount, "H concessions D"},
-    {kTagSchedConcessionsOther, "H concessions O"},
-    {kTagSchedNetGainIndexed, "H net gain I"},
-    {kTagSchedNetGainDiscount, "H net gain D"},
-    {kTagSchedNetGainOther, "H net gain O"},
-    {kTagSchedNetCapitalGain, "H net capital gain"},
-    {kTagSchedCollectableLossesCarried, "I collectable losses c/f"},
-    {kTagSchedOtherLossesCarried, "I other losses c/f"},
-    {kTagSchedExemptGains, "J exempt gains"},
-    {kTagSchedScripCostBase, "K cost base exchanged"},
-    {kTagSchedScripMarketValue, "K market value replacement"},
-    {kTagSchedScripCash, "K cash and other"},
-};
 
 std::string Amount(long double v) {
     return FormatGeneral(v);
@@ -116,8 +32,10 @@ int RunCalc(const Args& args, Io& io) {
 
     // The schedule as stored.
     store.LoadInstance(kScheduleType, 1);
-    std::vector<std::pair<const Box*, long double>> boxes;
-    for (const Box& b : kScheduleBoxes) boxes.emplace_back(&b, store.GetFieldVal(b.tag, true));
+    // Every box that holds an amount, under its listing label.
+    std::vector<std::pair<const ScheduleBox*, long double>> boxes;
+    for (const ScheduleBox& b : ScheduleBoxes())
+        if (b.listing) boxes.emplace_back(&b, store.GetFieldVal(b.tag, true));
     store.StoreInstance(kScheduleType, 1);
     const long double totalGains = store.GetFieldVal(kTagTotalGains, true);
     const long double netCapitalGain = store.GetFieldVal(kTagNetCapitalGain, true);
@@ -173,7 +91,7 @@ int RunCalc(const Args& args, Io& io) {
         }
         io.out << Cp1252ToUtf8(result.netGainLabel) << "\nschedule:\n";
         for (const auto& [b, v] : boxes)
-            if (v != 0) io.out << "  " << std::setw(5) << b->tag << "  " << b->label << ": " << Amount(v) << '\n';
+            if (v != 0) io.out << "  " << std::setw(5) << b->tag << "  " << b->listing << ": " << Amount(v) << '\n';
         io.out << "field " << kTagTotalGains << " total current year capital gains: " << Amount(totalGains) << '\n'
                << "field " << kTagNetCapitalGain << " net capital gain: " << Amount(netCapitalGain) << '\n'
                << "field " << kTagLossesCarriedForward

@@ -3,7 +3,7 @@
 
 #include "command.h"
 #include "session.h"
-#include "store_json.h"
+#include "store/store_json.h"
 
 namespace cgt::cli {
 namespace {

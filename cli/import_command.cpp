@@ -12,7 +12,7 @@
 #include "session.h"
 #include "store/cipher_digest.h"
 #include "store/datafile.h"
-#include "store_json.h"
+#include "store/store_json.h"
 
 namespace cgt::cli {
 namespace {

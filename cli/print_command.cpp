@@ -20,10 +20,8 @@
 #include "calc/calc_chain.h"
 #include "calc/entry_tables.h"
 #include "command.h"
-#include "report/field_values.h"
-#include "report/form_field.h"
-#include "report/page_record.h"
-#include "report/script_resources.h"
+#include "report/printout.h"
+#include "report/printouts.h"
 #include "report/txreport.h"
 #include "session.h"
 #include "store/datafile_fs.h"
@@ -32,18 +30,13 @@
 namespace cgt::cli {
 namespace {
 
-constexpr std::array<const char*, 7> kScripts = {"CGTWSHT",      "CGTASSET", "CGTNASS", "CGTCHOICE",
-                                                 "CGTCHOICEOLD", "CGTDISEV", "SCHEDCGT"};
-// The printouts of one asset worksheet.
-constexpr std::array<const char*, 3> kWorksheetScripts = {"CGTWSHT", "CGTASSET", "CGTNASS"};
-
 std::string ScriptName(const std::string& given) {
     const std::string name = UpperCase(given);
-    if (name == "SCHEDULE") return "SCHEDCGT";
-    if (std::ranges::find(kScripts, name) == kScripts.end())
-        throw UsageError("no printout " + given +
-                         "; one of CGTWSHT, CGTASSET, CGTNASS, CGTCHOICE, CGTCHOICEOLD, CGTDISEV, SCHEDCGT (schedule)");
-    return name;
+    if (name == "SCHEDULE") return kSchedulePrintout;
+    if (FindPrintout(name)) return name;
+    std::string names;
+    for (const Printout& p : kPrintouts) names += std::string(names.empty() ? "" : ", ") + p.name;
+    throw UsageError("no printout " + given + "; one of " + names + " (schedule)");
 }
 
 struct WorksheetRef {
@@ -80,12 +73,12 @@ WorksheetRef FirstAsset(FieldStore& store, const std::string& file) {
 // CGT schedule. Nothing is saved.
 void LoadPrintedFields(FieldStore& store, const std::string& script, const std::optional<WorksheetRef>& named,
                        const std::string& file) {
-    if (std::ranges::find(kWorksheetScripts, script) != kWorksheetScripts.end()) {
+    if (FindPrintout(script)->ofOneAsset) {
         const WorksheetRef ws = named ? *named : FirstAsset(store, file);
         if (ws.type < kFirstAssetType || ws.type > kLastAssetType)
             throw UsageError("--worksheet: " + std::to_string(ws.type) + " is not an asset worksheet type (" +
                              std::to_string(kFirstAssetType) + " to " + std::to_string(kLastAssetType) + ")");
-        if (script == "CGTNASS" && !CarriesNonAssessableReceipts(ws.type))
+        if (script == kNonAssessablePrintout && !CarriesNonAssessableReceipts(ws.type))
             throw Failure("no CGTNASS for worksheet " + std::to_string(ws.type) + "/" + std::to_string(ws.instance) +
                           ": only shares (451) and trust units (452) have a non-assessable receipts worksheet");
         const int count = store.WorksheetCount(ws.type);
@@ -98,14 +91,14 @@ void LoadPrintedFields(FieldStore& store, const std::string& script, const std::
     }
     if (named) throw UsageError("--worksheet is for CGTWSHT, CGTASSET and CGTNASS only");
     store.EmptyWorkingTags();
-    if (script == "SCHEDCGT" && store.WorksheetCount(kWsSchedule) > 0) {
+    if (script == kSchedulePrintout && store.WorksheetCount(kWsSchedule) > 0) {
         store.LoadInstance(kWsSchedule, 1);
         // A 15-year exemption with its code but no gain exempts $0: the
         // box says so rather than standing blank.
         if (!Trim(store.GetFieldStr(kTagSchedExemptionCode)).empty() && store.FieldIsEmpty(kTagSchedExemptGains))
             store.SetFieldVal(kTagSchedExemptGains, kExplicitZero);
     }
-    if (script == "CGTDISEV") {
+    if (script == kShortFormPrintout) {
         // The trusts' net capital gains, as the trust distribution screen
         // works them out; the stored table does not keep them.
         if (const TextListPtr trusts = store.GetFieldLst(kTagTrustTable)) {
@@ -181,17 +174,11 @@ int RunPrint(const Args& args, Io& io) {
     SetPrintedName(store, args, io);
 
     const auto app = GuiApplication();
-    TXReport report(A4Metrics());
-    report.UnitFactor = 0.1;
-    report.editFieldsActive = false;
-    report.fields = &store;
+    const std::unique_ptr<TXReport> printout = MakePrintout(script, store, A4Metrics());
+    TXReport& report = *printout;
     // The 275 mm frame centred down an A4 page, 15 mm in from the left.
     report.SetLeftMargin(15);
     report.SetTopMargin(11);
-    report.OnDrawField = FormFieldDrawer(store);
-    const Script stored = ReadScript(LoadScriptResource(script));
-    report.AddScript(stored, 1, int(stored.sections.size()));
-    FillAllPages(report, store);
     if (args.Has("--text"))
         for (int page = 1; page <= report.PageCount(); ++page)
             io.out << "-- page " << page << '\n' << report.PageText(page);

@@ -8,6 +8,7 @@
 #include "base/rounding.h"
 #include "base/text.h"
 #include "calc/asset_codes.h"
+#include "calc/cost_elements.h"
 #include "flow/code_tables.h"
 #include "flow/flow_rules.h"
 #include "store/fieldstore.h"
@@ -18,7 +19,6 @@ namespace cgt::cli {
 namespace {
 
 constexpr std::size_t kCommentWidth = 50;  // the cost element grid's Comments column
-enum CostCell { kCellElement, kCellIncurred, kCellPaid, kCellDescription, kCellAmount, kCellComment = 7 };
 // The cost base screen starts every worksheet as not inherited.
 constexpr long double kNotInherited = 2;
 
@@ -35,11 +35,11 @@ void AddCost(TextList& rows, const char* code, int date, const char* description
              const std::string& mark) {
     if (cents <= 0) return;
     TextList row(kCostElementCells);
-    row[kCellElement] = CostElement(code);
-    row[kCellIncurred] = DateToText(date);
-    row[kCellDescription] = description;
-    row[kCellAmount] = CentsText(cents);
-    row[kCellComment] = mark;
+    row[kCostElementCode] = CostElement(code);
+    row[kCostElementIncurred] = DateToText(date);
+    row[kCostElementDescription] = description;
+    row[kCostElementAmount] = CentsText(cents);
+    row[kCostElementComments] = mark;
     rows.insert(rows.end(), row.begin(), row.end());
 }
 
@@ -94,7 +94,7 @@ std::vector<int> ImportedShareWorksheets(const FieldStore& store, const std::str
         if (item.tag != kTagCostElements || item.slot.type != dtList || !item.slot.list) continue;
         if (!instances.empty() && instances.back() == item.instance) continue;
         const TextList& cells = *item.slot.list;
-        for (std::size_t c = kCellComment; c < cells.size(); c += kCostElementCells)
+        for (std::size_t c = kCostElementComments; c < cells.size(); c += kCostElementCells)
             if (cells[c] == mark) {
                 instances.push_back(item.instance);
                 break;

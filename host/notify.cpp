@@ -2,11 +2,13 @@
 
 #include <QEvent>
 
+#include "entry/cgt2003.h"
+
 namespace cgt::host {
 
 bool NotifyObject::event(QEvent* e) {
     const int m = int(e->type()) - int(QEvent::User);
-    if (m == 1131 || m == 1132) {
+    if (m == CGT_MSG_INTERVIEW_ENDED || m == CGT_MSG_MODULE_CLOSED) {
         if (onMessage) onMessage(m);
         return true;
     }

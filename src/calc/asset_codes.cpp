@@ -14,24 +14,52 @@ std::string AssetTypeCode(FieldStore& store) {
     return CodeOf(Trim(store.FieldAsText(kTagAssetType)));
 }
 
+namespace {
+
+constexpr AssetTypeClass kAssetTypeClasses[] = {
+    {"UA", true, AssetKind::SharesUnits, "Fixed trust"}, {"UN", false, AssetKind::SharesUnits, "Fixed trust"},
+    {"SA", true, AssetKind::SharesUnits, "Shares"},      {"SN", false, AssetKind::SharesUnits, "Shares"},
+    {"RA", true, AssetKind::RealEstate, "Real estate"},  {"RN", false, AssetKind::RealEstate, "Real estate"},
+    {"G", true, AssetKind::Other, "Intellectual"},       {"A", false, AssetKind::Collectable, "Personal use"},
+    {"P", false, AssetKind::Other, "Personal use"},      {"OA", true, AssetKind::Other, "Other assets"},
+    {"ON", false, AssetKind::Other, "Other assets"},
+};
+
+}  // namespace
+
+std::span<const AssetTypeClass> AssetTypeClasses() {
+    return kAssetTypeClasses;
+}
+
+const AssetTypeClass* AssetTypeClassOf(std::string_view code) {
+    for (const AssetTypeClass& c : kAssetTypeClasses)
+        if (code == c.code) return &c;
+    return nullptr;
+}
+
 bool IsActiveType(std::string_view code) {
-    return code == "UA" || code == "SA" || code == "RA" || code == "G" || code == "OA";
+    const AssetTypeClass* c = AssetTypeClassOf(code);
+    return c && c->active;
 }
 
 bool IsNonActiveType(std::string_view code) {
-    return code == "UN" || code == "SN" || code == "RN" || code == "A" || code == "P" || code == "ON";
+    const AssetTypeClass* c = AssetTypeClassOf(code);
+    return c && !c->active;
+}
+
+bool IsCollectableType(std::string_view code) {
+    const AssetTypeClass* c = AssetTypeClassOf(code);
+    return c && c->kind == AssetKind::Collectable;
 }
 
 int ActiveChoiceOf(std::string_view code) {
-    return IsActiveType(code) ? 0 : IsNonActiveType(code) ? 1 : -1;
+    const AssetTypeClass* c = AssetTypeClassOf(code);
+    return !c ? -1 : c->active ? 0 : 1;
 }
 
 int TypeChoiceOf(std::string_view code) {
-    if (code == "UA" || code == "UN" || code == "SA" || code == "SN") return 0;
-    if (code == "RA" || code == "RN") return 1;
-    if (code == "G" || code == "P" || code == "OA" || code == "ON") return 2;
-    if (code == "A") return 3;
-    return -1;
+    const AssetTypeClass* c = AssetTypeClassOf(code);
+    return c ? int(c->kind) : -1;
 }
 
 }  // namespace cgt

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/rounding.h"
+#include "calc/asset_codes.h"
 #include "store/fieldstore.h"
 #include "store/tags.h"
 
@@ -29,15 +30,17 @@ constexpr int kPartABox[7] = {kTagSchedSharesNonActiveIndexed, kTagSchedRealEsta
                               kTagSchedOtherActiveIndexed};
 
 RowClass ClassOf(const std::string& type) {
-    if (type == "SN" || type == "UN") return kSharesNonActive;
-    if (type == "SA" || type == "UA") return kSharesActive;
-    if (type == "RN") return kRealEstateNonActive;
-    if (type == "RA") return kRealEstateActive;
-    if (type == "G" || type == "OA") return kOtherActive;
-    if (type == "A") return kCollectables;
-    // P, ON, and a row without a known type: other CGT assets and events, so
-    // that no gain drops out of the schedule.
-    return kOtherNonActive;
+    const AssetTypeClass* c = AssetTypeClassOf(type);
+    // A row without a known type: other CGT assets and events, so that no
+    // gain drops out of the schedule.
+    if (!c) return kOtherNonActive;
+    switch (c->kind) {
+        case AssetKind::SharesUnits: return c->active ? kSharesActive : kSharesNonActive;
+        case AssetKind::RealEstate: return c->active ? kRealEstateActive : kRealEstateNonActive;
+        case AssetKind::Collectable: return kCollectables;
+        case AssetKind::Other: break;
+    }
+    return c->active ? kOtherActive : kOtherNonActive;
 }
 
 bool IsActiveClass(RowClass c) {

@@ -30,7 +30,7 @@ struct TrustPart {
 };
 
 // In part-code order A1 .. A9.
-constexpr TrustPart kTrustParts[9] = {
+constexpr TrustPart kTrustParts[kTrustComponents] = {
     {"A1", " - Trust Col/Ind", "A", kIndexedGain, 1, 5, 6, 25},
     {"A2", " - Trust Oth/Ind", "ON", kIndexedGain, 1, 7, 8, 26},
     {"A3", " - Trust SBAA/Ind", "OA", kIndexedGain, 2, 9, 10, 27},
@@ -43,8 +43,8 @@ constexpr TrustPart kTrustParts[9] = {
 };
 // A trust asset's worksheet keeps one field per component, in part-code order.
 static_assert(std::size(kTrustParts) == kTagLastTrustComponent - kTagFirstTrustComponent + 1);
-// The trust distribution table holds the components in this order (cells 1 .. 9).
-constexpr int kTrustCellOrder[9] = {1, 4, 7, 0, 3, 6, 2, 5, 8};  // indexes into kTrustParts
+// The trust distribution table holds the components in this order.
+constexpr int kTrustCellOrder[kTrustComponents] = {1, 4, 7, 0, 3, 6, 2, 5, 8};  // indexes into kTrustParts
 
 struct LossEntries {
     int collectable, other, transferred;
@@ -59,11 +59,11 @@ const TrustPart* PartByCode(const std::string& code) {
     return nullptr;
 }
 
-// Position 1 .. 9 of a part in the trust table's component order.
-int TrustComponentIndex(const std::string& code) {
-    for (int k = 0; k < 9; ++k)
-        if (code == kTrustParts[kTrustCellOrder[k]].code) return k + 1;
-    return 0;
+// Position 0 .. 8 of a part in the trust table's component order; -1 for none.
+int TrustComponentPosition(const std::string& code) {
+    for (int k = 0; k < kTrustComponents; ++k)
+        if (code == kTrustParts[kTrustCellOrder[k]].code) return k;
+    return -1;
 }
 
 std::optional<LossEntries> EntriesOfPart(const std::string& code) {
@@ -217,21 +217,22 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
         for (std::size_t m = 0; m < count; ++m) {
             sourcesExist();
             const auto cell = [&](int c) { return (*trusts)[m * kTrustRowCells + std::size_t(c)]; };
-            for (int k = 1; k <= 9; ++k) {
-                const std::string amount = cell(k);
+            for (int k = 0; k < kTrustComponents; ++k) {
+                const TrustComponentCells cells = TrustCellsOf(k);
+                const std::string amount = cell(cells.gain);
                 if (Trim(amount).empty()) continue;
-                const TrustPart& part = kTrustParts[kTrustCellOrder[k - 1]];
+                const TrustPart& part = kTrustParts[kTrustCellOrder[k]];
                 ChoiceRow row = EmptyRow();
                 row[kSection] = "Other trust";
-                row[kDescription] = cell(0) + part.suffix;
+                row[kDescription] = cell(kTrustNameCol) + part.suffix;
                 row[kAssetType] = part.assetType;
                 row[std::size_t(part.column)] =
                     part.factor == 1 ? amount : WholeCell(StrToFloatDef(Trim(amount), 0) * part.factor);
                 row[kChoiceReq] = "No";
                 row[kCanDefer] = "No";
-                row[kCollectableApplied] = Trim(cell(10 + k));
-                row[kOtherApplied] = Trim(cell(19 + k));
-                row[kTransferredApplied] = Trim(cell(28 + k));
+                row[kCollectableApplied] = Trim(cell(cells.collectableApplied));
+                row[kOtherApplied] = Trim(cell(cells.otherApplied));
+                row[kTransferredApplied] = Trim(cell(cells.transferredApplied));
                 row[kSourceTag] = std::to_string(kTagTrustTable);
                 row[kSourceIndex] = std::to_string(m);
                 row[kPart] = part.code;
@@ -295,7 +296,7 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
                 return row;
             };
             if ((type == kWsTrustInterest || type == kWsOtherTrust) && store.FieldChecked(kTagTrustComponentsPresent)) {
-                for (int p = 0; p < 9; ++p) {
+                for (int p = 0; p < kTrustComponents; ++p) {
                     const long double v = val(kTagFirstTrustComponent + p);
                     if (!(v > 0)) continue;
                     const TrustPart& part = kTrustParts[p];
@@ -366,7 +367,7 @@ void ChoiceTable::Build(FieldStore& store, bool sortBySource) {
     // 4. Current-year losses by pool, and their total.
     for (const auto& r : rows) {
         const double loss = CellNumber(r[kLoss]);
-        if (AssetType(r) == "A")
+        if (IsCollectableType(AssetType(r)))
             currentCollectableLosses += loss;
         else
             currentOtherLosses += loss;
@@ -452,11 +453,12 @@ void ChoiceTable::WriteBack(FieldStore& store) const {
         const std::string tag = Trim(r[kSourceTag]);
         const auto m = TryStrToInt(r[kSourceIndex]);
         if (tag == std::to_string(kTagTrustTable) && m && *m >= 0) {
-            if (const int k = TrustComponentIndex(Trim(r[kPart]))) {
+            if (const int k = TrustComponentPosition(Trim(r[kPart])); k >= 0) {
                 const std::size_t base = std::size_t(*m) * kTrustRowCells;
-                setCell(trusts, base + std::size_t(10 + k), r[kCollectableApplied]);
-                setCell(trusts, base + std::size_t(19 + k), r[kOtherApplied]);
-                setCell(trusts, base + std::size_t(28 + k), r[kTransferredApplied]);
+                const TrustComponentCells cells = TrustCellsOf(k);
+                setCell(trusts, base + std::size_t(cells.collectableApplied), r[kCollectableApplied]);
+                setCell(trusts, base + std::size_t(cells.otherApplied), r[kOtherApplied]);
+                setCell(trusts, base + std::size_t(cells.transferredApplied), r[kTransferredApplied]);
             }
             ++i;
             continue;

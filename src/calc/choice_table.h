@@ -42,7 +42,28 @@ enum Column {
 };
 }  // namespace choice
 
+// A row of the trust distribution table (kTagTrustTable): the trust's name,
+// its nine gain components (of other assets indexed, discounted and other;
+// then the same of collectables, then of active assets), their net gain, and
+// for each component in the same order the collectable, the other and the
+// transferred-in losses the choice table applied to it. The last three cells
+// are kept empty.
+inline constexpr int kTrustNameCol = 0;
+inline constexpr int kTrustComponents = 9;
+inline constexpr int kTrustFirstGainCol = 1;
+inline constexpr int kTrustLastGainCol = kTrustFirstGainCol + kTrustComponents - 1;
+inline constexpr int kTrustNetGainCol = kTrustLastGainCol + 1;  // computed
+inline constexpr int kTrustFirstAppliedCol = kTrustNetGainCol + 1;
 inline constexpr int kTrustRowCells = 41;
+// The cells of the component in position k (0 .. 8) of a trust row.
+struct TrustComponentCells {
+    int gain, collectableApplied, otherApplied, transferredApplied;
+};
+constexpr TrustComponentCells TrustCellsOf(int k) {
+    return {kTrustFirstGainCol + k, kTrustFirstAppliedCol + k, kTrustFirstAppliedCol + kTrustComponents + k,
+            kTrustFirstAppliedCol + 2 * kTrustComponents + k};
+}
+static_assert(TrustCellsOf(kTrustComponents - 1).transferredApplied < kTrustRowCells);
 
 // The choice grid's column specifications, as the entry grid reads them.
 const std::vector<std::string>& ChoiceGridColumns();

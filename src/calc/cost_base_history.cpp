@@ -8,6 +8,7 @@
 #include "base/rounding.h"
 #include "base/text.h"
 #include "calc/calc_util.h"
+#include "calc/cost_elements.h"
 #include "calc/cpi.h"
 #include "calc/shown_boxes.h"
 #include "calc/work_grid.h"
@@ -45,7 +46,6 @@ enum HistoryCol {
     kProcessed = 22,
 };
 
-constexpr int kCostCells = 8;
 constexpr int kShareReceiptCells = 6;
 constexpr int kTrustReceiptCells = 8;
 const char* const kProcessedMark = "*";
@@ -189,20 +189,20 @@ CostBaseHistoryResult CalculateCostBaseHistory(FieldStore& store, HistoryTwin tw
     // Costs up to the last receipt. A cost whose date does not convert cannot
     // be placed in the history; the asset worksheet takes it in instead.
     const TextListPtr costs = store.GetFieldLst(kTagCostElements);
-    for (std::size_t r = 0; r < RowsIn(costs, kCostCells); ++r) {
-        const std::string codeCell = CellAt(*costs, r, 0, kCostCells);
+    for (std::size_t r = 0; r < RowsIn(costs, kCostElementCells); ++r) {
+        const std::string codeCell = CellAt(*costs, r, kCostElementCode, kCostElementCells);
         if (codeCell.empty()) continue;
-        const std::string incurred = CellAt(*costs, r, 1, kCostCells);
+        const std::string incurred = CellAt(*costs, r, kCostElementIncurred, kCostElementCells);
         const std::optional<int> day = DateOfText(incurred);
         if (!day || *day > lastReceipt) continue;
         const std::string code = CodeOf(codeCell);
-        const std::string excluded = CellAt(*costs, r, 5, kCostCells);
+        const std::string excluded = CellAt(*costs, r, kCostElementExcluded, kCostElementCells);
         grid.SetCell(kSortDate, row, incurred);
         grid.SetCell(kEffective, row, incurred);
-        grid.SetCell(kPaid, row, CellAt(*costs, r, 2, kCostCells));
-        grid.SetCell(kDescription, row, CellAt(*costs, r, 3, kCostCells));
+        grid.SetCell(kPaid, row, CellAt(*costs, r, kCostElementPaid, kCostElementCells));
+        grid.SetCell(kDescription, row, CellAt(*costs, r, kCostElementDescription, kCostElementCells));
         grid.SetCell(kCode, row, code);
-        grid.SetCell(kAmount, row, CellAt(*costs, r, 4, kCostCells));
+        grid.SetCell(kAmount, row, CellAt(*costs, r, kCostElementAmount, kCostElementCells));
         if (code != "3B") grid.SetCell(kExcluded, row, excluded);
         if (code != "3A") grid.SetCell(kExcludedReduced, row, excluded);
         ++row;

@@ -2,6 +2,7 @@
 
 #include "base/numtext.h"
 #include "base/text.h"
+#include "calc/asset_codes.h"
 
 namespace cgt {
 
@@ -74,19 +75,10 @@ std::optional<TableFault> TrustTableFault(const GridModel& grid) {
 // --- the manual calculation table ---------------------------------------------------
 
 std::string ManualSectionName(std::string_view assetType) {
-    static const struct {
-        const char* code;
-        const char* section;
-    } sections[] = {
-        {"UA", "Fixed trust"}, {"UN", "Fixed trust"},  {"SA", "Shares"},       {"SN", "Shares"},
-        {"RA", "Real estate"}, {"RN", "Real estate"},  {"G", "Intellectual"},  {"A", "Personal use"},
-        {"P", "Personal use"}, {"OA", "Other assets"}, {"ON", "Other assets"},
-    };
     const std::string code = Trim(assetType);
     if (code.empty()) return {};
-    for (const auto& s : sections)
-        if (code == s.code) return s.section;
-    return "Not Allocated";
+    const AssetTypeClass* c = AssetTypeClassOf(code);
+    return c ? c->manualSection : "Not Allocated";
 }
 
 void ManualCellClicked(GridModel& grid, int col, int row) {

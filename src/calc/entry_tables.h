@@ -3,8 +3,9 @@
 // distribution table (kTagTrustTable: one row per trust, the gain components
 // of its distribution statement) and the manual calculation table
 // (kTagManualTable: one row per gain or loss worked out by hand). The choice
-// table reads both lists by position, so their layouts are the ones it knows:
-// kTrustRowCells cells a trust row, and a manual row laid out as a choice row.
+// table reads both lists by position, so their layouts are the ones it knows
+// (choice_table.h): a trust row of kTrustRowCells cells, and a manual row laid
+// out as a choice row.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,13 +28,6 @@ struct TableFault {
 inline constexpr const char* kMsgRowWithoutDescription = "Each row of data must have an asset description present.";
 
 // --- the trust distribution table ----------------------------------------
-
-inline constexpr int kTrustNameCol = 0;
-inline constexpr int kTrustFirstGainCol = 1;  // indexed, discounted, other; then of collectables and active assets
-inline constexpr int kTrustLastGainCol = 9;
-inline constexpr int kTrustNetGainCol = 10;  // computed
-// Columns 11 onwards hold the losses the choice table applied.
-inline constexpr int kTrustFirstAppliedCol = 11;
 
 // The net gain cell of a trust row: the sum of the numbers among the gain
 // cells, shown when the row names its trust or the sum is above 0.

@@ -15,9 +15,9 @@ namespace {
 
 using namespace choice;
 
-// Collectables ("A") are neither: they have a loss pool of their own.
+// Non-active types but the collectables, which have a loss pool of their own.
 bool IsNonActive(const std::string& t) {
-    return t == "UN" || t == "SN" || t == "RN" || t == "ON" || t == "P";
+    return IsNonActiveType(t) && !IsCollectableType(t);
 }
 
 bool Filled(const ChoiceRow& r, int c) {
@@ -231,7 +231,7 @@ void LossApplication::ApplyAutomatically() {
     };
 
     // Collectable losses, against collectable gains only.
-    const auto coll = [](const ChoiceRow& r) { return ChoiceTable::AssetType(r) == "A"; };
+    const auto coll = [](const ChoiceRow& r) { return IsCollectableType(ChoiceTable::AssetType(r)); };
     const bool C = false;  // the collectable pool
     pass([&](const ChoiceRow& r) { return coll(r) && noOrIndexed(r); },
          [&](ChoiceRow& r) { ApplyAgainst(r, I(r), kCollectableApplied, C); });
@@ -300,7 +300,8 @@ std::optional<ChoiceCheckFailure> LossApplication::CheckOnNext() const {
     }
 
     double collectableNet = 0, otherNet = 0;
-    for (const auto& r : rows) (ChoiceTable::AssetType(r) == "A" ? collectableNet : otherNet) += Number(r, kNetGain);
+    for (const auto& r : rows)
+        (IsCollectableType(ChoiceTable::AssetType(r)) ? collectableNet : otherNet) += Number(r, kNetGain);
     if (AvailableCollectable() > 0.0011 && collectableNet > 0.0011)
         return ChoiceCheckFailure{"Collectable losses must be applied until available collectable gains are exhausted.",
                                   0};

@@ -11,12 +11,22 @@ namespace {
 // The calculations use three sets of columns; any more are not kept for long.
 constexpr std::size_t kGridsKept = 8;
 
+// Made once per set of columns, then copied: the copies share the parsed
+// columns. A plain static, never thread_local: a thread-local object with a
+// destructor keeps a loaded library in the process until the thread ends.
+std::vector<std::pair<std::vector<std::string>, GridModel>>& MadeGrids() {
+    static std::vector<std::pair<std::vector<std::string>, GridModel>> made;
+    return made;
+}
+
 }  // namespace
 
+void ForgetWorkGrids() {
+    MadeGrids().clear();
+}
+
 GridModel MakeWorkGrid(const std::vector<std::string>& columnSpecs) {
-    // Made once per thread and set of columns, then copied: the copies share
-    // the parsed columns.
-    thread_local std::vector<std::pair<std::vector<std::string>, GridModel>> made;
+    auto& made = MadeGrids();
     for (const auto& [specs, grid] : made)
         if (specs == columnSpecs) return grid;
     GridModel grid(int(columnSpecs.size()), kGridDefaultRowCount);

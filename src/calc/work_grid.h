@@ -11,6 +11,8 @@ namespace cgt {
 
 // A grid model with the given columns, as a screen's grid is created.
 GridModel MakeWorkGrid(const std::vector<std::string>& columnSpecs);
+// Empties the grids made once, at the end of a run.
+void ForgetWorkGrids();
 
 // Saves a grid into its list field as the frame's generic save does: the
 // field's own list is filled (created when there is none) and stored.

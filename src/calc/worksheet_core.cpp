@@ -5,6 +5,7 @@
 #include "base/rounding.h"
 #include "base/text.h"
 #include "calc/calc_util.h"
+#include "calc/cost_elements.h"
 #include "calc/cpi.h"
 #include "calc/work_grid.h"
 #include "calc/worksheet_grids.h"
@@ -13,9 +14,6 @@
 
 namespace cgt {
 namespace {
-
-// Cells of a cost element row (kTagCostElements).
-enum CostCell { kCostCode = 0, kCostIncurred, kCostPaid, kCostDescription, kCostAmount, kCostExcluded };
 
 std::string CellAt(const TextList& list, std::size_t row, int cell, int cells) {
     const std::size_t i = row * std::size_t(cells) + std::size_t(cell);
@@ -176,8 +174,9 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     if (costList) {
         const std::size_t n = (costList->size() + kCostElementCells - 1) / kCostElementCells;
         for (std::size_t r = 0; r < n; ++r) {
-            if (Trim(CellAt(*costList, r, kCostCode, kCostElementCells)).empty()) continue;
-            const std::optional<int> incurred = DateOfText(CellAt(*costList, r, kCostIncurred, kCostElementCells));
+            if (Trim(CellAt(*costList, r, kCostElementCode, kCostElementCells)).empty()) continue;
+            const std::optional<int> incurred =
+                DateOfText(CellAt(*costList, r, kCostElementIncurred, kCostElementCells));
             if (incurred) {
                 if (adjustedDate ? *incurred <= *adjustedDate : *incurred < baseDate) continue;
             }
@@ -187,11 +186,11 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     long double adjNonIndexedBox = 0, adjReducedBox = 0;  // balancing adjustment boxes as they run
     for (std::size_t r : costRows) {
         const TextList& l = *costList;
-        const std::string code = CodeOf(CellAt(l, r, kCostCode, kCostElementCells));
-        const std::string incurredText = CellAt(l, r, kCostIncurred, kCostElementCells);
-        const std::string description = CellAt(l, r, kCostDescription, kCostElementCells);
-        const long double amt = AmountOfText(CellAt(l, r, kCostAmount, kCostElementCells));
-        const long double exc = AmountOfText(CellAt(l, r, kCostExcluded, kCostElementCells));
+        const std::string code = CodeOf(CellAt(l, r, kCostElementCode, kCostElementCells));
+        const std::string incurredText = CellAt(l, r, kCostElementIncurred, kCostElementCells);
+        const std::string description = CellAt(l, r, kCostElementDescription, kCostElementCells);
+        const long double amt = AmountOfText(CellAt(l, r, kCostElementAmount, kCostElementCells));
+        const long double exc = AmountOfText(CellAt(l, r, kCostElementExcluded, kCostElementCells));
         if (code == "3B" || code == "6R") {
             adjReducedBox = Round(adjReducedBox + (amt - exc));
             continue;
@@ -270,16 +269,16 @@ void RunWorksheetCore(FieldStore& store, WorksheetCore& core) {
     }
     for (std::size_t r : costRows) {
         const TextList& l = *costList;
-        const std::string code = CodeOf(CellAt(l, r, kCostCode, kCostElementCells));
-        const std::string excluded = CellAt(l, r, kCostExcluded, kCostElementCells);
-        reg.SetCell(1, regRow, CellAt(l, r, kCostIncurred, kCostElementCells));
-        reg.SetCell(2, regRow, CellAt(l, r, kCostPaid, kCostElementCells));
-        reg.SetCell(3, regRow, CellAt(l, r, kCostDescription, kCostElementCells));
+        const std::string code = CodeOf(CellAt(l, r, kCostElementCode, kCostElementCells));
+        const std::string excluded = CellAt(l, r, kCostElementExcluded, kCostElementCells);
+        reg.SetCell(1, regRow, CellAt(l, r, kCostElementIncurred, kCostElementCells));
+        reg.SetCell(2, regRow, CellAt(l, r, kCostElementPaid, kCostElementCells));
+        reg.SetCell(3, regRow, CellAt(l, r, kCostElementDescription, kCostElementCells));
         reg.SetCell(4, regRow, code);
-        reg.SetCell(6, regRow, CellAt(l, r, kCostAmount, kCostElementCells));
+        reg.SetCell(6, regRow, CellAt(l, r, kCostElementAmount, kCostElementCells));
         if (code != "3B" && code != "6R") reg.SetCell(7, regRow, excluded);
         if (code != "3A" && code != "6C") reg.SetCell(8, regRow, excluded);
-        reg.SetCell(10, regRow, CellAt(l, r, 7, kCostElementCells));
+        reg.SetCell(10, regRow, CellAt(l, r, kCostElementComments, kCostElementCells));
         ++regRow;
     }
     if (core.proceeds > 0) {

@@ -10,8 +10,9 @@
  * Handles are pointer-sized integers: `hostWindow` is the host's application
  * window (a QWidget*, or 0), `notifyWindow` the object told that the user
  * has left the module (a QObject*). The module posts to it a QEvent of type
- * QEvent::User + 1131 when the interview ran past its last screen, and
- * QEvent::User + 1132 when the user closed the module.
+ * QEvent::User + CGT_MSG_INTERVIEW_ENDED when the interview ran past its last
+ * screen, and QEvent::User + CGT_MSG_MODULE_CLOSED when the user closed the
+ * module.
  *
  * Sequence: CheckVersion (any time) -> RunCGTModule -> the host's event loop
  * runs the module's windows -> close event -> GetFailedScreenIndex (where the
@@ -21,6 +22,8 @@
  * the module's windows.
  */
 #include <stdint.h>
+
+#include "interview/host_messages.h" /* CGT_MSG_INTERVIEW_ENDED, CGT_MSG_MODULE_CLOSED */
 
 #if defined(_WIN32) && !defined(_WIN64)
 #define CGT_CALL __stdcall
@@ -40,8 +43,6 @@ extern "C" {
 
 /* One length byte, then the text. */
 typedef const unsigned char* CgtShortString;
-
-enum { CGT_MSG_INTERVIEW_ENDED = 1131, CGT_MSG_MODULE_CLOSED = 1132 };
 
 /* Starts a module run: loads the return from `dataFile` (key text: the digits
    of `identity`, which is also stored in field 1), shows the main window and

@@ -7,8 +7,10 @@
 
 #include "base/income_year.h"
 #include "base/text.h"
+#include "calc/work_grid.h"
 #include "entry/cgt2003.h"
 #include "entry/module_state.h"
+#include "grid/column_spec.h"
 #include "interview/interviewframe.h"
 #include "store/datafile.h"
 
@@ -161,6 +163,8 @@ CGT_EXPORT uint8_t CGT_CALL FreeDLLResources(void) {
         run.lock.reset();
         run.store().FreeStore();
         run.history.clear();
+        ForgetWorkGrids();
+        ForgetParsedColumnSpecs();
         if (m.window && m.window->Frame()) m.window->Frame()->CloseFrame();
         // The run is over: its window goes once the host is back in its loop,
         // never later at the process's exit, when Qt may be partly gone.

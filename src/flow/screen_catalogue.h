@@ -50,7 +50,8 @@ struct ScreenDef {
     const ScreenClass* cls;
 };
 
-// Every screen class, in the order of the interview.
+// Every screen class, in the order of the interview: the rows of
+// flow/screen_list.h, which the compiled screen definitions follow too.
 const std::vector<ScreenClass>& ScreenClasses();
 // Every screen number with its class, sorted by number.
 const std::vector<ScreenDef>& ScreenCatalogue();

@@ -51,13 +51,24 @@ struct TextHash {
 // data) the parsed ones start afresh rather than grow without end.
 constexpr std::size_t kParsedTextsKept = 4096;
 
+// A plain static, never thread_local: a thread-local object with a
+// destructor keeps a loaded library in the process until the thread ends.
+std::unordered_map<std::string, ParsedColumn, TextHash, std::equal_to<>>& ParsedTexts() {
+    static std::unordered_map<std::string, ParsedColumn, TextHash, std::equal_to<>> parsed;
+    return parsed;
+}
+
 }  // namespace
 
 const ParsedColumn& ParseColumnSpecOnce(std::string_view text) {
-    thread_local std::unordered_map<std::string, ParsedColumn, TextHash, std::equal_to<>> parsed;
+    auto& parsed = ParsedTexts();
     if (const auto it = parsed.find(text); it != parsed.end()) return it->second;
     if (parsed.size() >= kParsedTextsKept) parsed.clear();
     return parsed.emplace(std::string(text), ParseColumnSpec(text)).first->second;
+}
+
+void ForgetParsedColumnSpecs() {
+    ParsedTexts().clear();
 }
 
 EditStyle ColumnSpec::Style() const {

@@ -75,10 +75,12 @@ struct ParsedColumn {
 
 ParsedColumn ParseColumnSpec(std::string_view text);
 
-// The same, each text parsed once per thread: grids with the same columns
-// are made over and over (a calculation makes two for every asset). The
-// reference stays valid until the next call.
+// The same, each text parsed once: grids with the same columns are made
+// over and over (a calculation makes two for every asset). The reference
+// stays valid until the next call. The module runs on one thread.
 const ParsedColumn& ParseColumnSpecOnce(std::string_view text);
+// Empties the texts parsed once, at the end of a run.
+void ForgetParsedColumnSpecs();
 
 // Comma-separated single characters and "a..z" ranges. False for an item of
 // another form; `set` is then empty.

@@ -36,13 +36,6 @@ class TChildForm : public QWidget {
     Q_PROPERTY(bool ShowPrevButton READ ShowPrevButton WRITE setShowPrevButton)
     Q_PROPERTY(bool ShowYesButton READ ShowYesButton WRITE setShowYesButton)
     Q_PROPERTY(bool ShowNoButton READ ShowNoButton WRITE setShowNoButton)
-    Q_PROPERTY(int ContextStop READ ContextStop WRITE setContextStop)
-    Q_PROPERTY(int ContextCaution READ ContextCaution WRITE setContextCaution)
-    Q_PROPERTY(int ContextNeedToKnow READ ContextNeedToKnow WRITE setContextNeedToKnow)
-    Q_PROPERTY(bool ShowDeleteButton READ ShowDeleteButton WRITE setShowDeleteButton)
-    Q_PROPERTY(bool ShowDeleteItemButton READ ShowDeleteItemButton WRITE setShowDeleteItemButton)
-    Q_PROPERTY(bool ShowCloseButton READ ShowCloseButton WRITE setShowCloseButton)
-    Q_PROPERTY(bool HideNavigator READ HideNavigator WRITE setHideNavigator)
     Q_PROPERTY(int helpContext READ helpContext WRITE setHelpContext)
     Q_PROPERTY(int iconKind READ iconKind WRITE setIconKind)
     Q_PROPERTY(int completeFirst READ completeFirst WRITE setCompleteFirst)
@@ -58,20 +51,6 @@ public:
     void setShowYesButton(bool b) { showYes_ = b; }
     bool ShowNoButton() const { return showNo_; }
     void setShowNoButton(bool b) { showNo_ = b; }
-    int ContextStop() const { return contextStop_; }
-    void setContextStop(int v) { contextStop_ = v; }
-    int ContextCaution() const { return contextCaution_; }
-    void setContextCaution(int v) { contextCaution_ = v; }
-    int ContextNeedToKnow() const { return contextNeedToKnow_; }
-    void setContextNeedToKnow(int v) { contextNeedToKnow_ = v; }
-    bool ShowDeleteButton() const { return showDelete_; }
-    void setShowDeleteButton(bool b) { showDelete_ = b; }
-    bool ShowDeleteItemButton() const { return showDeleteItem_; }
-    void setShowDeleteItemButton(bool b) { showDeleteItem_ = b; }
-    bool ShowCloseButton() const { return showClose_; }
-    void setShowCloseButton(bool b) { showClose_ = b; }
-    bool HideNavigator() const { return hideNavigator_; }
-    void setHideNavigator(bool b) { hideNavigator_ = b; }
     int helpContext() const { return helpContext_; }
     void setHelpContext(int v) { helpContext_ = v; }
     int iconKind() const { return iconKind_; }
@@ -88,23 +67,11 @@ public:
     // Scales the positions, sizes and fonts of every control by m/d.
     void ScaleBy(int m, int d);
 
-signals:
-    void userRemove(QObject* sender);
-    void yesNoClick(QObject* sender);
-    void previousClick(QObject* sender);
-
 private:
     bool showNext_ = false;
     bool showPrev_ = false;
     bool showYes_ = false;
     bool showNo_ = false;
-    int contextStop_ = 0;
-    int contextCaution_ = 0;
-    int contextNeedToKnow_ = 0;
-    bool showDelete_ = false;
-    bool showDeleteItem_ = false;
-    bool showClose_ = false;
-    bool hideNavigator_ = false;
     int helpContext_ = 0;
     int iconKind_ = kIconInformation;
     int completeFirst_ = 0;

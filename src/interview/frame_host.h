@@ -18,7 +18,7 @@ public:
     virtual void ShowHelpTopic(int context) = 0;
     // Jump in help-desk mode shows the tool bar's hidden buttons.
     virtual void RevealToolButtons() = 0;
-    // Alt+F4 in help-desk mode: message 1025 to the main window.
+    // Alt+F4 in help-desk mode: kMsgStoreAndClose to the main window.
     virtual void PostStoreAndClose() = 0;
     // Lays out the report script for the fields of the store as they stand
     // and shows it in the preview until the taxpayer closes it.

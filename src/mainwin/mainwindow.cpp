@@ -155,14 +155,16 @@ void TMainWindow::BuildToolBar() {
 }
 
 void TMainWindow::SetCaption() {
-    std::string caption = "Verimo " + std::to_string(kIncomeYear) + " - " + run_.currentFileName;
+    // The file's name in the system's encoding, the lodgment's details as the
+    // store holds them.
+    QString caption = QStringLiteral("Verimo %1 - ").arg(kIncomeYear) + PathToQt(run_.currentFileName);
     FieldStore& store = run_.store();
     if (store.IsReturnLodged()) {
-        caption += " (Lodged on " + Trim(store.FieldAsText(kTagLodgeDate)) + " at " +
-                   Trim(store.FieldAsText(kTagLodgeTime)) + ".  Ref:" + Trim(store.FieldAsText(kTagLodgeReference)) +
-                   ")";
+        caption += ToQt(" (Lodged on " + Trim(store.FieldAsText(kTagLodgeDate)) + " at " +
+                        Trim(store.FieldAsText(kTagLodgeTime)) +
+                        ".  Ref:" + Trim(store.FieldAsText(kTagLodgeReference)) + ")");
     }
-    setWindowTitle(ToQt(caption));
+    setWindowTitle(caption);
 }
 
 void TMainWindow::LayoutFrame() {

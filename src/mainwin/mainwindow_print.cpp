@@ -5,10 +5,7 @@
 #include "base/dialogs.h"
 #include "mainwin/mainwindow.h"
 #include "mainwin/preview_form.h"
-#include "report/field_values.h"
-#include "report/form_field.h"
-#include "report/page_record.h"
-#include "report/script_resources.h"
+#include "report/printout.h"
 #include "report/txreport.h"
 #include "store/modulerun.h"
 
@@ -28,19 +25,11 @@ struct WaitCursor {
 
 void TMainWindow::ShowPrintout(const std::string& script) {
     FieldStore& store = run_.store();
-    auto report = std::make_unique<TXReport>();
+    std::unique_ptr<TXReport> report;
     {
         const WaitCursor hourglass;
-        report->OnDrawField = FormFieldDrawer(store);
+        report = MakePrintout(script, store, DefaultDeviceMetrics());
         report->OnBeep = [this] { run_.dialogs().Beep(); };
-        report->editFieldsActive = false;
-        report->UnitFactor = 0.1;
-        report->fields = &store;
-        // Every section: a worksheet's lists go on over further pages when
-        // its boxes cannot hold them.
-        const Script stored = ReadScript(LoadScriptResource(script));
-        report->AddScript(stored, 1, int(stored.sections.size()));
-        FillAllPages(*report, store);
     }
     if (showPreview) {
         showPreview(std::move(report));

@@ -30,11 +30,12 @@ void FillPage(TXReport& report, const FieldStore& store, int page) {
         TPageRec& r = report.MutableRecord(i);
         if (r.Type() != rec::kField) continue;
         std::string text = ResolveField(store, r);
-        r.SetType(rec::kText);
-        // The field's row and list settings mean other things in a text
-        // record (box flags, the boxed switch).
-        for (std::size_t at = kFullRowAt; at < kPageRecSize; ++at) r.SetU8(at, 0);
-        r.SetFitted(true);
+        // Drawn in the current font, a line of the value per line, each
+        // whole; the field's box flags become the text's inset code.
+        TextRecord value;
+        value.inset = FieldRecord::Of(r).boxFlags;
+        value.fitted = true;
+        r = value.Record();
         report.SetTextOf(i, std::move(text));
     }
 }

@@ -129,9 +129,10 @@ struct TPageRec {
         const std::int32_t full = I32(kFullRowAt);
         return full > 0 ? full - 1 : b[9];
     }
+    // Byte 9 keeps the low bits; a row past 254 also goes into bytes 10-13.
     void SetRow(int row) {
         SetU8(9, std::uint8_t(row & 0xFF));
-        SetI32(kFullRowAt, row + 1);
+        SetI32(kFullRowAt, row >= 255 ? row + 1 : 0);
     }
 
     // The rows a list column's box holds (0: all), and its note.
@@ -144,6 +145,131 @@ struct TPageRec {
     void SetFitted(bool on) { b[kFittedAt] = on ? 1 : 0; }
 
     friend bool operator==(const TPageRec&, const TPageRec&) = default;
+};
+
+// Typed views of the records: `Of` reads a record, `Record` writes one
+// (its type included). Only this file and page_record.cpp know where a
+// value lies in the 18 bytes.
+
+// Geometry records ("#", "R", "L", "C", "D", "1") and a triangle's offsets.
+struct Geometry {
+    char type = rec::kPosition;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    static Geometry Of(const TPageRec& r);
+    TPageRec Record() const;
+};
+
+// A section header of a stored script.
+struct SectionHeader {
+    int number = 1;
+    int recordCount = 0;
+    int condition = kConditionNewPage;
+    char layout = 'A';
+    int height = 0;
+    int need = 0;  // 0: the height
+    int NeededHeight() const { return need != 0 ? need : height; }
+    static SectionHeader Of(const TPageRec& r);
+    TPageRec Record() const;
+};
+
+// The header of a laid-out page: the page number (kept in 8 bits), the
+// stream positions of the pages before and after, and the opening
+// section's condition, layout and heights.
+struct PageHeader {
+    int number = 1;
+    std::int32_t previous = 0;
+    std::int32_t next = 0;
+    int condition = 0;
+    char layout = 'A';
+    int height = 0;
+    int need = 0;
+    static PageHeader Of(const TPageRec& r);
+    TPageRec Record() const;
+};
+
+struct Attributes {
+    int brushColour = 18;
+    int brushStyle = 0;
+    int penColour = 1;
+    int penWidth = 0;  // tenths of a unit
+    int penStyle = 0;
+    static Attributes Of(const TPageRec& r);
+    TPageRec Record() const;
+};
+
+struct Font {
+    int background = 18;
+    int face = 0;
+    int size = 10;
+    int style = 0;  // 1 bold, 2 italic, 4 underline
+    int colour = 1;
+    int align = 0;
+    int spacing = 0;  // tenths of a device unit
+    static Font Of(const TPageRec& r);
+    TPageRec Record() const;
+};
+
+// A text record; the text itself follows the record in the stream.
+struct TextRecord {
+    int dx = 0, dy = 0;  // alignment 6 draws the line moved by these
+    int inset = 0;
+    int boxFlags = 0;
+    bool boxed = false;
+    // A field's value the fill pass wrote: a line each, a figure whole.
+    bool fitted = false;
+    static TextRecord Of(const TPageRec& r);
+    TPageRec Record() const;
+};
+
+// A field record ("S", or "E" for an input field on screen).
+struct FieldRecord {
+    char type = rec::kField;
+    int columns = 0;  // cells a row of a list field
+    int tag = 0;
+    int column = 0;  // kColumnDisabled turns the record off
+    int kind = 0;
+    int boxFlags = 0;
+    // From 0, set by the engine in a group band; kFooterRow in a footer.
+    int row = 0;
+    int maxRows = 0;     // a list column's rows at most (0: all)
+    bool cents = false;  // a group cell's number with two decimals
+    int note = 0;        // which note kind 10 gives
+    static FieldRecord Of(const TPageRec& r);
+    TPageRec Record() const;
+};
+
+// "G": the group band of a band section.
+struct GroupBand {
+    int rowHeight = 0;
+    int listTag = 0;
+    int columns = 1;
+    int minRows = 0;
+    int suppressTag = 0;
+    int firstRow = 0;  // from 1; 0 for the first
+    static GroupBand Of(const TPageRec& r);
+    TPageRec Record() const;
+};
+
+// "H", "K" and "B" with their heights; "h", "g", "k" and "b" without.
+struct BandMarker {
+    char type = rec::kGroupHeader;
+    int height = 0;
+    static BandMarker Of(const TPageRec& r);
+    TPageRec Record() const;
+};
+
+// "@": the latest shape again, moved.
+struct Repeat {
+    int dx = 0, dy = 0;
+    static Repeat Of(const TPageRec& r);
+    TPageRec Record() const;
+};
+
+// "J": a hot area reported to the jump callback.
+struct Jump {
+    int number = 0;
+    static Jump Of(const TPageRec& r);
+    TPageRec Record() const;
 };
 
 // A record of a stored script with the text that follows it in the stream

@@ -89,10 +89,8 @@ struct TXReport::Painting {
     bool relative = false;
     // The current rectangle in script units.
     int left = 0, top = 0, right = 0, bottom = 0;
-    // Attributes.
-    int brushColour = 18, brushStyle = 0, penColour = 1, penWidth = 0, penStyle = 0;
-    // Font.
-    int background = 18, face = 0, size = 10, style = 0, textColour = 1, align = 0, spacing = 0;
+    Attributes attributes{};
+    Font font{};
     char lastShape = 0;
     std::size_t lastShapeRecord = 0;
     int editCount = 0;
@@ -106,24 +104,27 @@ struct TXReport::Painting {
     }
     QColor Pen(int colour) const { return mono ? MonoPen(colour) : ReportColour(colour); }
     QColor Text(int colour) const { return mono ? MonoText(colour) : ReportColour(colour); }
-    QFont Font() const { return ReportFont(face, int(size * fontScale + 0.2), style, spacing / 10.0); }
+    QFont TextFont() const {
+        return ReportFont(font.face, int(font.size * fontScale + 0.2), font.style, font.spacing / 10.0);
+    }
     void ApplyAttributes() {
-        c.setBrush(QBrush(Brush(brushColour, true), ReportBrushStyle(brushStyle)));
-        QPen pen(Pen(penColour));
-        pen.setStyle(ReportPenStyle(penStyle));
-        pen.setWidth(int(std::lround(penWidth / 10.0 * xs)));
+        c.setBrush(QBrush(Brush(attributes.brushColour, true), ReportBrushStyle(attributes.brushStyle)));
+        QPen pen(Pen(attributes.penColour));
+        pen.setStyle(ReportPenStyle(attributes.penStyle));
+        pen.setWidth(int(std::lround(attributes.penWidth / 10.0 * xs)));
         c.setPen(pen);
     }
     // Sets the rectangle from a geometry record.
-    void Place(const TPageRec& r, int dx = 0, int dy = 0) {
-        left = r.X1() + dx;
-        right = r.X2() + dx;
+    void Place(const TPageRec& r) {
+        const Geometry g = Geometry::Of(r);
+        left = g.x1;
+        right = g.x2;
         if (relative) {
-            top = bottom + r.Y1() + dy;
-            bottom = top + r.Y2();
+            top = bottom + g.y1;
+            bottom = top + g.y2;
         } else {
-            top = r.Y1() + dy;
-            bottom = r.Y2() + dy;
+            top = g.y1;
+            bottom = g.y2;
         }
     }
 };
@@ -133,7 +134,7 @@ void TXReport::DrawPage(int n, QPainter& canvas, bool keepBackground, double zoo
     if (pageStarts_.empty()) return;
     const std::size_t begin = PageBegin(current_);
     const std::size_t end = PageEnd(current_);
-    const TPageRec& header = records_[begin];
+    const PageHeader header = PageHeader::Of(records_[begin]);
 
     Painting p{canvas};
     p.printing = printing;
@@ -163,7 +164,7 @@ void TXReport::DrawPage(int n, QPainter& canvas, bool keepBackground, double zoo
     }
     p.xs *= UnitFactor * fitFactor;
     p.ys *= UnitFactor * fitFactor;
-    p.relative = char(header.U8(13)) == 'R';
+    p.relative = header.layout == 'R';
     p.left = p.right = p.top = p.bottom = 0;
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
@@ -179,8 +180,8 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
     };
     const auto text = [&](const TPageRec& r, const std::string& t) {
         DrawText(c, p.Device(), r, Qt8(t),
-                 TextState{p.Font(), p.Text(p.textColour), p.Brush(p.background, false), p.align, p.printing, p.xs,
-                           p.ys, p.fontScale, p.mono, &OnBeep});
+                 TextState{p.TextFont(), p.Text(p.font.colour), p.Brush(p.font.background, false), p.font.align,
+                           p.printing, p.xs, p.ys, p.fontScale, p.mono, &OnBeep});
     };
     const auto shape = [&](char type, const TPageRec& r, std::size_t index) {
         const QRect d = p.Device();
@@ -196,9 +197,10 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
                 break;
             }
             case rec::kTriangle: {
+                const Geometry offsets = Geometry::Of(r);
                 const QPoint a = d.topLeft();
-                const QPoint b(a.x() + int(r.I16(2) * p.xs), a.y() + int(r.I16(4) * p.ys));
-                const QPoint e(a.x() + int(r.I16(6) * p.xs), a.y() + int(r.I16(8) * p.ys));
+                const QPoint b(a.x() + int(offsets.x1 * p.xs), a.y() + int(offsets.y1 * p.ys));
+                const QPoint e(a.x() + int(offsets.x2 * p.xs), a.y() + int(offsets.y2 * p.ys));
                 const QPoint points[] = {a, b, e};
                 c.drawPolygon(points, 3);
                 break;
@@ -225,32 +227,19 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
                 p.Place(r);
                 field(t, r);
                 break;
-            case rec::kAttributes:
-                p.brushColour = r.U8(2);
-                p.brushStyle = r.U8(3);
-                p.penColour = r.U8(4);
-                p.penWidth = r.U8(5);
-                p.penStyle = r.U8(6);
-                break;
-            case rec::kFont:
-                p.background = r.U8(2);
-                p.face = r.U8(3);
-                p.size = r.U8(4);
-                p.style = r.U8(5);
-                p.textColour = r.U8(6);
-                p.align = r.U8(7);
-                p.spacing = r.I16(8);
-                break;
+            case rec::kAttributes: p.attributes = Attributes::Of(r); break;
+            case rec::kFont: p.font = Font::Of(r); break;
             case rec::kText: text(r, TextOf(i)); break;
             case rec::kTriangle:
                 p.ApplyAttributes();
                 shape(t, r, i);
                 break;
             case rec::kRepeat: {
+                const Repeat moved = Repeat::Of(r);
                 const int w = p.right - p.left, h = p.bottom - p.top;
-                p.left += r.I16(2);
+                p.left += moved.dx;
                 p.right = p.left + w;
-                p.top += r.I16(4);
+                p.top += moved.dy;
                 p.bottom = p.top + h;
                 if (!IsRepeatable(p.lastShape)) {
                     if (p.lastShape) field(p.lastShape, r);
@@ -266,8 +255,8 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
                 break;
             }
             case rec::kJump:
-                if (r.I16(2) > 0 && OnSetJump) {
-                    OnSetJump(c, r.I16(2), p.Device(), !p.jumpsCleared);
+                if (const int jump = Jump::Of(r).number; jump > 0 && OnSetJump) {
+                    OnSetJump(c, jump, p.Device(), !p.jumpsCleared);
                     p.jumpsCleared = true;
                 }
                 break;
@@ -279,7 +268,7 @@ void TXReport::DrawRecords(Painting& p, std::size_t begin, std::size_t end) {
                 }
                 [[fallthrough]];
             case rec::kField:
-                if (r.Column() != kColumnDisabled) field(rec::kField, r);
+                if (FieldRecord::Of(r).column != kColumnDisabled) field(rec::kField, r);
                 break;
             case rec::kSection: break;
             default: field(t, r); break;

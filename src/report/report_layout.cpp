@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "report/printouts.h"
 #include "report/script_resources.h"
 #include "report/txreport.h"
 #include "store/fieldstore.h"
@@ -19,6 +20,11 @@ const std::string kEmpty;
 
 bool IsFieldRecord(char t) {
     return t == rec::kField || t == rec::kEditField;
+}
+
+// A field record whose column turns it off is neither laid out nor counted.
+bool Disabled(const TPageRec& r) {
+    return IsFieldRecord(r.Type()) && FieldRecord::Of(r).column == kColumnDisabled;
 }
 
 bool IsGroupCellKind(int k) {
@@ -43,22 +49,24 @@ Bands FindBands(const ScriptSection& s) {
         switch (r.rec.Type()) {
             case rec::kGroupHeader:
                 b.hasHeader = true;
-                b.headerHeight = r.rec.I16(3);
+                b.headerHeight = BandMarker::Of(r.rec).height;
                 into = &b.header;
                 continue;
-            case rec::kGroup:
+            case rec::kGroup: {
+                const GroupBand g = GroupBand::Of(r.rec);
                 b.hasGroup = true;
-                b.rowHeight = r.rec.I16(3);
-                b.listTag = r.rec.I16(5);
-                b.columns = r.rec.I16(7);
-                b.minRows = r.rec.I16(9);
-                b.suppressTag = r.rec.I16(11);
-                b.firstRow = std::max<int>(1, r.rec.I16(13));
+                b.rowHeight = g.rowHeight;
+                b.listTag = g.listTag;
+                b.columns = g.columns;
+                b.minRows = g.minRows;
+                b.suppressTag = g.suppressTag;
+                b.firstRow = std::max(1, g.firstRow);
                 into = &b.group;
                 continue;
+            }
             case rec::kGroupFooter:
                 b.hasFooter = true;
-                b.footerHeight = r.rec.I16(3);
+                b.footerHeight = BandMarker::Of(r.rec).height;
                 into = &b.footer;
                 continue;
             case rec::kPageBand:
@@ -87,108 +95,47 @@ void TXReport::Append(const TPageRec& r, const std::string* text) {
     records_.push_back(r);
 }
 
-void TXReport::AppendPosition(int x1, int y1, int x2, int y2) {
-    TPageRec r;
-    r.SetType(rec::kPosition);
-    r.SetI16(2, std::int16_t(x1));
-    r.SetI16(4, std::int16_t(y1));
-    r.SetI16(6, std::int16_t(x2));
-    r.SetI16(8, std::int16_t(y2));
-    Append(r);
-}
-
-// The furniture's font: Arial 8 points, black on rose, one line at the top left.
-void TXReport::AppendFont() {
-    TPageRec f;
-    f.SetType(rec::kFont);
-    f.SetU8(2, 25);
-    f.SetU8(3, 0);
-    f.SetU8(4, 8);
-    f.SetU8(5, 0);
-    f.SetU8(6, 27);
-    f.SetU8(7, 0);
-    Append(f);
-}
-
-void TXReport::AppendText(const std::string& text) {
-    TPageRec t;
-    t.SetType(rec::kText);
-    Append(t, &text);
-}
-
 void TXReport::ClosePage() {
     if (pageStarts_.empty()) return;
-    records_[pageStarts_.back()].SetI32(7, std::int32_t(records_.size()));
+    TPageRec& header = records_[pageStarts_.back()];
+    PageHeader h = PageHeader::Of(header);
+    h.next = std::int32_t(records_.size());
+    header = h.Record();
 }
 
 void TXReport::OpenPage(Layout& l, const TPageRec& section) {
     ClosePage();
-    const std::size_t previous = pageStarts_.empty() ? 0 : pageStarts_.back();
-    TPageRec h;
-    h.SetType(rec::kSection);
-    h.SetU8(2, std::uint8_t((pageStarts_.size() + 1) & 0xFF));
-    h.SetI32(3, std::int32_t(previous));
-    h.SetI32(7, 0);
-    h.SetI16(11, std::int16_t(section.Condition()));
-    h.SetU8(13, std::uint8_t(section.Layout()));
-    h.SetI16(14, section.I16(8));
-    h.SetI16(16, section.I16(10));
+    const SectionHeader opening = SectionHeader::Of(section);
+    PageHeader h;
+    h.number = int(pageStarts_.size() + 1);
+    h.previous = std::int32_t(pageStarts_.empty() ? 0 : pageStarts_.back());
+    h.condition = opening.condition;
+    h.layout = opening.layout;
+    h.height = opening.height;
+    h.need = opening.need;
     pageStarts_.push_back(records_.size());
-    Append(h);
+    Append(h.Record());
     ++laidOut_;
     l.y = 0;
-    if (section.Condition() != kConditionNewPage) AddFurniture(l);
+    if (opening.condition != kConditionNewPage) AddFurniture(l);
 }
 
+// The frame, the page band (moved back to the page's top) and the heading
+// of the taxpayer's name, tax file number and signature line.
 void TXReport::AddFurniture(Layout& l) {
-    TPageRec a;
-    a.SetType(rec::kAttributes);
-    a.SetU8(2, 22);  // brush: sky blue, solid
-    a.SetU8(3, 0);
-    a.SetU8(4, 19);  // pen: cream, clear
-    a.SetU8(5, 0);
-    a.SetU8(6, 5);
-    Append(a);
-    TPageRec frame;
-    frame.SetType(rec::kRect);
-    frame.SetI16(6, kPageFrameWidth);
-    frame.SetI16(8, kPageFrameHeight);
-    Append(frame);
+    if (furniture_.sections.empty()) furniture_ = ReadScript(LoadScriptResource(kPageFurnitureScript));
+    const auto copy = [this](std::size_t section) {
+        if (section < furniture_.sections.size())
+            for (const ScriptRecord& r : furniture_.sections[section].records)
+                Append(r.rec, r.hasText ? &r.text : nullptr);
+    };
+    copy(0);
     if (hasPageBand_) {
-        AppendPosition(0, -kPageFrameHeight);
+        Append(Geometry{rec::kPosition, 0, -kPageFrameHeight, 0, 0}.Record());
         for (const ScriptRecord& r : pageBand_) Append(r.rec, r.hasText ? &r.text : nullptr);
     }
-    AppendPosition(25, -kPageFrameHeight);
-    AppendFont();
-    AppendText("Taxpayer Name");
-    TPageRec field;
-    field.SetType(rec::kField);
-    field.SetU8(8, 1);
-    AppendPosition(250, 0, 1740, 40);
-    field.SetI16(3, kTagTaxpayerName);
-    Append(field);
-    AppendPosition(25, 10);
-    AppendFont();
-    AppendText("Tax File Number");
-    AppendPosition(250, -2, 550, 42);
-    field.SetI16(3, kTagIdentity);
-    Append(field);
-    AppendPosition(1040, -40);
-    AppendFont();
-    AppendText(kSignatureLine);
-    TPageRec line = a;
-    line.SetU8(4, 27);
-    line.SetU8(5, 25);
-    line.SetU8(6, 0);
-    Append(line);
-    TPageRec rule;
-    rule.SetType(rec::kLine);
-    rule.SetI16(2, 25);
-    rule.SetI16(4, 40);
-    rule.SetI16(6, 1825);
-    rule.SetI16(8, 0);
-    Append(rule);
-    l.y = 90;
+    copy(1);
+    l.y = furniture_.sections.size() > 1 ? SectionHeader::Of(furniture_.sections[1].header).height : 0;
 }
 
 void TXReport::AddScript(const std::string& name, int first, int last) {
@@ -209,7 +156,8 @@ void TXReport::AddScript(const Script& script, int first, int last) {
         const ScriptSection& s = script.sections[std::size_t(n - 1)];
         const TPageRec& h = s.header;
         if (h.Type() != rec::kSection) break;
-        const int condition = h.Condition();
+        const SectionHeader section = SectionHeader::Of(h);
+        const int condition = section.condition;
         const Bands bands = FindBands(s);
         if (bands.hasPageBand) {
             hasPageBand_ = true;
@@ -226,9 +174,11 @@ void TXReport::AddScript(const Script& script, int first, int last) {
         } else if (condition == kConditionWhenData) {
             bool anyField = false;
             for (const ScriptRecord& r : s.records) {
-                if (!IsFieldRecord(r.rec.Type()) || r.rec.Column() == kColumnDisabled) continue;
+                if (!IsFieldRecord(r.rec.Type())) continue;
+                const FieldRecord f = FieldRecord::Of(r.rec);
+                if (f.column == kColumnDisabled) continue;
                 anyField = true;
-                if (hasData(r.rec.Tag())) printable = true;
+                if (hasData(f.tag)) printable = true;
             }
             if (!anyField) printable = true;
         } else if (band) {
@@ -245,28 +195,27 @@ void TXReport::AddScript(const Script& script, int first, int last) {
         if (!printable) continue;
 
         if (!band) {
-            if (condition == kConditionNewPage || l.y + h.NeededHeight() > kPageUsableHeight) OpenPage(l, h);
+            if (condition == kConditionNewPage || l.y + section.NeededHeight() > kPageUsableHeight) OpenPage(l, h);
             for (const ScriptRecord& r : s.records) {
-                if (IsFieldRecord(r.rec.Type()) && r.rec.Column() == kColumnDisabled) continue;
+                if (Disabled(r.rec)) continue;
                 Append(r.rec, r.hasText ? &r.text : nullptr);
             }
-            l.y += h.Height();
+            l.y += section.height;
         } else {
             // `row` from 0 for a group row, kFooterRowMark for the footer,
             // below 0 for the header.
             constexpr int kFooterRowMark = -2;
             const auto copy = [&](const std::vector<const ScriptRecord*>& part, int row) {
                 for (const ScriptRecord* r : part) {
-                    if (IsFieldRecord(r->rec.Type()) && r->rec.Column() == kColumnDisabled) continue;
-                    TPageRec out = r->rec;
-                    if (row != -1 && IsFieldRecord(out.Type()) && IsGroupCellKind(out.Kind())) {
-                        if (row == kFooterRowMark)
-                            out.SetU8(9, std::uint8_t(kFooterRow));
-                        else
-                            out.SetRow(row);
-                        out.SetU8(8, 1);
+                    if (Disabled(r->rec)) continue;
+                    if (row == -1 || !IsFieldRecord(r->rec.Type()) || !IsGroupCellKind(r->rec.Kind())) {
+                        Append(r->rec, r->hasText ? &r->text : nullptr);
+                        continue;
                     }
-                    Append(out, r->hasText ? &r->text : nullptr);
+                    FieldRecord cell = FieldRecord::Of(r->rec);
+                    cell.row = row == kFooterRowMark ? kFooterRow : row;
+                    cell.boxFlags = 1;
+                    Append(cell.Record());
                 }
             };
             const auto header = [&] {
@@ -305,13 +254,12 @@ void TXReport::AddScript(const Script& script, int first, int last) {
     if (!OnSetFieldType) return;
     int previousTag = -1;
     for (std::size_t i = laidOutBefore; i < records_.size(); ++i) {
-        const TPageRec& r = records_[i];
-        if (!IsFieldRecord(r.Type())) continue;
-        const int k = r.Kind();
-        if (!(k < 7 || (k >= 11 && k <= 15))) continue;
-        if (r.Tag() == previousTag) continue;
-        previousTag = r.Tag();
-        OnSetFieldType(r.Tag(), k);
+        if (!IsFieldRecord(records_[i].Type())) continue;
+        const FieldRecord f = FieldRecord::Of(records_[i]);
+        if (!(f.kind < 7 || (f.kind >= 11 && f.kind <= 15))) continue;
+        if (f.tag == previousTag) continue;
+        previousTag = f.tag;
+        OnSetFieldType(f.tag, f.kind);
     }
 }
 

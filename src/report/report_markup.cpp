@@ -159,15 +159,16 @@ bool DrawFittedValue(QPainter& p, const QRect& r, const QString& text, const Tex
 
 }  // namespace
 
-void DrawText(QPainter& p, const QRect& r, const TPageRec& rec, const QString& text, const TextState& s) {
+void DrawText(QPainter& p, const QRect& r, const TPageRec& record, const QString& text, const TextState& s) {
     p.save();
-    if (rec.U8(11) != 0) {
+    const TextRecord rec = TextRecord::Of(record);
+    if (rec.boxed) {
         FormBoxStyle box;
-        box.flags = rec.U8(10);
+        box.flags = rec.boxFlags;
         // A whole-dollar amount stands against its cents mark.
         box.align = (box.flags & boxflag::kCents) && s.align != 2 ? 1 : s.align;
         box.startRight = 25;
-        if (rec.U8(8) == 1) box.insetPixels = -1;
+        if (rec.inset == 1) box.insetPixels = -1;
         box.fontScale = s.fontScale;
         box.fill = Qt::white;
         box.font = s.font;
@@ -178,7 +179,7 @@ void DrawText(QPainter& p, const QRect& r, const TPageRec& rec, const QString& t
     }
     p.setFont(s.font);
     p.setPen(s.colour);
-    if (rec.Fitted() && r.width() > 0 && DrawFittedValue(p, r, text, s)) {
+    if (rec.fitted && r.width() > 0 && DrawFittedValue(p, r, text, s)) {
         p.restore();
         return;
     }
@@ -214,8 +215,8 @@ void DrawText(QPainter& p, const QRect& r, const TPageRec& rec, const QString& t
         case 6: {
             p.fillRect(r, s.background);
             p.setClipRect(r);
-            const int dx = int(std::lround(rec.I16(2) * s.xs));
-            const int dy = int(std::lround(rec.I16(4) * s.ys));
+            const int dx = int(std::lround(rec.dx * s.xs));
+            const int dy = int(std::lround(rec.dy * s.ys));
             p.drawText(QPoint(r.left() + dx, r.top() + dy + fm.ascent()), firstLine);
             break;
         }

@@ -3,25 +3,11 @@
 #include <array>
 #include <initializer_list>
 
+#include "report/report_palette.h"
+
 namespace cgt {
 
 namespace {
-
-constexpr std::array<std::array<int, 3>, 27> kColours = {{
-    {0, 0, 0},       {128, 0, 0},     {0, 128, 0},     {128, 128, 0},   {0, 0, 128},     {128, 0, 128}, {0, 128, 128},
-    {128, 128, 128}, {192, 192, 192}, {255, 0, 0},     {0, 255, 0},     {0, 0, 255},     {255, 0, 255}, {0, 255, 255},
-    {255, 255, 255}, {255, 255, 0},   {240, 240, 240}, {255, 255, 255}, {255, 255, 217}, {255, 0, 108}, {191, 255, 255},
-    {220, 244, 252}, {191, 191, 255}, {255, 128, 0},   {214, 173, 173}, {191, 255, 191}, {0, 0, 0},
-}};
-
-// The scripts' typefaces by number, each with the Liberation face of the
-// same metrics that draws it.
-constexpr std::array<std::array<const char*, 2>, 4> kTypefaces = {{
-    {"Arial", "Liberation Sans"},
-    {"Arial Narrow", "Liberation Sans Narrow"},
-    {"Courier New", "Liberation Mono"},
-    {"Times New Roman", "Liberation Serif"},
-}};
 
 bool OneOf(int n, std::initializer_list<int> set) {
     for (int v : set)
@@ -32,19 +18,20 @@ bool OneOf(int n, std::initializer_list<int> set) {
 }  // namespace
 
 QColor ReportColour(int n) {
-    if (n < 1 || n > int(kColours.size())) return Qt::black;
-    const auto& c = kColours[std::size_t(n - 1)];
-    return QColor(c[0], c[1], c[2]);
+    if (n < 1 || n > int(kPaletteColours.size())) return Qt::black;
+    const PaletteColour& c = kPaletteColours[std::size_t(n - 1)];
+    return QColor(c.red, c.green, c.blue);
 }
 
 QString ReportTypeface(int face) {
-    const std::size_t n = face >= 0 && face < int(kTypefaces.size()) ? std::size_t(face) : 0;
-    return QString::fromLatin1(kTypefaces[n][1]);
+    const std::size_t n = face >= 0 && face < int(kPaletteTypefaces.size()) ? std::size_t(face) : 0;
+    return QString::fromLatin1(kPaletteTypefaces[n].drawnBy);
 }
 
 QString ReportTypefaceNamed(const QString& name) {
-    for (const auto& face : kTypefaces)
-        if (name.compare(QLatin1String(face[0]), Qt::CaseInsensitive) == 0) return QString::fromLatin1(face[1]);
+    for (const PaletteTypeface& face : kPaletteTypefaces)
+        if (name.compare(QLatin1String(face.family), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(face.drawnBy);
     return name;
 }
 

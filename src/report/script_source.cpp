@@ -32,19 +32,23 @@
 #include <sstream>
 #include <vector>
 
+#include "report/report_palette.h"
+
 namespace cgt {
 
 namespace {
 
-constexpr std::array<const char*, 27> kColourNames = {
-    "black", "maroon", "green",     "olive",    "navy",     "purple", "teal",   "grey",        "silver",
-    "red",   "lime",   "blue",      "fuchsia",  "aqua",     "white",  "yellow", "button-face", "window",
-    "cream", "pink",   "pale-aqua", "sky-blue", "lavender", "orange", "rose",   "mint",        "text-black"};
-constexpr std::array<const char*, 4> kFaceNames = {"arial", "arial-narrow", "courier-new", "times-new-roman"};
-constexpr std::array<const char*, 8> kBrushNames = {
-    "solid", "clear", "horizontal", "vertical", "forward-diagonal", "backward-diagonal", "cross", "diagonal-cross"};
-constexpr std::array<const char*, 7> kPenNames = {"solid",        "dash",  "dot",         "dash-dot",
-                                                  "dash-dot-dot", "clear", "inside-frame"};
+// The source's names of the palette, by number.
+template <typename Entry, std::size_t N>
+constexpr std::array<const char*, N> NamesOf(const std::array<Entry, N>& entries) {
+    std::array<const char*, N> names{};
+    for (std::size_t i = 0; i < N; ++i) names[i] = entries[i].name;
+    return names;
+}
+constexpr auto kColourNames = NamesOf(kPaletteColours);
+constexpr auto kFaceNames = NamesOf(kPaletteTypefaces);
+constexpr auto& kBrushNames = kBrushStyleNames;
+constexpr auto& kPenNames = kPenStyleNames;
 
 struct Shape {
     const char* name;
@@ -227,22 +231,27 @@ public:
             if (const char t = script.sections.back().records.back().rec.Type(); CountsAsLatestShape(t))
                 latestShape_ = t;
         }
-        for (ScriptSection& s : script.sections) s.header.SetU16(3, std::uint16_t(s.records.size()));
+        for (ScriptSection& s : script.sections) {
+            SectionHeader h = SectionHeader::Of(s.header);
+            h.recordCount = int(s.records.size());
+            s.header = h.Record();
+        }
         return script;
     }
 
     ScriptSection Section(const Line& l) {
         if (l.words.size() < 2) Fail("section needs its number");
-        ScriptSection s;
-        s.header.SetType(rec::kSection);
-        s.header.SetU8(2, std::uint8_t(Number(l.words[1], 1, 255, "the section number")));
+        SectionHeader h;
+        h.number = Number(l.words[1], 1, 255, "the section number");
         const auto o = Options(l, 2, {"condition", "layout", "height", "need"});
-        s.header.SetI16(5, std::int16_t(Tag(Get(o, "condition", "0"))));
+        h.condition = Tag(Get(o, "condition", "0"));
         const std::string layout = Get(o, "layout", "absolute");
         if (layout != "absolute" && layout != "relative") Fail("layout is absolute or relative, not " + layout);
-        s.header.SetU8(7, layout == "absolute" ? 'A' : 'R');
-        s.header.SetI16(8, std::int16_t(Number(Get(o, "height", "0"), -32768, 32767, "height")));
-        s.header.SetI16(10, std::int16_t(Number(Get(o, "need", "0"), -32768, 32767, "need")));
+        h.layout = layout == "absolute" ? 'A' : 'R';
+        h.height = I16(Get(o, "height", "0"), "height");
+        h.need = I16(Get(o, "need", "0"), "need");
+        ScriptSection s;
+        s.header = h.Record();
         return s;
     }
 
@@ -268,35 +277,37 @@ public:
         for (const Shape& g : kGeometry) {
             if (k != g.name) continue;
             positional(4);
-            p.SetType(g.type);
-            for (int i = 0; i < 4; ++i)
-                p.SetI16(std::size_t(2 + 2 * i), I16(l.words[std::size_t(1 + i)], "a coordinate"));
             if (l.words.size() > 5) Fail("too many words");
+            p = Geometry{g.type, I16(l.words[1], "a coordinate"), I16(l.words[2], "a coordinate"),
+                         I16(l.words[3], "a coordinate"), I16(l.words[4], "a coordinate")}
+                    .Record();
             return r;
         }
         for (const Marker& m : kMarkers) {
             if (k != m.name) continue;
-            p.SetType(m.type);
+            BandMarker marker{m.type, 0};
             if (m.height) {
                 positional(1);
-                p.SetI16(3, I16(l.words[1], "the height"));
+                marker.height = I16(l.words[1], "the height");
             }
+            p = marker.Record();
             return r;
         }
         if (k == "attributes") {
             const auto o = Options(l, 1, {"brush", "brush-style", "pen", "pen-width", "pen-style"});
-            p.SetType(rec::kAttributes);
-            p.SetU8(2, std::uint8_t(Named(kColourNames, Get(o, "brush", "window"), "colour", 1)));
-            p.SetU8(3, std::uint8_t(Named(kBrushNames, Get(o, "brush-style", "solid"), "brush style", 0)));
-            p.SetU8(4, std::uint8_t(Named(kColourNames, Get(o, "pen", "black"), "colour", 1)));
-            p.SetU8(5, std::uint8_t(Number(Get(o, "pen-width", "0"), 0, 255, "pen-width")));
-            p.SetU8(6, std::uint8_t(Named(kPenNames, Get(o, "pen-style", "solid"), "pen style", 0)));
+            Attributes a;
+            a.brushColour = Named(kColourNames, Get(o, "brush", "window"), "colour", 1);
+            a.brushStyle = Named(kBrushNames, Get(o, "brush-style", "solid"), "brush style", 0);
+            a.penColour = Named(kColourNames, Get(o, "pen", "black"), "colour", 1);
+            a.penWidth = Number(Get(o, "pen-width", "0"), 0, 255, "pen-width");
+            a.penStyle = Named(kPenNames, Get(o, "pen-style", "solid"), "pen style", 0);
+            p = a.Record();
         } else if (k == "font") {
             const auto o = Options(l, 1, {"face", "size", "style", "colour", "background", "align", "spacing"});
-            p.SetType(rec::kFont);
-            p.SetU8(2, std::uint8_t(Named(kColourNames, Get(o, "background", "window"), "colour", 1)));
-            p.SetU8(3, std::uint8_t(Named(kFaceNames, Get(o, "face", "arial"), "typeface", 0)));
-            p.SetU8(4, std::uint8_t(Number(Get(o, "size", "10"), 1, 255, "size")));
+            Font f;
+            f.background = Named(kColourNames, Get(o, "background", "window"), "colour", 1);
+            f.face = Named(kFaceNames, Get(o, "face", "arial"), "typeface", 0);
+            f.size = Number(Get(o, "size", "10"), 1, 255, "size");
             int style = 0;
             std::stringstream styles(Get(o, "style", ""));
             for (std::string s; std::getline(styles, s, ',');) {
@@ -309,54 +320,57 @@ public:
                 else if (!s.empty())
                     Fail("style is bold, italic, underline, not " + s);
             }
-            p.SetU8(5, std::uint8_t(style));
-            p.SetU8(6, std::uint8_t(Named(kColourNames, Get(o, "colour", "black"), "colour", 1)));
-            p.SetU8(7, std::uint8_t(Number(Get(o, "align", "0"), 0, 255, "align")));
-            p.SetI16(8, I16(Get(o, "spacing", "0"), "spacing"));
+            f.style = style;
+            f.colour = Named(kColourNames, Get(o, "colour", "black"), "colour", 1);
+            f.align = Number(Get(o, "align", "0"), 0, 255, "align");
+            f.spacing = I16(Get(o, "spacing", "0"), "spacing");
+            p = f.Record();
         } else if (k == "text") {
             if (!l.text) Fail("text needs its text in double quotes");
             const auto o = Options(l, 1, {"inset", "box-flags", "boxed", "dx", "dy"});
-            p.SetType(rec::kText);
-            p.SetI16(2, I16(Get(o, "dx", "0"), "dx"));
-            p.SetI16(4, I16(Get(o, "dy", "0"), "dy"));
-            p.SetU8(8, std::uint8_t(Number(Get(o, "inset", "0"), 0, 255, "inset")));
-            p.SetU8(10, std::uint8_t(Number(Get(o, "box-flags", "0"), 0, 255, "box-flags")));
-            p.SetU8(11, o.count("boxed") ? 1 : 0);
+            TextRecord t;
+            t.dx = I16(Get(o, "dx", "0"), "dx");
+            t.dy = I16(Get(o, "dy", "0"), "dy");
+            t.inset = Number(Get(o, "inset", "0"), 0, 255, "inset");
+            t.boxFlags = Number(Get(o, "box-flags", "0"), 0, 255, "box-flags");
+            t.boxed = o.count("boxed") != 0;
+            p = t.Record();
         } else if (k == "triangle") {
             positional(4);
-            p.SetType(rec::kTriangle);
-            for (int i = 0; i < 4; ++i) p.SetI16(std::size_t(2 + 2 * i), I16(l.words[std::size_t(1 + i)], "an offset"));
+            p = Geometry{rec::kTriangle, I16(l.words[1], "an offset"), I16(l.words[2], "an offset"),
+                         I16(l.words[3], "an offset"), I16(l.words[4], "an offset")}
+                    .Record();
         } else if (k == "repeat") {
             positional(2);
-            p.SetType(rec::kRepeat);
-            p.SetI16(2, I16(l.words[1], "dx"));
-            p.SetI16(4, I16(l.words[2], "dy"));
+            p = Repeat{I16(l.words[1], "dx"), I16(l.words[2], "dy")}.Record();
         } else if (k == "jump") {
             positional(1);
-            p.SetType(rec::kJump);
-            p.SetI16(2, I16(l.words[1], "the jump number"));
+            p = Jump{I16(l.words[1], "the jump number")}.Record();
         } else if (k == "field" || k == "edit") {
             positional(1);
-            p.SetType(k == "field" ? rec::kField : rec::kEditField);
-            p.SetI16(3, std::int16_t(Tag(l.words[1])));
             const auto o = Options(l, 2, {"kind", "cols", "column", "box-flags", "row", "max-rows", "note", "cents"});
-            p.SetU8(2, std::uint8_t(Number(Get(o, "cols", "0"), 0, 255, "cols")));
-            p.SetI16(5, I16(Get(o, "column", "0"), "column"));
-            p.SetU8(7, std::uint8_t(Number(Get(o, "kind", "0"), 0, 255, "kind")));
-            p.SetU8(8, std::uint8_t(Number(Get(o, "box-flags", "0"), 0, 255, "box-flags")));
-            p.SetU8(9, std::uint8_t(Number(Get(o, "row", "0"), 0, 255, "row")));
-            p.SetU8(kMaxRowsAt, std::uint8_t(Number(Get(o, "max-rows", "0"), 0, 255, "max-rows")));
-            p.SetU8(kCentsAt, std::uint8_t(Number(Get(o, "cents", "0"), 0, 1, "cents")));
-            p.SetU8(kNoteAt, std::uint8_t(Number(Get(o, "note", "0"), 0, 255, "note")));
+            FieldRecord f;
+            f.type = k == "field" ? rec::kField : rec::kEditField;
+            f.tag = Tag(l.words[1]);
+            f.columns = Number(Get(o, "cols", "0"), 0, 255, "cols");
+            f.column = I16(Get(o, "column", "0"), "column");
+            f.kind = Number(Get(o, "kind", "0"), 0, 255, "kind");
+            f.boxFlags = Number(Get(o, "box-flags", "0"), 0, 255, "box-flags");
+            f.row = Number(Get(o, "row", "0"), 0, 255, "row");
+            f.maxRows = Number(Get(o, "max-rows", "0"), 0, 255, "max-rows");
+            f.cents = Number(Get(o, "cents", "0"), 0, 1, "cents") != 0;
+            f.note = Number(Get(o, "note", "0"), 0, 255, "note");
+            p = f.Record();
         } else if (k == "group") {
             const auto o = Options(l, 1, {"row-height", "list", "cols", "min", "suppress", "first"});
-            p.SetType(rec::kGroup);
-            p.SetI16(3, I16(Get(o, "row-height", "0"), "row-height"));
-            p.SetI16(5, std::int16_t(Tag(Get(o, "list", "0"))));
-            p.SetI16(7, I16(Get(o, "cols", "1"), "cols"));
-            p.SetI16(9, I16(Get(o, "min", "0"), "min"));
-            p.SetI16(11, std::int16_t(Tag(Get(o, "suppress", "0"))));
-            p.SetI16(13, I16(Get(o, "first", "0"), "first"));
+            GroupBand g;
+            g.rowHeight = I16(Get(o, "row-height", "0"), "row-height");
+            g.listTag = Tag(Get(o, "list", "0"));
+            g.columns = I16(Get(o, "cols", "1"), "cols");
+            g.minRows = I16(Get(o, "min", "0"), "min");
+            g.suppressTag = Tag(Get(o, "suppress", "0"));
+            g.firstRow = I16(Get(o, "first", "0"), "first");
+            p = g.Record();
         } else if (k == "record") {
             positional(1);
             const std::string& hex = l.words[1];
@@ -426,44 +440,62 @@ public:
     std::string Line(const ScriptRecord& r) const {
         const TPageRec& p = r.rec;
         const char t = p.Type();
-        const auto i16 = [&](std::size_t at) { return std::to_string(p.I16(at)); };
-        const auto u8 = [&](std::size_t at) { return std::to_string(p.U8(at)); };
-        for (const Shape& g : kGeometry)
-            if (t == g.type) return std::string(g.name) + " " + i16(2) + " " + i16(4) + " " + i16(6) + " " + i16(8);
+        const auto n = [](int v) { return std::to_string(v); };
+        // An option left out when it is 0.
+        const auto opt = [&n](const char* name, int v) { return v ? std::string(" ") + name + "=" + n(v) : ""; };
+        for (const Shape& shape : kGeometry) {
+            if (t != shape.type) continue;
+            const Geometry g = Geometry::Of(p);
+            return std::string(shape.name) + " " + n(g.x1) + " " + n(g.y1) + " " + n(g.x2) + " " + n(g.y2);
+        }
         for (const Marker& m : kMarkers)
-            if (t == m.type) return std::string(m.name) + (m.height ? " " + i16(3) : "");
+            if (t == m.type) return std::string(m.name) + (m.height ? " " + n(BandMarker::Of(p).height) : "");
         switch (t) {
-            case rec::kAttributes:
-                return "attributes brush=" + NameOr(kColourNames, p.U8(2), 1) +
-                       " brush-style=" + NameOr(kBrushNames, p.U8(3), 0) + " pen=" + NameOr(kColourNames, p.U8(4), 1) +
-                       " pen-width=" + u8(5) + " pen-style=" + NameOr(kPenNames, p.U8(6), 0);
+            case rec::kAttributes: {
+                const Attributes a = Attributes::Of(p);
+                return "attributes brush=" + NameOr(kColourNames, a.brushColour, 1) +
+                       " brush-style=" + NameOr(kBrushNames, a.brushStyle, 0) +
+                       " pen=" + NameOr(kColourNames, a.penColour, 1) + " pen-width=" + n(a.penWidth) +
+                       " pen-style=" + NameOr(kPenNames, a.penStyle, 0);
+            }
             case rec::kFont: {
+                const Font f = Font::Of(p);
                 std::string style;
                 for (const auto& [bit, name] : {std::pair{1, "bold"}, {2, "italic"}, {4, "underline"}})
-                    if (p.U8(5) & bit) style += (style.empty() ? "" : ",") + std::string(name);
-                return "font face=" + NameOr(kFaceNames, p.U8(3), 0) + " size=" + u8(4) +
-                       (style.empty() ? "" : " style=" + style) + " colour=" + NameOr(kColourNames, p.U8(6), 1) +
-                       " background=" + NameOr(kColourNames, p.U8(2), 1) + " align=" + u8(7) +
-                       (p.I16(8) ? " spacing=" + i16(8) : "");
+                    if (f.style & bit) style += (style.empty() ? "" : ",") + std::string(name);
+                return "font face=" + NameOr(kFaceNames, f.face, 0) + " size=" + n(f.size) +
+                       (style.empty() ? "" : " style=" + style) + " colour=" + NameOr(kColourNames, f.colour, 1) +
+                       " background=" + NameOr(kColourNames, f.background, 1) + " align=" + n(f.align) +
+                       opt("spacing", f.spacing);
             }
-            case rec::kText:
-                return "text " + Quote(r.text) + (p.I16(2) ? " dx=" + i16(2) : "") + (p.I16(4) ? " dy=" + i16(4) : "") +
-                       (p.U8(8) ? " inset=" + u8(8) : "") + (p.U8(10) ? " box-flags=" + u8(10) : "") +
-                       (p.U8(11) ? " boxed" : "");
-            case rec::kTriangle: return "triangle " + i16(2) + " " + i16(4) + " " + i16(6) + " " + i16(8);
-            case rec::kRepeat: return "repeat " + i16(2) + " " + i16(4) + (r.hasText ? " " + Quote(r.text) : "");
-            case rec::kJump: return "jump " + i16(2);
+            case rec::kText: {
+                const TextRecord x = TextRecord::Of(p);
+                return "text " + Quote(r.text) + opt("dx", x.dx) + opt("dy", x.dy) + opt("inset", x.inset) +
+                       opt("box-flags", x.boxFlags) + (x.boxed ? " boxed" : "");
+            }
+            case rec::kTriangle: {
+                const Geometry g = Geometry::Of(p);
+                return "triangle " + n(g.x1) + " " + n(g.y1) + " " + n(g.x2) + " " + n(g.y2);
+            }
+            case rec::kRepeat: {
+                const Repeat m = Repeat::Of(p);
+                return "repeat " + n(m.dx) + " " + n(m.dy) + (r.hasText ? " " + Quote(r.text) : "");
+            }
+            case rec::kJump: return "jump " + n(Jump::Of(p).number);
             case rec::kField:
-            case rec::kEditField:
-                return std::string(t == rec::kField ? "field " : "edit ") + Tag(p.I16(3)) + " kind=" + u8(7) +
-                       (p.U8(2) ? " cols=" + u8(2) : "") + (p.I16(5) ? " column=" + i16(5) : "") +
-                       (p.U8(8) ? " box-flags=" + u8(8) : "") + (p.U8(9) ? " row=" + u8(9) : "") +
-                       (p.U8(kMaxRowsAt) ? " max-rows=" + u8(kMaxRowsAt) : "") +
-                       (p.U8(kCentsAt) ? " cents=" + u8(kCentsAt) : "") + (p.U8(kNoteAt) ? " note=" + u8(kNoteAt) : "");
-            case rec::kGroup:
-                return "group row-height=" + i16(3) + " list=" + Tag(p.I16(5)) + " cols=" + i16(7) +
-                       (p.I16(9) ? " min=" + i16(9) : "") + (p.I16(11) ? " suppress=" + Tag(p.I16(11)) : "") +
-                       (p.I16(13) ? " first=" + i16(13) : "");
+            case rec::kEditField: {
+                const FieldRecord f = FieldRecord::Of(p);
+                return std::string(t == rec::kField ? "field " : "edit ") + Tag(f.tag) + " kind=" + n(f.kind) +
+                       opt("cols", f.columns) + opt("column", f.column) + opt("box-flags", f.boxFlags) +
+                       opt("row", f.row) + opt("max-rows", f.maxRows) + opt("cents", f.cents ? 1 : 0) +
+                       opt("note", f.note);
+            }
+            case rec::kGroup: {
+                const GroupBand g = GroupBand::Of(p);
+                return "group row-height=" + n(g.rowHeight) + " list=" + Tag(g.listTag) + " cols=" + n(g.columns) +
+                       opt("min", g.minRows) + (g.suppressTag ? " suppress=" + Tag(g.suppressTag) : "") +
+                       opt("first", g.firstRow);
+            }
             default: return {};
         }
     }
@@ -529,22 +561,22 @@ std::string DecompileScript(const Script& script, const TagNames& tags) {
     const Decompiler d(tags);
     std::string out;
     for (const ScriptSection& s : script.sections) {
-        const TPageRec& h = s.header;
+        const SectionHeader h = SectionHeader::Of(s.header);
         // A band section's condition is the tag of its list.
-        const bool band = h.Condition() > kConditionWhenData && h.Condition() < kConditionPageBandOnly;
-        const std::string named = "section " + std::to_string(h.SectionNumber()) +
-                                  " condition=" + (band ? d.Tag(h.Condition()) : std::to_string(h.Condition())) +
-                                  " layout=" + (h.Layout() == 'R' ? "relative" : "absolute") +
-                                  " height=" + std::to_string(h.I16(8)) +
-                                  (h.I16(10) ? " need=" + std::to_string(h.I16(10)) : "");
+        const bool band = h.condition > kConditionWhenData && h.condition < kConditionPageBandOnly;
+        const std::string named = "section " + std::to_string(h.number) +
+                                  " condition=" + (band ? d.Tag(h.condition) : std::to_string(h.condition)) +
+                                  " layout=" + (h.layout == 'R' ? "relative" : "absolute") +
+                                  " height=" + std::to_string(h.height) +
+                                  (h.need ? " need=" + std::to_string(h.need) : "");
         bool sameHeader = false;
         try {
-            TPageRec back = CompileScriptSource(named, "", tags).sections[0].header;
-            back.SetU16(3, h.U16(3));
-            sameHeader = back == h;
+            SectionHeader back = SectionHeader::Of(CompileScriptSource(named, "", tags).sections[0].header);
+            back.recordCount = h.recordCount;
+            sameHeader = back.Record() == s.header;
         } catch (const ScriptSourceError&) {
         }
-        out += (sameHeader ? named : "section-record " + Hex(h)) + "\n";
+        out += (sameHeader ? named : "section-record " + Hex(s.header)) + "\n";
         for (const ScriptRecord& r : s.records) {
             std::string line = d.Line(r);
             // A record the named form does not give back byte for byte is written whole.

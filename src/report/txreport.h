@@ -48,9 +48,6 @@ inline constexpr int kPageFrameHeight = 2750;
 inline constexpr int kPageUsableHeight = 2680;
 // A printer is given pages 1 to 255 only.
 inline constexpr int kHighestPrintedPage = 255;
-// The signature line of the page furniture.
-inline constexpr const char* kSignatureLine =
-    "Signature . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . .";
 
 using AddTaxEditEvent = std::function<void(int index, const TPageRec& rec, QPainter& canvas, const QRect& r,
                                            double fontScale, double xScale, double yScale)>;
@@ -158,9 +155,6 @@ private:
     void ClosePage();
     void AddFurniture(Layout& l);
     void Append(const TPageRec& r, const std::string* text = nullptr);
-    void AppendPosition(int x1, int y1, int x2 = 0, int y2 = 0);
-    void AppendFont();
-    void AppendText(const std::string& text);
     void DrawRecords(Painting& p, std::size_t begin, std::size_t end);
     // Draws the pages of `pages` up to `highest`, NumbOfCopies times, each
     // after `newPage` but the first.
@@ -172,6 +166,8 @@ private:
     std::unordered_map<std::size_t, std::string> texts_;
     std::vector<std::size_t> pageStarts_;
     std::vector<ScriptRecord> pageBand_;
+    // The page furniture's script, read when a page first needs it.
+    Script furniture_;
     bool hasPageBand_ = false;
     int current_ = 0;
     int laidOut_ = 0;

@@ -38,7 +38,7 @@ std::string TBlockScreen::Description() const {
 }
 
 void TBlockScreen::ShowDescription() {
-    if (auto* label = Find<QLabel>("DescLabel")) label->setText(ToQt(Store().GetFieldStr(kTagInstanceName)));
+    if (DescLabel) DescLabel->setText(ToQt(Store().GetFieldStr(kTagInstanceName)));
 }
 
 void TBlockScreen::RegisterNext(std::function<int()> step) {

@@ -60,14 +60,18 @@ protected:
     // Makes two check boxes a pair of which at most one is ticked.
     static void Exclusive(QAbstractButton* a, QAbstractButton* b);
 
-    template <class W>
-    W* Find(const char* name) const {
-        return findChild<W*>(QString::fromLatin1(name));
+    // Lays the screen's definition out on it (from its constructor) and takes
+    // the heading ShowDescription fills, when the definition has one.
+    template <class Form>
+    void SetUp(Form& ui) {
+        ui.setupUi(this);
+        if constexpr (requires { ui.DescLabel; }) DescLabel = ui.DescLabel;
     }
 
 private:
     WorksheetRole role_;
     TInterviewFrame* frame_ = nullptr;
+    QLabel* DescLabel = nullptr;
 };
 
 }  // namespace cgt

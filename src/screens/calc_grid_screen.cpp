@@ -23,7 +23,6 @@ TCalcGridScreen::TCalcGridScreen(std::optional<EntryColumns> entry, QWidget* par
 
 void TCalcGridScreen::Created(TInterviewFrame& frame) {
     frame_ = &frame;
-    grid_ = findChild<TXGrid*>(QStringLiteral("XGrid1"));
     // The screen sees the grid's keys first (the editor holds the keyboard).
     if (entry_) grid_->Editor()->installEventFilter(this);
 }

@@ -57,6 +57,14 @@ protected:
     // screen index moves on by one. No checks when `check` is empty.
     void RegisterHandlers(Check check, bool onPrev, std::function<void()> writeBack);
 
+    // Lays the definition out on the screen (from the derived constructor)
+    // and takes its grid, XGrid1.
+    template <class Form>
+    void SetUp(Form& ui) {
+        ui.setupUi(this);
+        grid_ = ui.XGrid1;
+    }
+
     // Shows the rows the routine builds from the store and registers its
     // checks (when it has them) and its Next, both on the grid's rows.
     template <class Routine>

@@ -17,13 +17,6 @@ TCostHistoryScreen::TCostHistoryScreen(HistoryTwin twin, QWidget* parent)
 
 void TCostHistoryScreen::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
-    XGrid1 = Find<TXGrid>("XGrid1");
-    TaxpayerViewRadio = Find<QRadioButton>("TaxpayerViewRadio");
-    WorksheetViewRadio = Find<QRadioButton>("WorksheetViewRadio");
-    TaxpayerPanel = Find<QWidget>("TaxpayerPanel");
-    WorksheetPanel = Find<QWidget>("WorksheetPanel");
-    ActiveRadioGroup = Find<QGroupBox>("ActiveRadioGroup");
-    TypeRadioGroup = Find<QGroupBox>("TypeRadioGroup");
 
     // The grid's columns are the calculation's; the definition sizes them.
     QStringList columns;

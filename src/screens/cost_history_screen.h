@@ -28,6 +28,20 @@ public:
 protected:
     void ShowView(View view);
 
+    // Lays the definition out on the screen (from the derived constructor)
+    // and takes the controls that both history definitions have.
+    template <class Form>
+    void SetUp(Form& ui) {
+        TBlockScreen::SetUp(ui);
+        XGrid1 = ui.XGrid1;
+        TaxpayerViewRadio = ui.TaxpayerViewRadio;
+        WorksheetViewRadio = ui.WorksheetViewRadio;
+        TaxpayerPanel = ui.TaxpayerPanel;
+        WorksheetPanel = ui.WorksheetPanel;
+        ActiveRadioGroup = ui.ActiveRadioGroup;
+        TypeRadioGroup = ui.TypeRadioGroup;
+    }
+
     TXGrid* XGrid1 = nullptr;
 
 private:

@@ -14,11 +14,6 @@ TDeferralScreen::TDeferralScreen(QWidget* parent) : TBlockScreen(WorksheetRole::
 
 void TDeferralScreen::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
-    Q2YesCheckBox = Find<QAbstractButton>("Q2YesCheckBox");
-    Q2NoCheckBox = Find<QAbstractButton>("Q2NoCheckBox");
-    Q3YesCheckBox = Find<QAbstractButton>("Q3YesCheckBox");
-    Q3NoCheckBox = Find<QAbstractButton>("Q3NoCheckBox");
-    Q1CheckBox = Find<QAbstractButton>("Q1CheckBox");
     questions_ = new RollOverQuestions(Q2YesCheckBox, Q2NoCheckBox, Q3YesCheckBox, Q3NoCheckBox, this);
 }
 

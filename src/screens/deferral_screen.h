@@ -33,6 +33,18 @@ protected:
     RollOverQuestions& Questions() const { return *questions_; }
     bool ActiveAsset() const;
 
+    // Lays the definition out on the screen (from the derived constructor)
+    // and takes the questions that every deferral definition asks.
+    template <class Form>
+    void SetUp(Form& ui) {
+        TBlockScreen::SetUp(ui);
+        Q2YesCheckBox = ui.Q2YesCheckBox;
+        Q2NoCheckBox = ui.Q2NoCheckBox;
+        Q3YesCheckBox = ui.Q3YesCheckBox;
+        Q3NoCheckBox = ui.Q3NoCheckBox;
+        Q1CheckBox = ui.Q1CheckBox;
+    }
+
     QAbstractButton* Q2YesCheckBox = nullptr;
     QAbstractButton* Q2NoCheckBox = nullptr;
     QAbstractButton* Q3YesCheckBox = nullptr;

@@ -11,7 +11,6 @@ TEntryTableScreen::TEntryTableScreen(QWidget* parent) : TChildForm(parent) {}
 
 void TEntryTableScreen::Created(TInterviewFrame& frame) {
     frame_ = &frame;
-    XGrid1 = findChild<TXGrid*>(QStringLiteral("XGrid1"));
     XGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 

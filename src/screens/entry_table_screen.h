@@ -25,6 +25,14 @@ protected:
     // The first row that breaks a rule, checked when the screen is left.
     virtual std::optional<TableFault> Fault() = 0;
 
+    // Lays the definition out on the screen (from the derived constructor)
+    // and takes its table, XGrid1.
+    template <class Form>
+    void SetUp(Form& ui) {
+        ui.setupUi(this);
+        XGrid1 = ui.XGrid1;
+    }
+
     TXGrid* XGrid1 = nullptr;
 
 private:

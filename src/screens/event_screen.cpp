@@ -1,6 +1,7 @@
 #include "screens/event_screen.h"
 
 #include "calc/calc_util.h"
+#include "calc/cost_elements.h"
 #include "controls/numedit.h"
 #include "controls/typeahead_combo.h"
 #include "flow/code_tables.h"
@@ -14,10 +15,8 @@ TEventScreen::TEventScreen(QWidget* parent) : TBlockScreen(WorksheetRole::BlockS
 
 void TEventScreen::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
-    eventDate_ = Find<TCustomNumEdit>("DateofCGTEventEdit");
-    proceeds_ = Find<TCustomNumEdit>("CapitalProceedsEdit");
     const ItemList types = AssetTypeItems(WorksheetType(), TypeListScreen::Event);
-    if (!types.empty()) Offer(Find<TTypeAheadCombo>("TypeTextComboBox"), types);
+    if (!types.empty()) Offer(types_, types);
 }
 
 void TEventScreen::Shown(TInterviewFrame& frame) {
@@ -39,8 +38,9 @@ bool TEventScreen::CheckExpenses() {
     if (!event || !costs) return true;
     // A row without a cost element keeps the date of the row before it.
     int incurred = 0;
-    for (std::size_t code = 0; code + 1 < costs->size(); code += kCostElementCells) {
-        if (!CodeOf((*costs)[code]).empty()) incurred = DateOfText((*costs)[code + 1]).value_or(0);
+    for (std::size_t row = 0; row + kCostElementIncurred < costs->size(); row += kCostElementCells) {
+        if (!CodeOf((*costs)[row + kCostElementCode]).empty())
+            incurred = DateOfText((*costs)[row + kCostElementIncurred]).value_or(0);
         if (*event < incurred) return Reject(kMsgExpenseAfterEvent, eventDate_);
     }
     return true;

@@ -48,9 +48,20 @@ protected:
     // A dated event needs its proceeds (a typed zero will do).
     bool CheckProceedsForDate();
 
+    // Lays the definition out on the screen (from the derived constructor)
+    // and takes the boxes and the type list that both event definitions have.
+    template <class Form>
+    void SetUp(Form& ui) {
+        TBlockScreen::SetUp(ui);
+        eventDate_ = ui.DateofCGTEventEdit;
+        proceeds_ = ui.CapitalProceedsEdit;
+        types_ = ui.TypeTextComboBox;
+    }
+
 private:
     TCustomNumEdit* eventDate_ = nullptr;
     TCustomNumEdit* proceeds_ = nullptr;
+    TTypeAheadCombo* types_ = nullptr;
 };
 
 }  // namespace cgt

@@ -5,7 +5,9 @@
 
 namespace cgt {
 
-TQCGT02_04::TQCGT02_04(QWidget* parent) : TEntryTableScreen(parent) {}
+TQCGT02_04::TQCGT02_04(QWidget* parent) : TEntryTableScreen(parent) {
+    SetUp(ui);
+}
 
 void TQCGT02_04::Created(TInterviewFrame& frame) {
     TEntryTableScreen::Created(frame);

@@ -3,6 +3,7 @@
 // components of its distribution statement, with the trust's net capital
 // gain worked out beside them.
 #include "screens/entry_table_screen.h"
+#include "ui_qcgt02_04.h"
 
 namespace cgt {
 
@@ -15,6 +16,9 @@ public:
 
 protected:
     std::optional<TableFault> Fault() override;
+
+private:
+    Ui::TQCGT02_04 ui;
 };
 
 }  // namespace cgt

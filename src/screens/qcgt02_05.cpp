@@ -7,11 +7,13 @@
 
 namespace cgt {
 
-TQCGT02_05::TQCGT02_05(QWidget* parent) : TEntryTableScreen(parent) {}
+TQCGT02_05::TQCGT02_05(QWidget* parent) : TEntryTableScreen(parent) {
+    SetUp(ui);
+}
 
 TQCGT02_05::~TQCGT02_05() {
     // The grid outlives this part of the screen while it is taken down.
-    if (XGrid1) XGrid1->Model().OnExitCell = nullptr;
+    XGrid1->Model().OnExitCell = nullptr;
 }
 
 void TQCGT02_05::Created(TInterviewFrame& frame) {

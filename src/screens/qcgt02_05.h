@@ -3,6 +3,7 @@
 // taxpayer worked out, checked cell by cell as it is left and row by row
 // when the screen is left.
 #include "screens/entry_table_screen.h"
+#include "ui_qcgt02_05.h"
 
 namespace cgt {
 
@@ -20,6 +21,8 @@ protected:
 
 private:
     void XGrid1ExitCell(int col, int row, bool& enterExitCell);
+
+    Ui::TQCGT02_05 ui;
 };
 
 }  // namespace cgt

@@ -31,35 +31,30 @@ enum NoteText { kDepreciatingNote = 1, kManualCalculationNote = 2 };
 
 }  // namespace
 
-TQCGT_08::TQCGT_08(QWidget* parent) : TBlockScreen(WorksheetRole::Registration, parent) {}
+TQCGT_08::TQCGT_08(QWidget* parent) : TBlockScreen(WorksheetRole::Registration, parent) {
+    SetUp(ui);
+}
 
 void TQCGT_08::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
-    DescEdit = Find<TTaxEdit>("DescEdit");
-    TypeTextComboBox = Find<TTypeAheadCombo>("TypeTextComboBox");
-    DateofAcqEdit = Find<TTaxEdit>("DateofAcqEdit");
     const int type = WorksheetType();
     ShowTextsForType(type);
     // Binding then selects the stored type, or none for a new asset.
-    TypeTextComboBox->SetItems(AssetTypeItems(type));
-    TypeTextComboBox->Select(0);
-    connect(DescEdit, &TCustomNumEdit::exited, this, GuardedSlot(this, [this] { DescEditExit(); }));
+    ui.TypeTextComboBox->SetItems(AssetTypeItems(type));
+    ui.TypeTextComboBox->Select(0);
+    connect(ui.DescEdit, &TCustomNumEdit::exited, this, GuardedSlot(this, [this] { DescEditExit(); }));
 }
 
 void TQCGT_08::ShowTextsForType(int type) {
     const RegistrationTexts texts = RegistrationTextsFor(type);
-    if (texts.heading) {
-        if (auto* heading = Find<QLabel>("DescLabel")) heading->setText(ToQt(texts.heading));
-    }
-    if (auto* link = Find<TTextLbl>("lblClickHere")) {
-        QStringList lines = link->text();
-        for (QString& line : lines)
-            line.replace(QString::fromLatin1(kLinkPlaceholder), QString::number(texts.linkTopic), Qt::CaseInsensitive);
-        link->setText(lines);
-    }
+    if (texts.heading) ui.DescLabel->setText(ToQt(texts.heading));
+    QStringList lines = ui.lblClickHere->text();
+    for (QString& line : lines)
+        line.replace(QString::fromLatin1(kLinkPlaceholder), QString::number(texts.linkTopic), Qt::CaseInsensitive);
+    ui.lblClickHere->setText(lines);
 
-    auto* question = Find<TTextLbl>("AcqLbl");
-    auto* note = Find<TTextLbl>("DepnAssetsLbl");
+    TTextLbl* question = ui.AcqLbl;
+    TTextLbl* note = ui.DepnAssetsLbl;
     auto show = [](TTextLbl* label, int section) {
         label->setCurrentSection(section);
         label->setVisible(section != 0);
@@ -77,7 +72,7 @@ void TQCGT_08::ShowTextsForType(int type) {
             // No date is asked for an interest in a trust other than a unit trust.
             show(question, 0);
             show(note, 0);
-            DateofAcqEdit->hide();
+            ui.DateofAcqEdit->hide();
             break;
         case kWsOtherAssets:
             show(question, kCreatedAssetQuestion);
@@ -103,24 +98,24 @@ void TQCGT_08::Shown(TInterviewFrame& frame) {
 }
 
 std::string TQCGT_08::TypedDescription() const {
-    return Trim(DescEdit->TextBytes());
+    return Trim(ui.DescEdit->TextBytes());
 }
 
 bool TQCGT_08::TypeChosen() const {
-    return TypeTextComboBox->currentIndex() >= 0;
+    return ui.TypeTextComboBox->currentIndex() >= 0;
 }
 
 bool TQCGT_08::DateShown() const {
-    return !DateofAcqEdit->isHidden();
+    return !ui.DateofAcqEdit->isHidden();
 }
 
 bool TQCGT_08::DateBlank() const {
-    return !DateIn(DateofAcqEdit);
+    return !DateIn(ui.DateofAcqEdit);
 }
 
 void TQCGT_08::DescEditExit() {
     if (TypedDescription().empty() || TypeChosen()) return;
-    if (const auto item = NonActiveItemIndex(WorksheetType())) TypeTextComboBox->Select(*item);
+    if (const auto item = NonActiveItemIndex(WorksheetType())) ui.TypeTextComboBox->Select(*item);
 }
 
 int TQCGT_08::BtnNextClick() {
@@ -140,13 +135,13 @@ bool TQCGT_08::CheckEntries() {
     const bool typed = TypeChosen();
     if (!described && !typed && (!DateShown() || DateBlank())) return true;
     if (described) {
-        if (const auto date = DateIn(DateofAcqEdit); date && *date < kCgtStart)
-            return Reject(kMsgDateBeforeCgt, DateofAcqEdit);
-        if (typed && DateShown() && DateBlank()) return Reject(kNoDateMessage, DateofAcqEdit);
-        if (!typed) return Reject(kNoTypeMessage, TypeTextComboBox);
+        if (const auto date = DateIn(ui.DateofAcqEdit); date && *date < kCgtStart)
+            return Reject(kMsgDateBeforeCgt, ui.DateofAcqEdit);
+        if (typed && DateShown() && DateBlank()) return Reject(kNoDateMessage, ui.DateofAcqEdit);
+        if (!typed) return Reject(kNoTypeMessage, ui.TypeTextComboBox);
         return true;
     }
-    return Reject(kNoDescriptionMessage, DescEdit);
+    return Reject(kNoDescriptionMessage, ui.DescEdit);
 }
 
 }  // namespace cgt

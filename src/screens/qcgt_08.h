@@ -4,12 +4,9 @@
 // Headings, texts and the type list follow the block's worksheet type; left
 // with nothing entered, the rest of the block is skipped.
 #include "screens/block_screen.h"
+#include "ui_qcgt_08.h"
 
 namespace cgt {
-
-class TTaxEdit;
-class TTextLbl;
-class TTypeAheadCombo;
 
 class TQCGT_08 : public TBlockScreen {
     Q_OBJECT
@@ -30,9 +27,7 @@ private:
     bool DateShown() const;
     bool DateBlank() const;
 
-    TTaxEdit* DescEdit = nullptr;
-    TTypeAheadCombo* TypeTextComboBox = nullptr;
-    TTaxEdit* DateofAcqEdit = nullptr;
+    Ui::TQCGT_08 ui;
 };
 
 }  // namespace cgt

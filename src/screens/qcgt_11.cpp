@@ -54,7 +54,9 @@ void OpenPair(QCheckBox* yes, QCheckBox* no, bool open) {
 
 }  // namespace
 
-TQCGT_11::TQCGT_11(QWidget* parent) : TBlockScreen(WorksheetRole::BlockScreen, parent) {}
+TQCGT_11::TQCGT_11(QWidget* parent) : TBlockScreen(WorksheetRole::BlockScreen, parent) {
+    SetUp(ui);
+}
 
 void TQCGT_11::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
@@ -63,40 +65,31 @@ void TQCGT_11::Created(TInterviewFrame& frame) {
     EnsureNumericField(store, kTagInherited);
     if (store.FieldIsEmpty(kTagInherited)) store.SetFieldVal(kTagInherited, kInheritedNo);
 
-    effectiveDate_ = Find<TTaxEdit>("EffectiveDateEdit");
-    rollOverDate_ = Find<TTaxEdit>("DateofRolloverEdit");
-    indexed_ = Find<TTaxEdit>("AssetIndCostBaseEdit");
-    discount_ = Find<TTaxEdit>("AssetDisCostBaseEdit");
-    reduced_ = Find<TTaxEdit>("AssetRedCostBaseEdit");
-    preLegalYes_ = Find<QCheckBox>("PreLegalYesCheckBox");
-    preLegalNo_ = Find<QCheckBox>("PreLegalNoCheckBox");
-    inheritedYes_ = Find<QCheckBox>("DeceasedCheckBoxYes");
-    inheritedNo_ = Find<QCheckBox>("DeceasedCheckBoxNo");
-
-    Exclusive(preLegalYes_, preLegalNo_);
-    Exclusive(inheritedYes_, inheritedNo_);
+    Exclusive(ui.PreLegalYesCheckBox, ui.PreLegalNoCheckBox);
+    Exclusive(ui.DeceasedCheckBoxYes, ui.DeceasedCheckBoxNo);
     // Acquired on the freeze day but not after 11.45am: indexation stays open.
-    connect(preLegalNo_, &QCheckBox::clicked, this, GuardedSlot(this, [this](bool on) {
-                if (on) indexed_->setEnabled(true);
+    connect(ui.PreLegalNoCheckBox, &QCheckBox::clicked, this, GuardedSlot(this, [this](bool on) {
+                if (on) ui.AssetIndCostBaseEdit->setEnabled(true);
             }));
     // The inherited answer is not bound: a tick writes it at once.
-    connect(inheritedYes_, &QCheckBox::clicked, this, GuardedSlot(this, [this](bool on) {
+    connect(ui.DeceasedCheckBoxYes, &QCheckBox::clicked, this, GuardedSlot(this, [this](bool on) {
                 if (on) Store().SetFieldVal(kTagInherited, kInheritedYes);
             }));
-    connect(inheritedNo_, &QCheckBox::clicked, this, GuardedSlot(this, [this](bool on) {
+    connect(ui.DeceasedCheckBoxNo, &QCheckBox::clicked, this, GuardedSlot(this, [this](bool on) {
                 if (on) Store().SetFieldVal(kTagInherited, kInheritedNo);
             }));
-    connect(rollOverDate_, &TCustomNumEdit::exited, this, GuardedSlot(this, [this] { DateofRolloverEditExit(); }));
+    connect(ui.DateofRolloverEdit, &TCustomNumEdit::exited, this,
+            GuardedSlot(this, [this] { DateofRolloverEditExit(); }));
 }
 
 void TQCGT_11::Shown(TInterviewFrame& frame) {
     // The definition leaves the indexed cost base disabled.
-    if (IndexationOpen()) indexed_->setEnabled(true);
+    if (IndexationOpen()) ui.AssetIndCostBaseEdit->setEnabled(true);
     ShowDescription();
     frame.ShowPicker(false);
     RegisterChecks([this] { return Checks(); });
     RegisterNext([] { return kBlockStep; });
-    FollowRollOverDate(DateIn(rollOverDate_) == kDiscountStart);
+    FollowRollOverDate(DateIn(ui.DateofRolloverEdit) == kDiscountStart);
 }
 
 bool TQCGT_11::IndexationOpen() const {
@@ -104,57 +97,61 @@ bool TQCGT_11::IndexationOpen() const {
     if (const auto acquired = FieldDate(store, kTagAcquisitionDate)) {
         if (*acquired < kDiscountStart || store.FieldChecked(kTagAcquiredBefore1145am)) return true;
     }
-    if (const auto rollOver = DateIn(rollOverDate_)) {
-        if (*rollOver < kDiscountStart || preLegalNo_->isChecked()) return true;
+    if (const auto rollOver = DateIn(ui.DateofRolloverEdit)) {
+        if (*rollOver < kDiscountStart || ui.PreLegalNoCheckBox->isChecked()) return true;
     }
     return false;
 }
 
 void TQCGT_11::FollowRollOverDate(bool focusInherited) {
-    const auto rollOver = DateIn(rollOverDate_);
-    OpenPair(inheritedYes_, inheritedNo_, rollOver.has_value());
+    const auto rollOver = DateIn(ui.DateofRolloverEdit);
+    OpenPair(ui.DeceasedCheckBoxYes, ui.DeceasedCheckBoxNo, rollOver.has_value());
     if (rollOver) {
         const long double inherited = Store().GetFieldVal(kTagInherited);
-        if (inherited == kInheritedYes) inheritedYes_->setChecked(true);
-        if (inherited == kInheritedNo) inheritedNo_->setChecked(true);
+        if (inherited == kInheritedYes) ui.DeceasedCheckBoxYes->setChecked(true);
+        if (inherited == kInheritedNo) ui.DeceasedCheckBoxNo->setChecked(true);
     }
-    OpenPair(preLegalYes_, preLegalNo_, rollOver == kDiscountStart);
-    if (focusInherited && rollOver) inheritedYes_->setFocus();
+    OpenPair(ui.PreLegalYesCheckBox, ui.PreLegalNoCheckBox, rollOver == kDiscountStart);
+    if (focusInherited && rollOver) ui.DeceasedCheckBoxYes->setFocus();
 }
 
 void TQCGT_11::DateofRolloverEditExit() {
-    const auto rollOver = DateIn(rollOverDate_);
-    if (rollOver && *rollOver < kDiscountStart) indexed_->setEnabled(true);
+    const auto rollOver = DateIn(ui.DateofRolloverEdit);
+    if (rollOver && *rollOver < kDiscountStart) ui.AssetIndCostBaseEdit->setEnabled(true);
     FollowRollOverDate(true);
 }
 
 QWidget* TQCGT_11::IndexedFocus() const {
-    return indexed_->isEnabled() ? static_cast<QWidget*>(indexed_) : discount_;
+    return ui.AssetIndCostBaseEdit->isEnabled() ? static_cast<QWidget*>(ui.AssetIndCostBaseEdit)
+                                                : ui.AssetDisCostBaseEdit;
 }
 
 bool TQCGT_11::Checks() {
-    const auto rollOver = DateIn(rollOverDate_);
-    const auto effective = DateIn(effectiveDate_);
+    const auto rollOver = DateIn(ui.DateofRolloverEdit);
+    const auto effective = DateIn(ui.EffectiveDateEdit);
     const auto acquired = FieldDate(Store(), kTagAcquisitionDate);
-    const long double indexed = AmountIn(indexed_);
-    const long double discount = AmountIn(discount_);
-    const long double reduced = AmountIn(reduced_);
+    const long double indexed = AmountIn(ui.AssetIndCostBaseEdit);
+    const long double discount = AmountIn(ui.AssetDisCostBaseEdit);
+    const long double reduced = AmountIn(ui.AssetRedCostBaseEdit);
 
     if (rollOver && Blank(indexed) && Blank(discount)) return Reject(kNoRollOverCostBase, IndexedFocus());
-    if (AmountPresent(indexed) && discount == kExplicitZero) return Reject(kDiscountZero, discount_);
+    if (AmountPresent(indexed) && discount == kExplicitZero) return Reject(kDiscountZero, ui.AssetDisCostBaseEdit);
     if (indexed == kExplicitZero && AmountPresent(discount)) return Reject(kIndexationZero, IndexedFocus());
-    if (rollOver == kDiscountStart && !preLegalYes_->isChecked() && !preLegalNo_->isChecked())
-        return Reject(kFreezeDayUnanswered, preLegalYes_);
-    if (rollOver && !inheritedYes_->isChecked() && !inheritedNo_->isChecked())
-        return Reject(kInheritedUnanswered, inheritedNo_);
-    if (rollOver && *rollOver < kCgtStart) return Reject(kMsgHistoryDateTooEarly, rollOverDate_);
+    if (rollOver == kDiscountStart && !ui.PreLegalYesCheckBox->isChecked() && !ui.PreLegalNoCheckBox->isChecked())
+        return Reject(kFreezeDayUnanswered, ui.PreLegalYesCheckBox);
+    if (rollOver && !ui.DeceasedCheckBoxYes->isChecked() && !ui.DeceasedCheckBoxNo->isChecked())
+        return Reject(kInheritedUnanswered, ui.DeceasedCheckBoxNo);
+    if (rollOver && *rollOver < kCgtStart) return Reject(kMsgHistoryDateTooEarly, ui.DateofRolloverEdit);
     // A personal use asset has no reduced cost base: its losses are disregarded.
-    if (reduced == 0 && rollOver && AssetTypeCode(Store()) != "P") return Reject(kNoRollOverReducedCostBase, reduced_);
-    if (rollOver && acquired && *rollOver > *acquired) return Reject(kRollOverAfterAcquisition, rollOverDate_);
-    if (indexed > 0 && (preLegalYes_->isChecked() || (rollOver && *rollOver > kDiscountStart)))
+    if (reduced == 0 && rollOver && AssetTypeCode(Store()) != "P")
+        return Reject(kNoRollOverReducedCostBase, ui.AssetRedCostBaseEdit);
+    if (rollOver && acquired && *rollOver > *acquired) return Reject(kRollOverAfterAcquisition, ui.DateofRolloverEdit);
+    if (indexed > 0 && (ui.PreLegalYesCheckBox->isChecked() || (rollOver && *rollOver > kDiscountStart)))
         return Reject(kIndexedAfterFreeze, IndexedFocus());
-    if ((indexed > 0 || discount > 0 || reduced > 0) && !effective) return Reject(kNoEffectiveDate, effectiveDate_);
-    if (effective && acquired && *acquired > *effective) return Reject(kEffectiveBeforeAcquisition, effectiveDate_);
+    if ((indexed > 0 || discount > 0 || reduced > 0) && !effective)
+        return Reject(kNoEffectiveDate, ui.EffectiveDateEdit);
+    if (effective && acquired && *acquired > *effective)
+        return Reject(kEffectiveBeforeAcquisition, ui.EffectiveDateEdit);
     return true;
 }
 

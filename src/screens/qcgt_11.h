@@ -4,12 +4,9 @@
 // roll-over), the date it was worked out, the date the original asset was
 // acquired and the indexed, non-indexed and reduced cost base amounts.
 #include "screens/block_screen.h"
-
-class QCheckBox;
+#include "ui_qcgt_11.h"
 
 namespace cgt {
-
-class TTaxEdit;
 
 class TQCGT_11 : public TBlockScreen {
     Q_OBJECT
@@ -30,15 +27,7 @@ private:
     // Where the focus goes for a fault of the indexed cost base.
     QWidget* IndexedFocus() const;
 
-    TTaxEdit* effectiveDate_ = nullptr;
-    TTaxEdit* rollOverDate_ = nullptr;
-    TTaxEdit* indexed_ = nullptr;
-    TTaxEdit* discount_ = nullptr;
-    TTaxEdit* reduced_ = nullptr;
-    QCheckBox* preLegalYes_ = nullptr;
-    QCheckBox* preLegalNo_ = nullptr;
-    QCheckBox* inheritedYes_ = nullptr;
-    QCheckBox* inheritedNo_ = nullptr;
+    Ui::TQCGT_11 ui;
 };
 
 }  // namespace cgt

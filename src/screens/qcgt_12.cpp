@@ -6,6 +6,7 @@
 #include "base/income_year.h"
 #include "base/text.h"
 #include "calc/calc_util.h"
+#include "calc/cost_elements.h"
 #include "controls/control_context.h"
 #include "controls/textlbl.h"
 #include "controls/xgrid.h"
@@ -19,19 +20,11 @@ namespace cgt {
 
 namespace {
 
-// The grid's columns, as its definition lays them out (cells of kTagCostElements).
-enum CostColumn {
-    kColElement,
-    kColIncurred,
-    kColPaid,
-    kColDescription,
-    kColAmount,
-    kColExcluded,
-    kColExcludedReduced,
-    kColComments,
-};
 // Rows in date order; the cost element breaks ties.
-constexpr const char* kSortKeys = "1,2,0";
+std::string SortKeys() {
+    return std::to_string(kCostElementIncurred) + "," + std::to_string(kCostElementPaid) + "," +
+           std::to_string(kCostElementCode);
+}
 
 // Sections of the help label: one per column, two for the incurred date.
 constexpr int kElementHelp = 1;
@@ -68,39 +61,41 @@ struct RowFault {
 // The first rule a row of the grid breaks, in the order they are checked.
 std::optional<RowFault> FaultOf(const GridModel& grid, int row, std::optional<int> effective,
                                 std::optional<int> acquired) {
-    const std::string code = CodeOf(grid.Cell(kColElement, row));
-    const auto incurred = DateOfText(grid.Cell(kColIncurred, row));
-    const auto paid = DateOfText(grid.Cell(kColPaid, row));
-    const std::string amount = Trim(grid.Cell(kColAmount, row));
-    const std::string excluded = Trim(grid.Cell(kColExcluded, row));
+    const std::string code = CodeOf(grid.Cell(kCostElementCode, row));
+    const auto incurred = DateOfText(grid.Cell(kCostElementIncurred, row));
+    const auto paid = DateOfText(grid.Cell(kCostElementPaid, row));
+    const std::string amount = Trim(grid.Cell(kCostElementAmount, row));
+    const std::string excluded = Trim(grid.Cell(kCostElementExcluded, row));
 
-    if (effective && code == "1") return RowFault{kElementOneAfterSection2, kColElement};
-    if (incurred && acquired && *acquired > *incurred) return RowFault{kIncurredBeforeAcquisition, kColElement};
-    if (incurred && effective && *effective > *incurred) return RowFault{kIncurredBeforeEffective, kColElement};
+    if (effective && code == "1") return RowFault{kElementOneAfterSection2, kCostElementCode};
+    if (incurred && acquired && *acquired > *incurred) return RowFault{kIncurredBeforeAcquisition, kCostElementCode};
+    if (incurred && effective && *effective > *incurred) return RowFault{kIncurredBeforeEffective, kCostElementCode};
     if ((incurred && *incurred < kCgtStart) || (paid && *paid < kCgtStart))
-        return RowFault{kMsgDateBeforeCgt, kColElement};
+        return RowFault{kMsgDateBeforeCgt, kCostElementCode};
     if (!amount.empty() && !excluded.empty() && AmountOfText(amount) < AmountOfText(excluded))
-        return RowFault{kExcludedAboveAmount, kColAmount};
+        return RowFault{kExcludedAboveAmount, kCostElementAmount};
     // A dated row is a cost and needs its element and amount; an undated one may only be a note.
     const bool complete = incurred ? !code.empty() && !amount.empty() : code.empty() && amount.empty();
-    if (!complete) return RowFault{kRowIncomplete, kColElement};
-    if (IsAdjustment(code) && AmountOfText(amount) > 0) return RowFault{kAdjustmentNotNegative, kColElement};
+    if (!complete) return RowFault{kRowIncomplete, kCostElementCode};
+    if (IsAdjustment(code) && AmountOfText(amount) > 0) return RowFault{kAdjustmentNotNegative, kCostElementCode};
     return std::nullopt;
 }
 
 }  // namespace
 
-TQCGT_12::TQCGT_12(QWidget* parent) : TBlockScreen(WorksheetRole::BlockScreen, parent) {}
+TQCGT_12::TQCGT_12(QWidget* parent) : TBlockScreen(WorksheetRole::BlockScreen, parent) {
+    SetUp(ui);
+    grid_ = ui.XGrid1;
+    help_ = ui.HelpTextLbl;
+}
 
 void TQCGT_12::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
-    grid_ = Find<TXGrid>("XGrid1");
-    help_ = Find<TTextLbl>("HelpTextLbl");
 
     const ItemList elements = CostElementItems(WorksheetType());
-    grid_->Model().SetPickList(kColElement, elements);
+    grid_->Model().SetPickList(kCostElementCode, elements);
     // The date paid is kept in the list but not asked for here.
-    grid_->Model().SetColWidth(kColPaid, kGridHiddenColWidth);
+    grid_->Model().SetColWidth(kCostElementPaid, kGridHiddenColWidth);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(grid_, &TXGrid::cellEntered, this, GuardedSlot(this, [this](int col, int row) { XGrid1Click(col, row); }));
@@ -120,7 +115,7 @@ void TQCGT_12::Shown(TInterviewFrame& frame) {
     frame.ShowPicker(false);
     RegisterChecks([this] { return Checks(); });
     RegisterNext([this] {
-        grid_->SortRows(kSortKeys);
+        grid_->SortRows(SortKeys());
         return kBlockStep;
     });
     help_->setCurrentSection(kElementHelp);
@@ -130,16 +125,16 @@ void TQCGT_12::Shown(TInterviewFrame& frame) {
 void TQCGT_12::XGrid1Click(int col, int row) {
     // The cursor passes over the columns without a Tab stop.
     col = grid_->Model().SkipToTabStop(col);
-    if (col == kColElement)
+    if (col == kCostElementCode)
         help_->setCurrentSection(kElementHelp);
-    else if (col == kColIncurred)
+    else if (col == kCostElementIncurred)
         help_->setCurrentSection(SharesOrUnits(WorksheetType()) ? kIncurredHelpSharesAndUnits : kIncurredHelpOther);
     else
-        help_->setCurrentSection(kPaidHelp + col - kColPaid);
+        help_->setCurrentSection(kPaidHelp + col - kCostElementPaid);
     // An adjustment has no excluded amounts.
-    if (col != kColElement && IsAdjustment(CodeOf(grid_->Model().Cell(kColElement, row)))) {
-        grid_->Model().SetCell(kColExcluded, row, std::string());
-        grid_->Model().SetCell(kColExcludedReduced, row, std::string());
+    if (col != kCostElementCode && IsAdjustment(CodeOf(grid_->Model().Cell(kCostElementCode, row)))) {
+        grid_->Model().SetCell(kCostElementExcluded, row, std::string());
+        grid_->Model().SetCell(kCostElementExcludedReduced, row, std::string());
     }
 }
 
@@ -153,7 +148,7 @@ bool TQCGT_12::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TQCGT_12::ShowCostElementHelp() {
-    const std::string code = CodeOf(grid_->Model().Cell(kColElement, grid_->Row()));
+    const std::string code = CodeOf(grid_->Model().Cell(kCostElementCode, grid_->Row()));
     if (!code.empty()) gridHelpTopic_ = CostElementHelpTopic(code);
     // Without a topic of its own the grid opens the screen's.
     Frame().MoreClick(gridHelpTopic_);

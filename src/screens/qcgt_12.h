@@ -3,11 +3,9 @@
 // element grid per cost, with a help text beside the grid for the column
 // the user is in.
 #include "screens/block_screen.h"
+#include "ui_qcgt_12.h"
 
 namespace cgt {
-
-class TTextLbl;
-class TXGrid;
 
 class TQCGT_12 : public TBlockScreen {
     Q_OBJECT
@@ -25,6 +23,8 @@ private:
     void ShowCostElementHelp();
     bool Checks();
 
+    Ui::TQCGT_12 ui;
+    // The grid and its help text by the names the screen's code uses.
     TXGrid* grid_ = nullptr;
     TTextLbl* help_ = nullptr;
     // The grid's help topic: that of the last cost element F1 was pressed on.

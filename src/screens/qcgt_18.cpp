@@ -28,26 +28,27 @@ constexpr int kNonActiveReceipt = 1;
 
 }  // namespace
 
-TQCGT_18::TQCGT_18(QWidget* parent) : TReceiptGridScreen(parent) {}
+TQCGT_18::TQCGT_18(QWidget* parent) : TReceiptGridScreen(parent) {
+    SetUp(ui);
+}
 
 void TQCGT_18::Created(TInterviewFrame& frame) {
     TReceiptGridScreen::Created(frame);
-    TypeTextComboBox = Find<TTypeAheadCombo>("TypeTextComboBox");
-    TypeTextComboBox->SetItems(ReceiptTypeItems());
+    ui.TypeTextComboBox->SetItems(ReceiptTypeItems());
     if (frame.Run().screenIndex == kShareReceiptsIndex) {
         XGrid1->Model().SetColWidth(kColReceived, kGridHiddenColWidth);
         XGrid1->Model().SetTabStop(kColReceived, false);
     }
     if (WorksheetType() == kWsShares) {
         setHelpContext(kSharesHelpTopic);
-        Find<TTextLbl>("TextLbl1")->setCurrentSection(kSharesText);
+        ui.TextLbl1->setCurrentSection(kSharesText);
         ShowEvent(kCapitalPaymentForShares);
     }
 }
 
 void TQCGT_18::Shown(TInterviewFrame& frame) {
     TReceiptGridScreen::Shown(frame);
-    TypeTextComboBox->Select(kNonActiveReceipt);
+    ui.TypeTextComboBox->Select(kNonActiveReceipt);
 }
 
 const char* TQCGT_18::RowFault(int row) const {

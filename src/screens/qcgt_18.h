@@ -2,10 +2,9 @@
 // Section 4 of the share block: capital payments received for the parcel
 // (CGT event G1), one row of the receipts grid each.
 #include "screens/receipt_grid_screen.h"
+#include "ui_qcgt_18.h"
 
 namespace cgt {
-
-class TTypeAheadCombo;
 
 class TQCGT_18 : public TReceiptGridScreen {
     Q_OBJECT
@@ -20,7 +19,7 @@ protected:
     const char* SortKeys() const override { return "0,1"; }
 
 private:
-    TTypeAheadCombo* TypeTextComboBox = nullptr;
+    Ui::TQCGT_18 ui;
 };
 
 }  // namespace cgt

@@ -35,7 +35,9 @@ std::string EventDateOf(int paid) {
 
 }  // namespace
 
-TQCGT_18b::TQCGT_18b(QWidget* parent) : TReceiptGridScreen(parent) {}
+TQCGT_18b::TQCGT_18b(QWidget* parent) : TReceiptGridScreen(parent) {
+    SetUp(ui);
+}
 
 void TQCGT_18b::Created(TInterviewFrame& frame) {
     TReceiptGridScreen::Created(frame);

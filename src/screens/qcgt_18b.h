@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "screens/receipt_grid_screen.h"
+#include "ui_qcgt_18b.h"
 
 namespace cgt {
 
@@ -31,6 +32,8 @@ private:
     // Dates a row's CGT event and opens the amount columns its payment date
     // allows (emptying the others); answers the payment date, if any.
     std::optional<int> DateRow(int row);
+
+    Ui::TQCGT_18b ui;
 };
 
 }  // namespace cgt

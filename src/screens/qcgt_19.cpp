@@ -17,21 +17,20 @@ constexpr const char* kMsgAnswer1145 = "If CGT event date was 21/09/1999, you mu
 
 }  // namespace
 
-TQCGT_19::TQCGT_19(QWidget* parent) : TEventScreen(parent) {}
+TQCGT_19::TQCGT_19(QWidget* parent) : TEventScreen(parent) {
+    SetUp(ui);
+}
 
 void TQCGT_19::Created(TInterviewFrame& frame) {
     TEventScreen::Created(frame);
     const int type = WorksheetType();
-    Offer(Find<TTypeAheadCombo>("CGTEventTextComboBox"), EventItems(type));
+    Offer(ui.CGTEventTextComboBox, EventItems(type));
     // Trust interests are disposed of in parcels; ceasing to be a resident brings no proceeds.
-    Find<QWidget>("PartialLbl")->setVisible(type == kWsTrustInterest);
-    Find<QWidget>("ProceedsNoteLbl")->setVisible(type != kWsCeasingResidency);
-    Find<QWidget>("NoProceedsNoteLbl")->setVisible(type == kWsCeasingResidency);
+    ui.PartialLbl->setVisible(type == kWsTrustInterest);
+    ui.ProceedsNoteLbl->setVisible(type != kWsCeasingResidency);
+    ui.NoProceedsNoteLbl->setVisible(type == kWsCeasingResidency);
 
-    PreLegalLbl = Find<QWidget>("PreLegalLbl");
-    PreLegalYesCheckBox = Find<QAbstractButton>("PreLegalYesCheckBox");
-    PreLegalNoCheckBox = Find<QAbstractButton>("PreLegalNoCheckBox");
-    Exclusive(PreLegalYesCheckBox, PreLegalNoCheckBox);
+    Exclusive(ui.PreLegalYesCheckBox, ui.PreLegalNoCheckBox);
     connect(EventDateBox(), &TCustomNumEdit::exited, this, GuardedSlot(this, [this] { FollowEventDate(); }));
 }
 
@@ -42,12 +41,12 @@ void TQCGT_19::Shown(TInterviewFrame& frame) {
 
 void TQCGT_19::FollowEventDate() {
     const bool onTheDay = EventDate() == kDiscountStart;
-    PreLegalLbl->setVisible(onTheDay);
-    PreLegalYesCheckBox->setVisible(onTheDay);
-    PreLegalNoCheckBox->setVisible(onTheDay);
+    ui.PreLegalLbl->setVisible(onTheDay);
+    ui.PreLegalYesCheckBox->setVisible(onTheDay);
+    ui.PreLegalNoCheckBox->setVisible(onTheDay);
     if (!onTheDay) {
-        PreLegalYesCheckBox->setChecked(false);
-        PreLegalNoCheckBox->setChecked(false);
+        ui.PreLegalYesCheckBox->setChecked(false);
+        ui.PreLegalNoCheckBox->setChecked(false);
     }
 }
 
@@ -55,8 +54,8 @@ bool TQCGT_19::Checks() {
     const std::optional<int> event = EventDate();
     if (event && *event < kCgtStart) return Reject(kMsgDateBeforeCgt, EventDateBox());
     if (!(CheckExpenses() && CheckDateForProceeds() && CheckDatesOfAsset() && CheckProceedsForDate())) return false;
-    if (event == kDiscountStart && !PreLegalYesCheckBox->isChecked() && !PreLegalNoCheckBox->isChecked())
-        return Reject(kMsgAnswer1145, PreLegalYesCheckBox);
+    if (event == kDiscountStart && !ui.PreLegalYesCheckBox->isChecked() && !ui.PreLegalNoCheckBox->isChecked())
+        return Reject(kMsgAnswer1145, ui.PreLegalYesCheckBox);
     return true;
 }
 

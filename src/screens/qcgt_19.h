@@ -4,8 +4,7 @@
 // personal use assets and other assets). An event on 21/09/1999 also asks
 // whether it happened after 11.45am, when indexation was frozen.
 #include "screens/event_screen.h"
-
-class QAbstractButton;
+#include "ui_qcgt_19.h"
 
 namespace cgt {
 
@@ -25,9 +24,7 @@ private:
     // drops an answer given for another date (as the date box is left).
     void FollowEventDate();
 
-    QWidget* PreLegalLbl = nullptr;
-    QAbstractButton* PreLegalYesCheckBox = nullptr;
-    QAbstractButton* PreLegalNoCheckBox = nullptr;
+    Ui::TQCGT_19 ui;
 };
 
 }  // namespace cgt

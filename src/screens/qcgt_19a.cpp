@@ -28,14 +28,8 @@ bool Filled(const TCustomNumEdit* box) {
 
 }  // namespace
 
-TQCGT_19a::TQCGT_19a(QWidget* parent) : TEventScreen(parent) {}
-
-void TQCGT_19a::Created(TInterviewFrame& frame) {
-    TEventScreen::Created(frame);
-    AssetCost = Find<TCustomNumEdit>("AssetCost");
-    LVPFractionEdt = Find<TCustomNumEdit>("LVPFractionEdt");
-    SumofRednEdt = Find<TCustomNumEdit>("SumofRednEdt");
-    TotDeclEdt = Find<TCustomNumEdit>("TotDeclEdt");
+TQCGT_19a::TQCGT_19a(QWidget* parent) : TEventScreen(parent) {
+    SetUp(ui);
 }
 
 bool TQCGT_19a::Checks() {
@@ -44,32 +38,33 @@ bool TQCGT_19a::Checks() {
 }
 
 bool TQCGT_19a::CheckCompleteness() {
-    TCustomNumEdit* const needed[] = {ProceedsBox(), AssetCost, EventDateBox()};
-    TCustomNumEdit* const use[] = {LVPFractionEdt, SumofRednEdt, TotDeclEdt};
+    TCustomNumEdit* const needed[] = {ProceedsBox(), ui.AssetCost, EventDateBox()};
+    TCustomNumEdit* const use[] = {ui.LVPFractionEdt, ui.SumofRednEdt, ui.TotDeclEdt};
     bool any = false, anyUse = false;
     for (TCustomNumEdit* box : needed) any = any || Filled(box);
     for (TCustomNumEdit* box : use) anyUse = anyUse || Filled(box);
     if (!any && !anyUse) return true;
     for (TCustomNumEdit* box : needed)
         if (!Filled(box)) return Reject(kMsgFillAmounts, box);
-    if (!anyUse) return Reject(kMsgFillUse, LVPFractionEdt);
+    if (!anyUse) return Reject(kMsgFillUse, ui.LVPFractionEdt);
     return true;
 }
 
 bool TQCGT_19a::CheckAmounts() {
     const bool dated = EventDate().has_value();
     const long double proceeds = AmountIn(ProceedsBox());
-    if (!(!dated && proceeds == 0 && AmountIn(AssetCost) == 0) &&
-        (!dated || !Filled(ProceedsBox()) || !Filled(AssetCost)))
-        return Reject(kMsgAllThree, AssetCost);
-    const bool percentage = Filled(LVPFractionEdt), reductions = Filled(SumofRednEdt), decline = Filled(TotDeclEdt);
+    if (!(!dated && proceeds == 0 && AmountIn(ui.AssetCost) == 0) &&
+        (!dated || !Filled(ProceedsBox()) || !Filled(ui.AssetCost)))
+        return Reject(kMsgAllThree, ui.AssetCost);
+    const bool percentage = Filled(ui.LVPFractionEdt), reductions = Filled(ui.SumofRednEdt),
+               decline = Filled(ui.TotDeclEdt);
     if (proceeds != 0) {
-        if (!percentage && !reductions && !decline) return Reject(kMsgUseMissing, LVPFractionEdt);
-        if (percentage && (reductions || decline)) return Reject(kMsgUseTwice, LVPFractionEdt);
-        if (reductions != decline) return Reject(kMsgBothReductions, SumofRednEdt);
+        if (!percentage && !reductions && !decline) return Reject(kMsgUseMissing, ui.LVPFractionEdt);
+        if (percentage && (reductions || decline)) return Reject(kMsgUseTwice, ui.LVPFractionEdt);
+        if (reductions != decline) return Reject(kMsgBothReductions, ui.SumofRednEdt);
     }
-    if ((reductions || decline) && Round(AmountIn(TotDeclEdt)) < Round(AmountIn(SumofRednEdt)))
-        return Reject(kMsgDeclineBelowReductions, TotDeclEdt);
+    if ((reductions || decline) && Round(AmountIn(ui.TotDeclEdt)) < Round(AmountIn(ui.SumofRednEdt)))
+        return Reject(kMsgDeclineBelowReductions, ui.TotDeclEdt);
     return true;
 }
 

@@ -4,6 +4,7 @@
 // percentage or the sum of reductions and total decline in value, from which
 // the capital gain or loss for the non-taxable use is worked out.
 #include "screens/event_screen.h"
+#include "ui_qcgt_19a.h"
 
 namespace cgt {
 
@@ -11,8 +12,6 @@ class TQCGT_19a : public TEventScreen {
     Q_OBJECT
 public:
     explicit TQCGT_19a(QWidget* parent = nullptr);
-
-    void Created(TInterviewFrame& frame) override;
 
 protected:
     bool Checks() override;
@@ -23,10 +22,7 @@ private:
     // The three amounts that go together, and the use given one way only.
     bool CheckAmounts();
 
-    TCustomNumEdit* AssetCost = nullptr;
-    TCustomNumEdit* LVPFractionEdt = nullptr;
-    TCustomNumEdit* SumofRednEdt = nullptr;
-    TCustomNumEdit* TotDeclEdt = nullptr;
+    Ui::TQCGT_19a ui;
 };
 
 }  // namespace cgt

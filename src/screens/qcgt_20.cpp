@@ -14,15 +14,17 @@ enum QuestionText { kSmallBusinessQuestion = 1, kPlainQuestion = 2 };
 
 }  // namespace
 
-TQCGT_20::TQCGT_20(QWidget* parent) : TDeferralScreen(parent) {}
+TQCGT_20::TQCGT_20(QWidget* parent) : TDeferralScreen(parent) {
+    SetUp(ui);
+}
 
 void TQCGT_20::Created(TInterviewFrame& frame) {
     TDeferralScreen::Created(frame);
     const int type = WorksheetType();
     const bool neverActive = type == kWsPersonalUse || type == kWsDepreciating;
-    Find<TTextLbl>("Q2Lbl")->setCurrentSection(neverActive ? kPlainQuestion : kSmallBusinessQuestion);
+    ui.Q2Lbl->setCurrentSection(neverActive ? kPlainQuestion : kSmallBusinessQuestion);
     Q1CheckBox->setVisible(!neverActive);
-    Find<QWidget>("FifteenYearLbl")->setVisible(!neverActive);
+    ui.FifteenYearLbl->setVisible(!neverActive);
 }
 
 }  // namespace cgt

@@ -4,6 +4,7 @@
 // assets are never active assets: their roll-over question leaves out the
 // small business wording and the 15-year exemption is not asked.
 #include "screens/deferral_screen.h"
+#include "ui_qcgt_20.h"
 
 namespace cgt {
 
@@ -13,6 +14,9 @@ public:
     explicit TQCGT_20(QWidget* parent = nullptr);
 
     void Created(TInterviewFrame& frame) override;
+
+private:
+    Ui::TQCGT_20 ui;
 };
 
 }  // namespace cgt

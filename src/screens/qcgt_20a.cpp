@@ -2,6 +2,8 @@
 
 namespace cgt {
 
-TQCGT_20a::TQCGT_20a(QWidget* parent) : TDeferralScreen(parent) {}
+TQCGT_20a::TQCGT_20a(QWidget* parent) : TDeferralScreen(parent) {
+    SetUp(ui);
+}
 
 }  // namespace cgt

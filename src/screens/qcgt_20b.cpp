@@ -9,13 +9,13 @@
 
 namespace cgt {
 
-TQCGT_20b::TQCGT_20b(QWidget* parent) : TDeferralScreen(parent) {}
+TQCGT_20b::TQCGT_20b(QWidget* parent) : TDeferralScreen(parent) {
+    SetUp(ui);
+}
 
 void TQCGT_20b::Created(TInterviewFrame& frame) {
     TDeferralScreen::Created(frame);
-    ScripforScripYesCheckBox = Find<QAbstractButton>("ScripforScripYesCheckBox");
-    ScripforScripNoCheckBox = Find<QAbstractButton>("ScripforScripNoCheckBox");
-    Questions().AddDependentPair(ScripforScripYesCheckBox, ScripforScripNoCheckBox);
+    Questions().AddDependentPair(ui.ScripforScripYesCheckBox, ui.ScripforScripNoCheckBox);
 
     connect(&Questions(), &RollOverQuestions::rollOverTicked, this, GuardedSlot(this, [this](bool yes) {
         if (yes) {
@@ -28,15 +28,15 @@ void TQCGT_20b::Created(TInterviewFrame& frame) {
     }));
     connect(Q3YesCheckBox, &QAbstractButton::clicked, this, GuardedSlot(this, [this](bool on) {
                 if (!on) return;
-                ScripforScripNoCheckBox->setChecked(true);
-                ScripforScripYesCheckBox->setChecked(false);
+                ui.ScripforScripNoCheckBox->setChecked(true);
+                ui.ScripforScripYesCheckBox->setChecked(false);
             }));
-    connect(ScripforScripYesCheckBox, &QAbstractButton::clicked, this, GuardedSlot(this, [this](bool on) {
+    connect(ui.ScripforScripYesCheckBox, &QAbstractButton::clicked, this, GuardedSlot(this, [this](bool on) {
                 if (!on) return;
                 Q3YesCheckBox->setChecked(false);
                 Q3NoCheckBox->setChecked(true);
             }));
-    connect(ScripforScripNoCheckBox, &QAbstractButton::clicked, this, GuardedSlot(this, [this](bool on) {
+    connect(ui.ScripforScripNoCheckBox, &QAbstractButton::clicked, this, GuardedSlot(this, [this](bool on) {
                 if (!on) return;
                 StoreTick(kTagScripRolloverNo, true);
                 StoreTick(kTagScripRollover, false);
@@ -46,8 +46,9 @@ void TQCGT_20b::Created(TInterviewFrame& frame) {
 }
 
 bool TQCGT_20b::MoreChecks() {
-    if (Questions().RollOverYes() && !ScripforScripYesCheckBox->isChecked() && !ScripforScripNoCheckBox->isChecked())
-        return Reject(kMsgSelectYesOrNo, ScripforScripYesCheckBox);
+    if (Questions().RollOverYes() && !ui.ScripforScripYesCheckBox->isChecked() &&
+        !ui.ScripforScripNoCheckBox->isChecked())
+        return Reject(kMsgSelectYesOrNo, ui.ScripforScripYesCheckBox);
     return true;
 }
 

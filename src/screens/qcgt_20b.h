@@ -4,6 +4,7 @@
 // roll-over and a scrip for scrip roll-over exclude each other. Its answers
 // are stored as they are ticked.
 #include "screens/deferral_screen.h"
+#include "ui_qcgt_20b.h"
 
 namespace cgt {
 
@@ -21,8 +22,7 @@ private:
     // Stores a check box's field as it is ticked or unticked.
     void StoreTick(int tag, bool ticked);
 
-    QAbstractButton* ScripforScripYesCheckBox = nullptr;
-    QAbstractButton* ScripforScripNoCheckBox = nullptr;
+    Ui::TQCGT_20b ui;
 };
 
 }  // namespace cgt

@@ -10,7 +10,9 @@
 
 namespace cgt {
 
-TQCGT_36::TQCGT_36(QWidget* parent) : TReceiptEntryScreen(parent) {}
+TQCGT_36::TQCGT_36(QWidget* parent) : TReceiptEntryScreen(parent) {
+    SetUp(ui);
+}
 
 bool TQCGT_36::MoreChecks() {
     const auto date = DateIn(DateofCGTEventEdit);

@@ -2,6 +2,7 @@
 // An other receipt: money or property received for an act, transaction or
 // event relating to a CGT asset (worksheet type 462), one per worksheet.
 #include "screens/receipt_entry_screen.h"
+#include "ui_qcgt_36.h"
 
 namespace cgt {
 
@@ -14,6 +15,9 @@ protected:
     bool MoreChecks() override;
     void Leaving(bool hasProceeds) override;
     int Step() const override { return kBlockStep; }
+
+private:
+    Ui::TQCGT_36 ui;
 };
 
 }  // namespace cgt

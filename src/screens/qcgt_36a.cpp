@@ -13,15 +13,14 @@
 
 namespace cgt {
 
-TQCGT_36a::TQCGT_36a(QWidget* parent) : TReceiptEntryScreen(parent) {}
+TQCGT_36a::TQCGT_36a(QWidget* parent) : TReceiptEntryScreen(parent) {
+    SetUp(ui);
+}
 
 void TQCGT_36a::Created(TInterviewFrame& frame) {
     TReceiptEntryScreen::Created(frame);
-    TypeTextComboBox = Find<TTypeAheadCombo>("TypeTextComboBox");
-    TypeTextComboBox->SetItems(AssetTypeItems(kWsCreatedRights));
-    questions_ =
-        new RollOverQuestions(Find<QAbstractButton>("Q2YesCheckBox"), Find<QAbstractButton>("Q2NoCheckBox"),
-                              Find<QAbstractButton>("Q3YesCheckBox"), Find<QAbstractButton>("Q3NoCheckBox"), this);
+    ui.TypeTextComboBox->SetItems(AssetTypeItems(kWsCreatedRights));
+    questions_ = new RollOverQuestions(ui.Q2YesCheckBox, ui.Q2NoCheckBox, ui.Q3YesCheckBox, ui.Q3NoCheckBox, this);
     connect(DescEdit, &TCustomNumEdit::exited, this, GuardedSlot(this, [this] { DescEditExit(); }));
 }
 
@@ -31,8 +30,8 @@ void TQCGT_36a::Shown(TInterviewFrame& frame) {
 }
 
 void TQCGT_36a::DescEditExit() {
-    if (Trim(DescEdit->TextBytes()).empty() || TypeTextComboBox->currentIndex() >= 0) return;
-    if (const auto item = NonActiveItemIndex(kWsCreatedRights)) TypeTextComboBox->Select(*item);
+    if (Trim(DescEdit->TextBytes()).empty() || ui.TypeTextComboBox->currentIndex() >= 0) return;
+    if (const auto item = NonActiveItemIndex(kWsCreatedRights)) ui.TypeTextComboBox->Select(*item);
 }
 
 bool TQCGT_36a::MoreChecks() {

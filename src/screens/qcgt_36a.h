@@ -3,11 +3,11 @@
 // worksheet: its description and asset type, proceeds and costs, and
 // whether the gain or loss can be rolled over.
 #include "screens/receipt_entry_screen.h"
+#include "ui_qcgt_36a.h"
 
 namespace cgt {
 
 class RollOverQuestions;
-class TTypeAheadCombo;
 
 class TQCGT_36a : public TReceiptEntryScreen {
     Q_OBJECT
@@ -24,7 +24,7 @@ protected:
 private:
     void DescEditExit();
 
-    TTypeAheadCombo* TypeTextComboBox = nullptr;
+    Ui::TQCGT_36a ui;
     RollOverQuestions* questions_ = nullptr;
 };
 

@@ -4,6 +4,7 @@
 // each method or its capital loss, with the partial-disposal note and, for
 // shares and trust interests, the gains from non-assessable receipts.
 #include "screens/summary_screen.h"
+#include "ui_qcgt_58.h"
 
 namespace cgt {
 
@@ -14,6 +15,11 @@ public:
 
 protected:
     AssetWorksheetResult Calculate() override;
+    // The partial-disposal note and the gains from non-assessable receipts.
+    void ShowResult(const AssetWorksheetResult& result) override;
+
+private:
+    Ui::TQCGT_58 ui;
 };
 
 }  // namespace cgt

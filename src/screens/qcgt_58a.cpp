@@ -5,7 +5,9 @@
 
 namespace cgt {
 
-TQCGT_58A::TQCGT_58A(QWidget* parent) : TSummaryScreen(parent) {}
+TQCGT_58A::TQCGT_58A(QWidget* parent) : TSummaryScreen(parent) {
+    SetUp(ui);
+}
 
 AssetWorksheetResult TQCGT_58A::Calculate() {
     return CalculateDepreciatingWorksheet(Store());
@@ -15,8 +17,7 @@ void TQCGT_58A::ShowResult(const AssetWorksheetResult& result) {
     TSummaryScreen::ShowResult(result);
     // The component's box shares the indexed gain's tag, and so was bound to
     // the gain; the later gain box is the one that is saved last.
-    Find<TCustomNumEdit>("IndexationComponentEdit")
-        ->SetNumValue(result.IsDisabled(kTagIndexedGain) ? 0 : result.indexationComponent);
+    ui.IndexationComponentEdit->SetNumValue(result.IsDisabled(kTagIndexedGain) ? 0 : result.indexationComponent);
 }
 
 }  // namespace cgt

@@ -3,6 +3,7 @@
 // value against the asset's cost, scaled by the use that was not taxable,
 // and the indexation component taken off the indexed gain.
 #include "screens/summary_screen.h"
+#include "ui_qcgt_58a.h"
 
 namespace cgt {
 
@@ -14,6 +15,9 @@ public:
 protected:
     AssetWorksheetResult Calculate() override;
     void ShowResult(const AssetWorksheetResult& result) override;
+
+private:
+    Ui::TQCGT_58A ui;
 };
 
 }  // namespace cgt

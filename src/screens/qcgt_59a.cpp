@@ -5,7 +5,9 @@
 
 namespace cgt {
 
-TQCGT_59a::TQCGT_59a(QWidget* parent) : TCostHistoryScreen(HistoryTwin::Shares, parent) {}
+TQCGT_59a::TQCGT_59a(QWidget* parent) : TCostHistoryScreen(HistoryTwin::Shares, parent) {
+    SetUp(ui);
+}
 
 void TQCGT_59a::Shown(TInterviewFrame& frame) {
     TCostHistoryScreen::Shown(frame);

@@ -2,6 +2,7 @@
 // Section 7 of the share block (screen 2015): the cost base history after
 // the returns of capital, checked for dates before CGT began when left.
 #include "screens/cost_history_screen.h"
+#include "ui_qcgt_59a.h"
 
 namespace cgt {
 
@@ -14,6 +15,8 @@ public:
 
 private:
     bool DatesFromCgtStart();
+
+    Ui::TQCGT_59a ui;
 };
 
 }  // namespace cgt

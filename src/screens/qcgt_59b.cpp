@@ -2,6 +2,8 @@
 
 namespace cgt {
 
-TQCGT_59b::TQCGT_59b(QWidget* parent) : TCostHistoryScreen(HistoryTwin::TrustInterests, parent) {}
+TQCGT_59b::TQCGT_59b(QWidget* parent) : TCostHistoryScreen(HistoryTwin::TrustInterests, parent) {
+    SetUp(ui);
+}
 
 }  // namespace cgt

@@ -51,7 +51,9 @@ std::string LossText(double amount) {
 
 }  // namespace
 
-TQCGT_62::TQCGT_62(QWidget* parent) : TCalcGridScreen(kChoiceEntryColumns, parent) {}
+TQCGT_62::TQCGT_62(QWidget* parent) : TCalcGridScreen(kChoiceEntryColumns, parent) {
+    SetUp(ui);
+}
 
 void TQCGT_62::Created(TInterviewFrame& frame) {
     TCalcGridScreen::Created(frame);
@@ -59,18 +61,15 @@ void TQCGT_62::Created(TInterviewFrame& frame) {
     grid->setDisplay(ToQtList(ChoiceGridColumns()));
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    XGrid2 = findChild<TXGrid*>(QStringLiteral("XGrid2"));
-    XGrid2->setDisplay(ToQtList(UnappliedLossGridColumns()));
-    XGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    NetCapGainLabel = findChild<QLabel*>(QStringLiteral("NetCapGainLabel"));
-    const auto button = [this](const char* name, void (TQCGT_62::*click)()) {
-        QPushButton* b = findChild<QPushButton*>(QLatin1String(name));
+    ui.XGrid2->setDisplay(ToQtList(UnappliedLossGridColumns()));
+    ui.XGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const auto button = [this](QPushButton* b, void (TQCGT_62::*click)()) {
         connect(b, &QPushButton::clicked, this, GuardedSlot(this, [this, click] { (this->*click)(); }));
     };
-    button("RestartBtn", &TQCGT_62::RestartBtnClick);
-    button("ApplyLossBtn", &TQCGT_62::ApplyLossBtnClick);
-    button("DeferBtn", &TQCGT_62::DeferBtnClick);
-    button("MethodBtn", &TQCGT_62::MethodBtnClick);
+    button(ui.RestartBtn, &TQCGT_62::RestartBtnClick);
+    button(ui.ApplyLossBtn, &TQCGT_62::ApplyLossBtnClick);
+    button(ui.DeferBtn, &TQCGT_62::DeferBtnClick);
+    button(ui.MethodBtn, &TQCGT_62::MethodBtnClick);
     connect(grid, &TXGrid::cellEntered, this, GuardedSlot(this, [this] { XGrid1Click(); }));
 }
 
@@ -97,22 +96,22 @@ void TQCGT_62::TableToGrid() {
 }
 
 void TQCGT_62::ShowUnapplied(const UnappliedLosses& l) {
-    XGrid2->setRowCount(3);
-    XGrid2->SetCell(0, kPriorYearsRow, QStringLiteral("Prior Years"));
-    XGrid2->SetCell(0, kCurrentYearRow, QStringLiteral("Current Year"));
-    XGrid2->SetCell(kCollectableLossCol, kPriorYearsRow, ToQt(LossText(l.priorCollectable)));
-    XGrid2->SetCell(kOtherLossCol, kPriorYearsRow, ToQt(LossText(l.priorOther)));
-    XGrid2->SetCell(kCollectableLossCol, kCurrentYearRow, ToQt(LossText(l.currentCollectable)));
-    XGrid2->SetCell(kOtherLossCol, kCurrentYearRow, ToQt(LossText(l.currentOther)));
+    ui.XGrid2->setRowCount(3);
+    ui.XGrid2->SetCell(0, kPriorYearsRow, QStringLiteral("Prior Years"));
+    ui.XGrid2->SetCell(0, kCurrentYearRow, QStringLiteral("Current Year"));
+    ui.XGrid2->SetCell(kCollectableLossCol, kPriorYearsRow, ToQt(LossText(l.priorCollectable)));
+    ui.XGrid2->SetCell(kOtherLossCol, kPriorYearsRow, ToQt(LossText(l.priorOther)));
+    ui.XGrid2->SetCell(kCollectableLossCol, kCurrentYearRow, ToQt(LossText(l.currentCollectable)));
+    ui.XGrid2->SetCell(kOtherLossCol, kCurrentYearRow, ToQt(LossText(l.currentOther)));
 }
 
 void TQCGT_62::RecomputeNets() {
-    NetCapGainLabel->hide();
+    ui.NetCapGainLabel->hide();
     const std::string label = losses_->RecomputeNets();
     TableToGrid();
     ShowUnapplied(losses_->Unapplied());
-    NetCapGainLabel->setText(ToQt(label));
-    NetCapGainLabel->show();
+    ui.NetCapGainLabel->setText(ToQt(label));
+    ui.NetCapGainLabel->show();
 }
 
 void TQCGT_62::OnRows(const std::function<void()>& action) {

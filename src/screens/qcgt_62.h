@@ -9,9 +9,7 @@
 #include "calc/choice_table.h"
 #include "calc/loss_application.h"
 #include "screens/calc_grid_screen.h"
-
-class QLabel;
-class QPushButton;
+#include "ui_qcgt_62.h"
 
 namespace cgt {
 
@@ -46,8 +44,7 @@ private:
 
     ChoiceTable table_;
     std::unique_ptr<LossApplication> losses_;
-    TXGrid* XGrid2 = nullptr;
-    QLabel* NetCapGainLabel = nullptr;
+    Ui::TQCGT_62 ui;
 };
 
 }  // namespace cgt

@@ -9,7 +9,9 @@ constexpr EntryColumns kElectionColumns{4, 6};
 
 }  // namespace
 
-TQCGT_64::TQCGT_64(QWidget* parent) : TCalcGridScreen(kElectionColumns, parent) {}
+TQCGT_64::TQCGT_64(QWidget* parent) : TCalcGridScreen(kElectionColumns, parent) {
+    SetUp(ui);
+}
 
 void TQCGT_64::Shown(TInterviewFrame&) {
     // Checked on Prev too: the grid is kept in the gains list however the screen is left.

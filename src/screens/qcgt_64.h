@@ -5,6 +5,7 @@
 // CGT schedule's Part G, with the net capital gain after them.
 #include "calc/concessions.h"
 #include "screens/calc_grid_screen.h"
+#include "ui_qcgt_64.h"
 
 namespace cgt {
 
@@ -17,6 +18,7 @@ public:
 
 private:
     ConcessionElections elections_;
+    Ui::TQCGT_64 ui;
 };
 
 }  // namespace cgt

@@ -4,6 +4,7 @@
 // total and the asset code into the CGT schedule's Part J.
 #include "calc/concessions.h"
 #include "screens/calc_grid_screen.h"
+#include "ui_qcgt_65.h"
 
 namespace cgt {
 
@@ -16,6 +17,7 @@ public:
 
 private:
     FifteenYearExemption exemption_;
+    Ui::TQCGT_65 ui;
 };
 
 }  // namespace cgt

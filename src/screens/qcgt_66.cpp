@@ -19,11 +19,12 @@ constexpr int kLastHelp = 4;
 
 }  // namespace
 
-TQCGT_66::TQCGT_66(QWidget* parent) : TCalcGridScreen(kExchangeColumns, parent) {}
+TQCGT_66::TQCGT_66(QWidget* parent) : TCalcGridScreen(kExchangeColumns, parent) {
+    SetUp(ui);
+}
 
 void TQCGT_66::Created(TInterviewFrame& frame) {
     TCalcGridScreen::Created(frame);
-    help_ = findChild<TTextLbl*>(QStringLiteral("HelpLbl"));
     // A click on the description or the cost base lands on the market value
     // (the grid passes over columns that take no entry), with the help of
     // the column clicked.
@@ -32,11 +33,11 @@ void TQCGT_66::Created(TInterviewFrame& frame) {
 
 void TQCGT_66::Shown(TInterviewFrame&) {
     ShowThrough(scrip_, false);
-    help_->setCurrentSection(kMarketValueHelp);
+    ui.HelpLbl->setCurrentSection(kMarketValueHelp);
 }
 
 void TQCGT_66::XGrid1Click(int col) {
-    help_->setCurrentSection(std::min(col + 1, kLastHelp));
+    ui.HelpLbl->setCurrentSection(std::min(col + 1, kLastHelp));
 }
 
 }  // namespace cgt

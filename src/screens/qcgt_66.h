@@ -6,10 +6,9 @@
 // Part K.
 #include "calc/concessions.h"
 #include "screens/calc_grid_screen.h"
+#include "ui_qcgt_66.h"
 
 namespace cgt {
-
-class TTextLbl;
 
 class TQCGT_66 : public TCalcGridScreen {
     Q_OBJECT
@@ -23,7 +22,7 @@ private:
     void XGrid1Click(int col);
 
     ScripForScrip scrip_;
-    TTextLbl* help_ = nullptr;
+    Ui::TQCGT_66 ui;
 };
 
 }  // namespace cgt

@@ -3,8 +3,7 @@
 // completed by the concession screens, shown read-only part by part. Next
 // leaves the interview.
 #include "interview/childform.h"
-
-class QScrollArea;
+#include "ui_qcgt_67.h"
 
 namespace cgt {
 
@@ -20,6 +19,8 @@ private:
     // Lays the part headings, row labels and boxes into the scroll box.
     void BuildSchedule();
 
+    Ui::TQCGT_67 ui;
+    // The scroll box the schedule is laid into.
     QScrollArea* scrollBox_ = nullptr;
 };
 

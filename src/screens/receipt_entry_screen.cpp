@@ -24,12 +24,6 @@ TReceiptEntryScreen::TReceiptEntryScreen(QWidget* parent) : TBlockScreen(Workshe
 
 void TReceiptEntryScreen::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
-    DescEdit = Find<TTaxEdit>("DescEdit");
-    DateofCGTEventEdit = Find<TTaxEdit>("DateofCGTEventEdit");
-    ProceedsEdit = Find<TTaxEdit>("ProceedsEdit");
-    CostsEdit = Find<TTaxEdit>("CostsEdit");
-    GainEdit = Find<TTaxEdit>("GainEdit");
-    LossEdit = Find<TTaxEdit>("LossEdit");
     for (TTaxEdit* box : {DescEdit, ProceedsEdit, CostsEdit, DateofCGTEventEdit})
         connect(box, &QLineEdit::textChanged, this, GuardedSlot(this, [this] { ShowGainOrLoss(); }));
 }

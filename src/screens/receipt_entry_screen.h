@@ -27,6 +27,19 @@ protected:
     virtual void Leaving(bool hasProceeds) { (void)hasProceeds; }
     virtual int Step() const = 0;
 
+    // Lays the definition out on the screen (from the derived constructor)
+    // and takes the controls that both receipt definitions have.
+    template <class Form>
+    void SetUp(Form& ui) {
+        TBlockScreen::SetUp(ui);
+        DescEdit = ui.DescEdit;
+        DateofCGTEventEdit = ui.DateofCGTEventEdit;
+        ProceedsEdit = ui.ProceedsEdit;
+        CostsEdit = ui.CostsEdit;
+        GainEdit = ui.GainEdit;
+        LossEdit = ui.LossEdit;
+    }
+
     TTaxEdit* DescEdit = nullptr;
     TTaxEdit* DateofCGTEventEdit = nullptr;
     TTaxEdit* ProceedsEdit = nullptr;

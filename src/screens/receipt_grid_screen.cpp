@@ -17,9 +17,6 @@ TReceiptGridScreen::TReceiptGridScreen(QWidget* parent) : TBlockScreen(Worksheet
 
 void TReceiptGridScreen::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
-    XGrid1 = Find<TXGrid>("XGrid1");
-    HelpLbl = Find<TTextLbl>("HelpLbl");
-    CGTEventEdit = Find<TTaxEdit>("CGTEventEdit");
     XGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     XGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(XGrid1, &TXGrid::cellEntered, this, GuardedSlot(this, [this](int col, int row) { XGrid1Click(col, row); }));

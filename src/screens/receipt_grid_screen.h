@@ -49,6 +49,16 @@ protected:
     const char* DateFault(int row) const;
     const char* IncompleteFault(int row, int required) const;
 
+    // Lays the definition out on the screen (from the derived constructor)
+    // and takes the controls that both receipt grid definitions have.
+    template <class Form>
+    void SetUp(Form& ui) {
+        TBlockScreen::SetUp(ui);
+        XGrid1 = ui.XGrid1;
+        HelpLbl = ui.HelpLbl;
+        CGTEventEdit = ui.CGTEventEdit;
+    }
+
     TXGrid* XGrid1 = nullptr;
     TTextLbl* HelpLbl = nullptr;
     TTaxEdit* CGTEventEdit = nullptr;

@@ -4,9 +4,8 @@
 
 #include "base/income_year.h"
 #include "controls/textlbl.h"
-#include "screens/info_screen.h"
+#include "interview/childform.h"
 #include "screens/navigator_groups.h"
-#include "screens/question_screen.h"
 #include "screens/screen_forms.h"
 
 namespace cgt {
@@ -16,18 +15,6 @@ namespace {
 // Placeholders the screen texts use for the income year: "2002-2003".
 constexpr int kPreviousYearPlaceholder = 99998;
 constexpr int kIncomeYearPlaceholder = 99999;
-
-TChildForm* MakeFromRows(const ScreenClass& cls, int number) {
-    const FlowRow* row = FindFlowRow(number);
-    if (!row) return nullptr;
-    switch (cls.family) {
-        case ScreenFamily::Information: return new TInfoScreen(*row);
-        case ScreenFamily::IntroductoryQuestion:
-        case ScreenFamily::EventQuestion:
-        case ScreenFamily::AnotherEventQuestion: return new TQuestionScreen(cls.family, *row);
-        default: return nullptr;
-    }
-}
 
 void AnswerIncomeYearPlaceholders(TChildForm* screen) {
     for (TTextLbl* label : screen->findChildren<TTextLbl*>()) {
@@ -40,24 +27,11 @@ void AnswerIncomeYearPlaceholders(TChildForm* screen) {
 
 }  // namespace
 
-bool FamilyBuiltFromRows(ScreenFamily family) {
-    switch (family) {
-        case ScreenFamily::Information:
-        case ScreenFamily::IntroductoryQuestion:
-        case ScreenFamily::EventQuestion:
-        case ScreenFamily::AnotherEventQuestion: return true;
-        default: return false;
-    }
-}
-
 TChildForm* CreateScreen(int screenNumber) {
     const ScreenClass* cls = FindScreenClass(screenNumber);
     if (!cls) return nullptr;
-    const ScreenForm* form = FindScreenForm(cls->className);
-    if (!form) return nullptr;
-    TChildForm* screen = form->make ? form->make() : MakeFromRows(*cls, screenNumber);
+    TChildForm* screen = FormOf(*cls).build(*cls, screenNumber);
     if (!screen) return nullptr;
-    form->setup(screen);
     screen->setHelpContext(cls->helpContext);
     screen->setIconKind(cls->icon);
     if (cls->savingBlocked) screen->setCompleteFirst(kCompleteFirstBlock);

@@ -11,6 +11,14 @@ TChildForm* CreateScreen(int screenNumber);
 
 // True for the families whose screens are built from their rows and
 // definitions; every member of such a family must have both.
-bool FamilyBuiltFromRows(ScreenFamily family);
+constexpr bool FamilyBuiltFromRows(ScreenFamily family) {
+    switch (family) {
+        case ScreenFamily::Information:
+        case ScreenFamily::IntroductoryQuestion:
+        case ScreenFamily::EventQuestion:
+        case ScreenFamily::AnotherEventQuestion: return true;
+        default: return false;
+    }
+}
 
 }  // namespace cgt

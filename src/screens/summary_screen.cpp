@@ -13,6 +13,7 @@
 #include "controls/qt_text.h"
 #include "controls/xgrid.h"
 #include "interview/interviewframe.h"
+#include "report/printouts.h"
 #include "store/modulerun.h"
 #include "store/tags.h"
 
@@ -28,17 +29,6 @@ constexpr const char* kViewProperty = "cgtSummaryView";
 
 // The screens without the non-assessable receipts printout.
 constexpr int kNoNonAssessablePrintout[] = {2040, 2050, 2060};
-
-// The print buttons and the report script each prints.
-struct PrintButton {
-    const char* button;
-    const char* script;
-};
-constexpr PrintButton kPrintButtons[] = {
-    {"PrintWorksheetBtn", "CGTWSHT"},
-    {"PrintRegisterBtn", "CGTASSET"},
-    {"PrintNonAssBtn", "CGTNASS"},
-};
 
 // Where the worksheet panel scrolls for the column the cursor is in: up to
 // and including `lastCol`, to `x` pixels.
@@ -69,13 +59,6 @@ TSummaryScreen::TSummaryScreen(QWidget* parent) : TBlockScreen(WorksheetRole::Bl
 
 void TSummaryScreen::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
-    ResultsPanel = Find<QScrollArea>("ResultsPanel");
-    ResultsBox = Find<QWidget>("ResultsBox");
-    EventDataPanel = Find<QWidget>("EventDataPanel");
-    RegisterGrid = Find<TXGrid>("RegisterGrid");
-    WorksheetPanel = Find<QScrollArea>("WorksheetPanel");
-    WorksheetGrid = Find<TXGrid>("WorksheetGrid");
-    PrintNonAssBtn = Find<QPushButton>("PrintNonAssBtn");
 
     // The grids take the columns the calculation fills.
     const auto columns = [](const std::vector<std::string>& specs) {
@@ -92,25 +75,28 @@ void TSummaryScreen::Created(TInterviewFrame& frame) {
     ResultsPanel->setWidgetResizable(false);
     WorksheetPanel->setWidgetResizable(false);
 
-    for (const char* name : {"TaxpayerViewRadio", "RegisterViewRadio", "WorksheetViewRadio"}) {
-        auto* radio = Find<QAbstractButton>(name);
-        const int view = int(viewRadios_.size());
-        connect(radio, &QAbstractButton::clicked, this, GuardedSlot(this, [this, view] { ViewRadioGroupClick(view); }));
-        viewRadios_.push_back(radio);
+    for (std::size_t view = 0; view < viewRadios_.size(); ++view) {
+        connect(viewRadios_[view], &QAbstractButton::clicked, this,
+                GuardedSlot(this, [this, view] { ViewRadioGroupClick(int(view)); }));
     }
     // The asset's status and type are shown, not chosen here.
-    for (const char* group : {"ActiveRadioGroup", "TypeRadioGroup"}) {
-        for (QRadioButton* radio : Find<QWidget>(group)->findChildren<QRadioButton*>()) {
+    for (QWidget* group : {ActiveRadioGroup, TypeRadioGroup}) {
+        for (QRadioButton* radio : group->findChildren<QRadioButton*>()) {
             radio->setFocusPolicy(Qt::NoFocus);
             radio->installEventFilter(this);
             displayOnly_.push_back(radio);
         }
     }
 
-    for (const PrintButton& print : kPrintButtons) {
-        auto* button = Find<QPushButton>(print.button);
+    // The print buttons and the report script each prints.
+    const std::pair<QPushButton*, const char*> prints[] = {
+        {PrintWorksheetBtn, kWorksheetPrintout},
+        {PrintRegisterBtn, kAssetRegisterPrintout},
+        {PrintNonAssBtn, kNonAssessablePrintout},
+    };
+    for (const auto& [button, name] : prints) {
         button->setEnabled(true);
-        const std::string script = print.script;
+        const std::string script = name;
         connect(button, &QPushButton::clicked, this,
                 GuardedSlot(this, [this, script] { Frame().PrintWorksheet(script); }));
     }
@@ -159,16 +145,6 @@ void TSummaryScreen::ViewRadioGroupClick(int view) {
     SelectView(view);
 }
 
-void TSummaryScreen::ShowResult(const AssetWorksheetResult& result) {
-    if (auto* note = Find<QWidget>("NotePanel")) {
-        note->setVisible(result.partialDisposal);
-        Find<TCustomNumEdit>("RemainIndexedEdit")->SetNumValue(result.remainingIndexed);
-        Find<TCustomNumEdit>("RemainNonIndexedEdit")->SetNumValue(result.remainingNonIndexed);
-        Find<TCustomNumEdit>("RemainReducedEdit")->SetNumValue(result.remainingReduced);
-    }
-    if (auto* block = Find<QWidget>("NonAssessablePanel")) block->setVisible(result.showReceiptGains);
-}
-
 TCustomNumEdit* TSummaryScreen::Box(int tag) const {
     TCustomNumEdit* found = nullptr;
     for (TCustomNumEdit* box : findChildren<TCustomNumEdit*>())
@@ -190,10 +166,10 @@ void TSummaryScreen::ShowCalculation() {
     Frame().BindScreenValues();
     for (TCustomNumEdit* box : findChildren<TCustomNumEdit*>())
         box->setEnabled(box->fieldTag() == 0 || !result.IsDisabled(box->fieldTag()));
-    ShowChoice(Find<QWidget>("ActiveRadioGroup"), result.activeChoice);
-    ShowChoice(Find<QWidget>("TypeRadioGroup"), result.typeChoice);
-    ShowMessage(Find<QLabel>("MessageLbl1"), result.message1);
-    ShowMessage(Find<QLabel>("MessageLbl2"), result.message2);
+    ShowChoice(ActiveRadioGroup, result.activeChoice);
+    ShowChoice(TypeRadioGroup, result.typeChoice);
+    ShowMessage(MessageLbl1, result.message1);
+    ShowMessage(MessageLbl2, result.message2);
     ShowResult(result);
     StackResults();
     // The grids start at their first row and column (a cursor placed while

@@ -8,6 +8,7 @@
 #include "screens/block_screen.h"
 
 class QAbstractButton;
+class QLabel;
 class QPushButton;
 class QScrollArea;
 
@@ -39,7 +40,28 @@ protected:
     virtual AssetWorksheetResult Calculate() = 0;
     // Shows what the calculation gives besides the stored fields, once the
     // boxes have been bound to them.
-    virtual void ShowResult(const AssetWorksheetResult& result);
+    virtual void ShowResult(const AssetWorksheetResult& result) { (void)result; }
+
+    // Lays the definition out on the screen (from the derived constructor)
+    // and takes the controls that both summary definitions have.
+    template <class Form>
+    void SetUp(Form& ui) {
+        TBlockScreen::SetUp(ui);
+        ResultsPanel = ui.ResultsPanel;
+        ResultsBox = ui.ResultsBox;
+        EventDataPanel = ui.EventDataPanel;
+        RegisterGrid = ui.RegisterGrid;
+        WorksheetPanel = ui.WorksheetPanel;
+        WorksheetGrid = ui.WorksheetGrid;
+        viewRadios_ = {ui.TaxpayerViewRadio, ui.RegisterViewRadio, ui.WorksheetViewRadio};
+        ActiveRadioGroup = ui.ActiveRadioGroup;
+        TypeRadioGroup = ui.TypeRadioGroup;
+        MessageLbl1 = ui.MessageLbl1;
+        MessageLbl2 = ui.MessageLbl2;
+        PrintWorksheetBtn = ui.PrintWorksheetBtn;
+        PrintRegisterBtn = ui.PrintRegisterBtn;
+        PrintNonAssBtn = ui.PrintNonAssBtn;
+    }
 
     // The box bound to a field tag (the last one when two share it).
     TCustomNumEdit* Box(int tag) const;
@@ -58,7 +80,14 @@ private:
     TXGrid* RegisterGrid = nullptr;
     QScrollArea* WorksheetPanel = nullptr;
     TXGrid* WorksheetGrid = nullptr;
+    QWidget* ActiveRadioGroup = nullptr;
+    QWidget* TypeRadioGroup = nullptr;
+    QLabel* MessageLbl1 = nullptr;
+    QLabel* MessageLbl2 = nullptr;
+    QPushButton* PrintWorksheetBtn = nullptr;
+    QPushButton* PrintRegisterBtn = nullptr;
     QPushButton* PrintNonAssBtn = nullptr;
+    // The items of the view radio group, in View order.
     std::vector<QAbstractButton*> viewRadios_;
     std::vector<QObject*> displayOnly_;
     // This object has run the calculation (a screen recreated by a rescale

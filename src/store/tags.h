@@ -108,8 +108,7 @@ inline constexpr int kTagRollOverAcquiredBefore1145am = 733;
 inline constexpr int kTagEnteredIndexedCostBase = 734;     // cost element 1A
 inline constexpr int kTagEnteredNonIndexedCostBase = 735;  // cost element 1B
 inline constexpr int kTagEnteredReducedCostBase = 736;     // cost element 1C
-inline constexpr int kTagCostElements = 737;               // cost element list, 8 cells per row
-inline constexpr int kCostElementCells = 8;                // cells per row of kTagCostElements
+inline constexpr int kTagCostElements = 737;               // cost element list: rows of calc/cost_elements.h
 inline constexpr int kTagReceipts = 738;                   // non-assessable receipts list
 inline constexpr int kTagEventDate = 739;
 inline constexpr int kTagEventAfter1145am = 740;   // the CGT event on 21/09/1999 was after 11.45am
@@ -220,9 +219,10 @@ inline constexpr int kTagHistoryGrid = 1199;
 
 // --- the CGT schedule: worksheet 1 of type 469, in the working tags. Each
 // three-column row holds its indexation, discount and other amounts in three
-// consecutive tags, so a row's Indexed tag + k is its column k.
+// consecutive tags, so a row's Indexed tag + k is its column k. The part,
+// letter, column and row of each box are in one table, calc/schedule_boxes.h.
 inline constexpr int kTagSchedTitle = kTagInstanceName;
-// Part A: current year capital gains by class.
+// Part A
 inline constexpr int kTagSchedSharesNonActiveIndexed = 711;
 inline constexpr int kTagSchedSharesNonActiveDiscount = 712;
 inline constexpr int kTagSchedSharesNonActiveOther = 713;
@@ -247,12 +247,12 @@ inline constexpr int kTagSchedOtherActiveOther = 731;
 inline constexpr int kTagSchedTotalGainsIndexed = 732;
 inline constexpr int kTagSchedTotalGainsDiscount = 733;
 inline constexpr int kTagSchedTotalGainsOther = 734;
-// Part B: current year capital losses other than from collectables.
+// Part B
 inline constexpr int kTagSchedLossesShares = 735;
 inline constexpr int kTagSchedLossesRealEstate = 736;
 inline constexpr int kTagSchedLossesOther = 737;
 inline constexpr int kTagSchedLossesTotal = 738;
-// Part D: capital losses applied, by column and in total.
+// Part D
 inline constexpr int kTagSchedCurrentAppliedIndexed = 739;
 inline constexpr int kTagSchedCurrentAppliedDiscount = 740;
 inline constexpr int kTagSchedCurrentAppliedOther = 741;
@@ -269,7 +269,7 @@ inline constexpr int kTagSchedTotalAppliedIndexed = 1101;
 inline constexpr int kTagSchedTotalAppliedDiscount = 1102;
 inline constexpr int kTagSchedTotalAppliedOther = 1103;
 inline constexpr int kTagSchedTotalApplied = 1104;
-// Part E: current year capital gains after losses.
+// Part E
 inline constexpr int kTagSchedNonActiveAfterLossesIndexed = 1105;  // collectables included
 inline constexpr int kTagSchedNonActiveAfterLossesDiscount = 1106;
 inline constexpr int kTagSchedNonActiveAfterLossesOther = 1107;
@@ -279,10 +279,10 @@ inline constexpr int kTagSchedActiveAfterLossesOther = 1110;
 inline constexpr int kTagSchedAfterLossesIndexed = 1111;
 inline constexpr int kTagSchedAfterLossesDiscount = 1112;
 inline constexpr int kTagSchedAfterLossesOther = 1113;
-// Part F: the CGT discount.
+// Part F
 inline constexpr int kTagSchedDiscountNonActive = 1114;
 inline constexpr int kTagSchedDiscountActive = 1115;
-// Part G: small business active asset reduction, retirement exemption, roll-over.
+// Part G
 inline constexpr int kTagSchedReductionIndexed = 1116;
 inline constexpr int kTagSchedReductionDiscount = 1117;
 inline constexpr int kTagSchedReductionOther = 1118;
@@ -292,7 +292,7 @@ inline constexpr int kTagSchedRetirementOther = 1121;
 inline constexpr int kTagSchedRollOverIndexed = 1122;
 inline constexpr int kTagSchedRollOverDiscount = 1123;
 inline constexpr int kTagSchedRollOverOther = 1124;
-// Part H: discount and concessions, and the net capital gains.
+// Part H
 inline constexpr int kTagSchedConcessionsIndexed = 1125;
 inline constexpr int kTagSchedConcessionsDiscount = 1126;
 inline constexpr int kTagSchedConcessionsOther = 1127;
@@ -300,13 +300,13 @@ inline constexpr int kTagSchedNetGainIndexed = 1128;
 inline constexpr int kTagSchedNetGainDiscount = 1129;
 inline constexpr int kTagSchedNetGainOther = 1130;
 inline constexpr int kTagSchedNetCapitalGain = 1131;
-// Part I: unapplied net capital losses carried forward.
+// Part I
 inline constexpr int kTagSchedCollectableLossesCarried = 1132;
 inline constexpr int kTagSchedOtherLossesCarried = 1133;
-// Part J: the 15-year exemption.
+// Part J
 inline constexpr int kTagSchedExemptGains = 1134;
 inline constexpr int kTagSchedExemptionCode = 1135;
-// Part K: scrip for scrip roll-over.
+// Part K
 inline constexpr int kTagSchedScripYes = 1136;
 inline constexpr int kTagSchedScripCostBase = 1137;     // cost base of the interests exchanged
 inline constexpr int kTagSchedScripMarketValue = 1138;  // market value of the replacement interests

@@ -11,10 +11,12 @@
 // never shows: an instance is packed only when its record reads back as the
 // same items and nothing outside holds one of its lists, so that the lists
 // an unpacked instance shares with the working tags stay shared.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <numeric>
 #include <span>
 #include <vector>
 
@@ -155,6 +157,20 @@ public:
             } else if (sorted_) {
                 break;
             }
+    }
+    // Calls `visit` for every item, the instances in ascending order and the
+    // items of each in list order, in whatever order the list holds them.
+    template <typename Visit>
+    void ForEachByInstance(Visit visit) const {
+        if (sorted_) {
+            for (const Group& g : groups_) VisitGroup(g, visit);
+            return;
+        }
+        std::vector<std::size_t> order(groups_.size());
+        std::iota(order.begin(), order.end(), std::size_t(0));
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return groups_[a].instance < groups_[b].instance; });
+        for (const std::size_t g : order) VisitGroup(groups_[g], visit);
     }
     // Replaces the items of an instance (where they stood, or in instance
     // order when it had none). The items' instance numbers are set to it.

@@ -266,6 +266,12 @@ TEST_F(ChoiceTableTest, WriteBackAndRebuildGiveTheSameRows) {
     EXPECT_EQ(WorksheetText(451, 1, 1145), "Indexed");
     // The manual row keeps the collectable loss applied to it.
     EXPECT_EQ((*store.GetFieldLst(kTagManualTable))[kCollectableApplied], "100");
+    // The trust row keeps the other loss applied to its first component in
+    // cell 20, where returns already saved hold it; its other cells stay empty.
+    const TextList trust = *store.GetFieldLst(kTagTrustTable);
+    ASSERT_EQ(trust.size(), std::size_t(kTrustRowCells));
+    for (int c = kTrustNetGainCol + 1; c < kTrustRowCells; ++c)
+        EXPECT_EQ(Trim(trust[std::size_t(c)]), c == 20 ? "10" : "") << "cell " << c;
 }
 
 }  // namespace

@@ -6,21 +6,16 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
-#include <streambuf>
+#include <nlohmann/json.hpp>
 
-#include "base/clock.h"
 #include "run_cgt.h"
-#include "store_json.h"
-#include "support/scripted_dialogs.h"
+#include "store/store_json.h"
 #include "support/test_folder.h"
 
 namespace cgt {
 namespace {
 
 namespace fs = std::filesystem;
-using cli::JsonStoreError;
-using cli::kMaxJsonToken;
 
 class ImportInputTest : public ::testing::Test {
 protected:
@@ -181,102 +176,6 @@ TEST_F(ImportInputTest, ATextTooLongIsRefusedAsItIsRead) {
     const std::string json = R"({"fields": {"300": ")" + std::string(2 * kMaxJsonToken, 'x') + R"("}})";
     // The text starts at byte 21; its 1048577th byte is one too many.
     ExpectRefused(json, false, "a text of more than 1048576 bytes at byte 1048597");
-}
-
-// Serves `head`, `unit` `units` times and `tail`, a few kilobytes at a
-// time, made as they are asked for; counts what it served.
-class MadeText : public std::streambuf {
-public:
-    MadeText(std::string head, std::string unit, std::size_t units, std::string tail)
-        : head_(std::move(head)), unit_(std::move(unit)), units_(units), tail_(std::move(tail)) {}
-    std::size_t served() const { return served_; }
-
-protected:
-    int_type underflow() override {
-        const std::size_t total = head_.size() + unit_.size() * units_ + tail_.size();
-        buffer_.clear();
-        for (; buffer_.size() < 4096 && served_ < total; ++served_) buffer_ += At(served_);
-        if (buffer_.empty()) return traits_type::eof();
-        setg(buffer_.data(), buffer_.data(), buffer_.data() + buffer_.size());
-        return traits_type::to_int_type(buffer_[0]);
-    }
-
-private:
-    char At(std::size_t i) const {
-        if (i < head_.size()) return head_[i];
-        i -= head_.size();
-        if (i < unit_.size() * units_) return unit_[i % unit_.size()];
-        return tail_[i - unit_.size() * units_];
-    }
-
-    std::string head_, unit_;
-    std::size_t units_;
-    std::string tail_, buffer_;
-    std::size_t served_ = 0;
-};
-
-// A text, number or run of anything else of 20 MB stops the reading a
-// little past the limit, with the byte it stopped at.
-TEST(ReadStoreJsonTest, AnythingTooLongStopsTheReadingAtTheLimit) {
-    constexpr std::size_t k20Mb = 20'000'000;
-    const struct {
-        const char* what;
-        std::string head, unit, tail;
-        std::string fault;
-    } cases[] = {
-        {"text", R"({"fields": {"300": ")", "x", R"("}})", "a text of more than 1048576 bytes at byte 1048597"},
-        {"key", R"({"fields": {")", "1", R"(": 1}})", "a text of more than 1048576 bytes at byte 1048590"},
-        // An escaped quote does not end the text.
-        {"escapes", R"({"fields": {"300": ")", R"(\")", R"("}})", "a text of more than 1048576 bytes at byte 1048597"},
-        {"number", R"({"fields": {"300": )", "1", "}}", "a number of more than 1048576 bytes at byte 1048596"},
-        {"blanks", R"({"fields": {"300": 1,)", " ", "}}",
-         "more than 1048576 bytes with no text or number at byte 1048596"},
-        {"literals", R"({"fields": {"300": [)", "null,", "]}}",
-         "more than 1048576 bytes with no text or number at byte 1048594"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        MadeText made(c.head, c.unit, k20Mb / c.unit.size(), c.tail);
-        std::istream in(&made);
-        try {
-            cli::ReadStoreJson(in, "big.json");
-            ADD_FAILURE() << "read whole";
-        } catch (const JsonStoreError& e) {
-            EXPECT_EQ(std::string(e.what()), "bad JSON in big.json: " + c.fault);
-        }
-        EXPECT_LT(made.served(), kMaxJsonToken + 64 * 1024);
-    }
-}
-
-// Up to the limit, a text is read: the limit holds back nothing shorter.
-TEST(ReadStoreJsonTest, ATextAtTheLimitIsRead) {
-    for (const std::size_t size : {kMaxJsonToken - 1, kMaxJsonToken}) {
-        MadeText made(R"({"fields": {"300": ")", "x", size, R"(", "301": 2}})");
-        std::istream in(&made);
-        cli::StagedStore staged;
-        ASSERT_NO_THROW(staged = cli::ReadStoreJson(in, "big.json")) << size;
-    }
-    MadeText made(R"({"fields": {"300": ")", "x", kMaxJsonToken + 1, R"("}})");
-    std::istream in(&made);
-    EXPECT_THROW(cli::ReadStoreJson(in, "big.json"), JsonStoreError);
-}
-
-// The runs between texts that an export writes stay far below the limit:
-// the most instances a type can have, all empty but the last.
-TEST(ReadStoreJsonTest, TheLargestExportOfEmptyInstancesReadsBack) {
-    test::ScriptedDialogs dialogs;
-    FixedClock clock{2003, 7, 1};
-    ModuleRun run(dialogs, clock);
-    Slot slot;
-    slot.type = dtCurrency;
-    slot.number = 1;
-    run.store().EnsureWorksheetList(451)->push_back(WorksheetItem{std::uint16_t(0xFFFF), 710, slot});
-    std::stringstream text;
-    cli::WriteStoreJson(run, text);
-    ASSERT_GT(text.str().size(), 600'000u);
-    ModuleRun back(dialogs, clock);
-    cli::ReadStoreJson(text, "r.json").PutInto(back);
-    EXPECT_EQ(cli::StoreToJson(back).dump(), cli::StoreToJson(run).dump());
 }
 
 }  // namespace

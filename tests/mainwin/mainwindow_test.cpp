@@ -48,6 +48,13 @@ TEST_F(MainWindowTest, CaptionShowsTheFileAndTheLodgmentDetails) {
     window->SetCaption();
     EXPECT_EQ(window->windowTitle(),
               QStringLiteral("Verimo 2003 - SMITH.DAT (Lodged on 15/10/2003 at 10:42.  Ref:R12345)"));
+    // A name as the system spells it, in UTF-8: shown as it is, not read as
+    // store text.
+    run.currentFileName = "/home/r\xC3\xA9mi/Zo\xC3\xAB \xE6\x9D\x8E.DAT";
+    window->SetCaption();
+    EXPECT_TRUE(
+        window->windowTitle().startsWith(QString::fromUtf8("Verimo 2003 - /home/r\u00e9mi/Zo\u00eb \u674e.DAT")))
+        << window->windowTitle().toStdString();
 }
 
 TEST_F(MainWindowTest, SaveBoxSavesUnderTheChosenNameButTheRunKeepsItsFile) {

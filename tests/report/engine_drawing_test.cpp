@@ -23,10 +23,12 @@ namespace {
 TPageRec Field(int tag, int kind, int cols = 0, int column = 0) {
     TPageRec r;
     r.SetType(rec::kField);
-    r.SetI16(3, std::int16_t(tag));
-    r.SetU8(7, std::uint8_t(kind));
-    r.SetU8(2, std::uint8_t(cols));
-    r.SetI16(5, std::int16_t(column));
+    FieldRecord f;
+    f.tag = tag;
+    f.kind = kind;
+    f.columns = cols;
+    f.column = column;
+    r = f.Record();
     return r;
 }
 

@@ -111,17 +111,19 @@ TEST(LongTables, EveryRowPrintsOnceAndInOrder) {
 }
 
 TEST(LongTables, FullRowKeptInTheLaidOutRecord) {
-    TPageRec cell;
-    cell.SetType(rec::kField);
-    for (const int row : {0, 254, 255, 256, 999'999}) {
-        cell.SetRow(row);
-        EXPECT_EQ(cell.Row(), row);
-        EXPECT_EQ(cell.U8(9), row & 0xFF) << "byte 9 keeps the low bits";
+    FieldRecord cell;
+    for (const int row : {0, 7, 254, 255, 256, 999'999}) {
+        cell.row = row;
+        EXPECT_EQ(FieldRecord::Of(cell.Record()).row, row);
     }
-    // A record of a stored script (bytes 10-13 blank) reads byte 9.
-    TPageRec stored;
-    stored.SetU8(9, 7);
-    EXPECT_EQ(stored.Row(), 7);
+    // The stored form of a row below 255 is the one byte old scripts hold:
+    // the rest of the record is as a script without rows would have it.
+    cell.row = 7;
+    FieldRecord none;
+    TPageRec a = cell.Record(), b = none.Record();
+    int differing = 0;
+    for (std::size_t i = 0; i < kPageRecSize; ++i) differing += a.b[i] != b.b[i];
+    EXPECT_EQ(differing, 1);
 }
 
 TEST(FiguresWhole, WiderThanTheirColumnInASmallerTypeface) {
@@ -189,9 +191,8 @@ TEST(FiguresWhole, NeverInExponentForm) {
     FieldStore s;
     s.SetFieldVal(kTagSchedNetCapitalGain, 123456789);
     s.SetFieldVal(kTagCapitalLoss, -1e15L);
-    TPageRec field;
-    field.SetType(rec::kField);
-    field.SetU8(7, 1);
+    FieldRecord field;
+    field.kind = 1;
     const struct {
         int tag;
         DataType type;
@@ -203,8 +204,8 @@ TEST(FiguresWhole, NeverInExponentForm) {
     EXPECT_EQ(s.FieldAsText(kTagSchedNetCapitalGain), "1.2345679E8");
     for (const auto& c : cases) {
         s.SetFieldType(c.tag, c.type);
-        field.SetI16(3, std::int16_t(c.tag));
-        EXPECT_EQ(ResolveField(s, field), c.shown);
+        field.tag = c.tag;
+        EXPECT_EQ(ResolveField(s, field.Record()), c.shown);
     }
 }
 

@@ -9,25 +9,28 @@
 #include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "calc/calc_chain.h"
 #include "flow/flow_rules.h"
 #include "flow/screen_catalogue.h"
 #include "screens_fixture.h"
-#include "store_json.h"
+#include "store/store_json.h"
 
 namespace cgt::test {
 namespace {
 
-nlohmann::ordered_json DemoJson() {
+void LoadDemo(ModuleRun& run) {
     std::ifstream in(CGT_DEMO_RETURN);
-    return nlohmann::ordered_json::parse(in);
+    ReadStoreJson(in, CGT_DEMO_RETURN).PutInto(run);
 }
 
 // Every field and worksheet instance, without the frame's place in the
 // interview.
 nlohmann::ordered_json Contents(ModuleRun& run) {
-    nlohmann::ordered_json j = cli::StoreToJson(run);
+    std::stringstream text;
+    WriteStoreJson(run, text);
+    nlohmann::ordered_json j = nlohmann::ordered_json::parse(text);
     j.erase("position");
     j.erase("history");
     return j;
@@ -59,11 +62,11 @@ protected:
 TEST_F(DemoReturnTest, ScreensLeaveWhatTheCalculationLeaves) {
     ScriptedDialogs quiet;
     ModuleRun calculated(quiet, clock);
-    cli::StoreFromJson(DemoJson(), calculated);
+    LoadDemo(calculated);
     const CalcChainResult chain = RunCalculationChain(calculated.store());
     ASSERT_FALSE(chain.failure) << *chain.failure;
 
-    cli::StoreFromJson(DemoJson(), run);
+    LoadDemo(run);
     FieldStore& store = run.store();
     int assets = 0;
     for (int type = kFirstAssetType; type <= kLastAssetType; ++type) {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "calc/cost_elements.h"
 #include "controls/textlbl.h"
 #include "controls/xgrid.h"
 #include "controls/xgrid_inplace_edit.h"
@@ -34,8 +35,17 @@ constexpr const char* kIncomplete = "If either dates and amount are present then
 constexpr const char* kAdjustmentNotNegative =
     "If cost element 6C or 6R is present, amount must be entered as a negative.";
 
-// Columns of the grid.
-enum { kElement, kIncurred, kPaid, kDescription, kAmount, kExcluded, kExcludedReduced, kComments };
+// Columns of the grid: the cells of a cost element row.
+enum {
+    kElement = kCostElementCode,
+    kIncurred = kCostElementIncurred,
+    kPaid = kCostElementPaid,
+    kDescription = kCostElementDescription,
+    kAmount = kCostElementAmount,
+    kExcluded = kCostElementExcluded,
+    kExcludedReduced = kCostElementExcludedReduced,
+    kComments = kCostElementComments,
+};
 
 // A row as the user types it: the keys that find its cost element in the
 // drop-down list ("" leaves the cell empty), then the cells after it.
@@ -259,7 +269,7 @@ TEST_F(CostElementTest, TheGridAsDefined) {
     ShowOnAsset(2011);
     TXGrid* grid = Grid();
     EXPECT_EQ(grid->fieldTag(), kTagCostElements);
-    ASSERT_EQ(grid->colCount(), 8);
+    ASSERT_EQ(grid->colCount(), kCostElementCells);
     EXPECT_FALSE(grid->ColumnVisible(kPaid));
     EXPECT_EQ(grid->Model().ColWidth(kExcludedReduced), 0);
     EXPECT_EQ(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -272,7 +282,8 @@ TEST_F(CostElementTest, TheGridAsDefined) {
                             "Amount to be excluded from cost base",
                             "Amt to be excluded from reduced cost base",
                             "Comments"};
-    for (int col = 0; col < 8; ++col) EXPECT_EQ(grid->Cell(col, 0).toStdString(), titles[col]);
+    ASSERT_EQ(std::size(titles), std::size_t(kCostElementCells));
+    for (int col = 0; col < kCostElementCells; ++col) EXPECT_EQ(grid->Cell(col, 0).toStdString(), titles[col]);
     EXPECT_EQ(TextOf("DescLabel"), "BHP Billiton 1,000 shares");
 }
 

@@ -3,9 +3,11 @@
 // return calculated by the whole chain and taken through the concession
 // screens to the schedule.
 #include <QCheckBox>
+#include <QLabel>
 #include <QScrollArea>
 
 #include "calc/calc_chain.h"
+#include "calc/schedule_boxes.h"
 #include "concessions_fixture.h"
 #include "controls/numedit.h"
 #include "interview/navigator.h"
@@ -73,6 +75,31 @@ TEST_F(ScheduleScreenTest, EveryFieldOfTheScheduleHasItsBox) {
     QApplication::processEvents();
     EXPECT_TRUE(ticks[0]->isChecked());
     EXPECT_EQ(frame->CurrentScreenNumber(), 2107);
+}
+
+// Each box shows its letter of the printed form just to its left, and a box
+// without a letter shows none.
+TEST_F(ScheduleScreenTest, EachBoxShowsTheLetterOfThePrintedForm) {
+    ShowFromChoices(2107);
+    auto* sheet = frame->CurrentScreen()->findChild<QWidget*>(QStringLiteral("ScheduleSheet"));
+    ASSERT_NE(sheet, nullptr);
+    const auto widgets = sheet->findChildren<QWidget*>();
+    const auto labels = sheet->findChildren<QLabel*>();
+    for (const ScheduleBox& b : ScheduleBoxes()) {
+        SCOPED_TRACE(b.tag);
+        QWidget* box = nullptr;
+        for (QWidget* w : widgets)
+            if (w->property("fieldTag").toInt() == b.tag) box = w;
+        ASSERT_NE(box, nullptr);
+        std::string shown;
+        for (QLabel* l : labels) {
+            const QRect at = l->geometry();
+            if (at.top() == box->geometry().top() && at.right() < box->geometry().left() &&
+                box->geometry().left() - at.right() <= 4)
+                shown = l->text().toStdString();
+        }
+        EXPECT_EQ(shown, b.letter);
+    }
 }
 
 TEST_F(ScheduleScreenTest, ShownFromTheTopWithTheChoicesEntryOfTheNavigator) {

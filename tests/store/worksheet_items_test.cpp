@@ -67,5 +67,33 @@ TEST(WorksheetItemsTest, RemovingRenumbersTheHigherInstances) {
     EXPECT_THROW(items.back(), std::out_of_range);
 }
 
+// Instances ascending, each instance's items in list order, however the
+// list holds them, packed or not.
+TEST(WorksheetItemsTest, VisitedByInstanceWhateverTheOrderOfTheList) {
+    using PairList = std::vector<std::pair<int, int>>;
+    const struct {
+        const char* what;
+        PairList list;
+        PairList expected;
+    } cases[] = {
+        {"in order", {{1, 710}, {1, 711}, {3, 710}}, {{1, 710}, {1, 711}, {3, 710}}},
+        {"out of order", {{3, 710}, {1, 711}, {1, 710}, {2, 710}}, {{1, 711}, {1, 710}, {2, 710}, {3, 710}}},
+        {"an instance in two places",
+         {{2, 712}, {1, 710}, {0, 713}, {2, 711}},
+         {{0, 713}, {1, 710}, {2, 712}, {2, 711}}},
+        {"empty", {}, {}},
+    };
+    for (const auto& c : cases) {
+        for (const bool packed : {false, true}) {
+            WorksheetItems items = FromPairs(c.list);
+            if (packed) items.Pack();
+            PairList visited;
+            items.ForEachByInstance([&](const WorksheetItem& i) { visited.emplace_back(i.instance, i.tag); });
+            EXPECT_EQ(visited, c.expected) << c.what << (packed ? ", packed" : "");
+            EXPECT_EQ(Pairs(items), c.list) << c.what << ": the list itself is left as it was";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace cgt

@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -32,8 +31,8 @@
 #include "mainwin/preview_form.h"
 #include "report/txreport.h"
 #include "store/modulerun.h"
+#include "store/store_json.h"
 #include "store/tags.h"
-#include "store_json.h"
 
 namespace {
 
@@ -175,7 +174,7 @@ int main(int argc, char** argv) {
     const bool demo = argc > 3 && std::strcmp(argv[2], "--demo") == 0;
     if (demo) {
         std::ifstream in(argv[3]);
-        cgt::cli::StoreFromJson(nlohmann::ordered_json::parse(in), run);
+        cgt::ReadStoreJson(in, argv[3]).PutInto(run);
         cgt::RunCalculationChain(run.store());
         argv += 2;
         argc -= 2;

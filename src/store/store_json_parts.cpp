@@ -1,4 +1,5 @@
-#include "store_json.h"
+// The pieces of the JSON form: one slot either way, keys, position and history.
+#include "store/store_json_parts.h"
 
 #include <cmath>
 #include <limits>
@@ -6,10 +7,15 @@
 #include "base/cp1252.h"
 #include "base/numtext.h"
 #include "base/text.h"
-#include "store_json_parts.h"
-#include "store_json_staged.h"
+#include "store/store_json.h"
 
-namespace cgt::cli {
+namespace cgt {
+
+std::string JsonFaultPrefix(const std::string& source) {
+    return source.empty() ? "JSON: " : "bad JSON in " + source + ": ";
+}
+
+namespace store_json {
 namespace {
 
 using json = nlohmann::ordered_json;
@@ -70,10 +76,6 @@ TextListPtr Lines(const json& j, const std::string& where) {
 }
 
 }  // namespace
-
-std::string JsonFaultPrefix(const std::string& source) {
-    return source.empty() ? "JSON: " : "bad JSON in " + source + ": ";
-}
 
 [[noreturn]] void Fail(const std::string& where, const std::string& what) {
     throw JsonStoreError(where + ": " + what);
@@ -179,38 +181,6 @@ Slot SlotFromJson(const json& j, const std::string& where, bool inWorksheet) {
     return slot;
 }
 
-ordered_json WorksheetToJson(const WorksheetItems& items) {
-    ordered_json instances = ordered_json::array();
-    for (const auto& item : items) {
-        while (instances.size() < item.instance) instances.push_back(ordered_json::object());
-        if (item.instance == 0) continue;  // cannot be shown as an instance; never written by the module
-        instances[item.instance - 1][std::to_string(item.tag)] = SlotToJson(item.slot);
-    }
-    return instances;
-}
-
-ordered_json StoreToJson(ModuleRun& run) {
-    const FieldStore& store = run.store();
-    ordered_json j;
-    j["position"] = {{"section", run.section}, {"index", run.screenIndex}};
-    j["history"] = run.history;
-    ordered_json fields = ordered_json::object();
-    ordered_json worksheets = ordered_json::object();
-    for (int tag = kFirstTag; tag <= kLastTag; ++tag) {
-        const Slot& slot = store.SlotAt(tag);
-        if (slot.type == dtNone) continue;
-        if (slot.type == dtWorksheet) {
-            worksheets[std::to_string(tag - kWorksheetTagOffset)] =
-                slot.worksheet ? WorksheetToJson(*slot.worksheet) : ordered_json::array();
-        } else {
-            fields[std::to_string(tag)] = SlotToJson(slot);
-        }
-    }
-    j["fields"] = fields;
-    j["worksheets"] = worksheets;
-    return j;
-}
-
 void PositionFromJson(const json& p, ModuleRun& run) {
     if (!p.is_object()) Fail("position", "expected an object");
     for (const auto& [k, v] : p.items())
@@ -225,33 +195,5 @@ void HistoryFromJson(const json& h, ModuleRun& run) {
         run.history.push_back(std::int32_t(Integer(h[i], "history[" + std::to_string(i) + "]", kMin, kMax)));
 }
 
-void StoreFromJson(const json& j, ModuleRun& run, const std::string& source) {
-    StagedStore staged(source);
-    if (!j.is_object()) {
-        staged.NotAnObject();
-        staged.PutInto(run);
-    }
-    for (const auto& [key, value] : j.items()) {
-        staged.TopKey(key);
-        if (key == "position") staged.Position(value);
-        if (key == "history") staged.History(value);
-        if (key == "fields") {
-            staged.StartFields(value.is_object());
-            if (value.is_object())
-                for (const auto& [tag, field] : value.items()) staged.Field(tag, field);
-        }
-        if (key == "worksheets") {
-            staged.StartWorksheets(value.is_object());
-            if (!value.is_object()) continue;
-            for (const auto& [type, instances] : value.items()) {
-                staged.StartWorksheet(type, instances.is_array());
-                if (instances.is_array())
-                    for (const json& instance : instances) staged.Instance(instance);
-                staged.EndWorksheet();
-            }
-        }
-    }
-    staged.PutInto(run);
-}
-
-}  // namespace cgt::cli
+}  // namespace store_json
+}  // namespace cgt

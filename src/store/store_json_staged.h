@@ -1,19 +1,21 @@
 #pragma once
 // The store read from its JSON form a piece at a time, as the text streams
-// in, and put into a run once the whole text has been read: the store that
-// reading the whole text first would give, failing on the same first fault
-// (the keys of the top object, then position, history, fields and
-// worksheets, each in the order of its keys), without ever holding all of
-// the text. Each key comes once: the reader refuses one given twice in any
-// object while it reads, as it refuses text that is no JSON.
+// in, and put into a run once the whole text has been read, without ever
+// holding all of the text. Faults of the content are kept as they are met
+// and the first in the order of the form is thrown when the store is put:
+// the keys of the top object, then position, history, fields and
+// worksheets, each in the order of its keys. Each key comes once: the
+// reader (ReadStoreJson) refuses one given twice in any object while it
+// reads, as it refuses text that is no JSON.
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/modulerun.h"
 
-namespace cgt::cli {
+namespace cgt {
 
 class StagedStore {
 public:
@@ -64,4 +66,4 @@ private:
     WorksheetEntry* current_ = nullptr;
 };
 
-}  // namespace cgt::cli
+}  // namespace cgt

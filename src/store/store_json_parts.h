@@ -1,16 +1,14 @@
 #pragma once
-// The pieces of the JSON form shared by its readers and writers: one slot
+// The pieces of the JSON form shared by its reader and writer: one slot
 // either way, the checks of a key, and the position and history.
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "store/modulerun.h"
 
-namespace cgt::cli {
+namespace cgt::store_json {
 
 nlohmann::ordered_json SlotToJson(const Slot& slot);
-// The instances of a worksheet type, one object each.
-nlohmann::ordered_json WorksheetToJson(const WorksheetItems& items);
 // Throws JsonStoreError naming `where`.
 Slot SlotFromJson(const nlohmann::ordered_json& j, const std::string& where, bool inWorksheet);
 
@@ -22,4 +20,4 @@ long long Key(const std::string& key, const std::string& where, long long low, l
 void PositionFromJson(const nlohmann::ordered_json& p, ModuleRun& run);
 void HistoryFromJson(const nlohmann::ordered_json& h, ModuleRun& run);
 
-}  // namespace cgt::cli
+}  // namespace cgt::store_json

@@ -1,112 +1,19 @@
-// The JSON form of a store written and read a piece at a time.
+// The JSON form of a store read a piece at a time, as the text comes.
 #include <cstdio>
 #include <istream>
 #include <iterator>
-#include <ostream>
 #include <streambuf>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
 #include "base/text.h"
-#include "store_json.h"
-#include "store_json_parts.h"
+#include "store/store_json.h"
 
-namespace cgt::cli {
+namespace cgt {
 namespace {
 
 using nlohmann::ordered_json;
-
-// A value as dump(2) shows it `level` levels deep in a document.
-std::string Nested(const ordered_json& value, int level) {
-    const std::string text = value.dump(2);
-    const std::string indent(std::size_t(2 * level), ' ');
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        out += c;
-        if (c == '\n') out += indent;
-    }
-    return out;
-}
-
-// The members of an object, level levels deep: "{}" or each on its own line.
-class Members {
-public:
-    Members(std::ostream& out, int level) : out_(out), level_(level) {}
-    std::ostream& Next(const std::string& key) {
-        out_ << (any_ ? ",\n" : "{\n") << std::string(std::size_t(2 * (level_ + 1)), ' ') << '"' << key << "\": ";
-        any_ = true;
-        return out_;
-    }
-    void End() {
-        if (any_)
-            out_ << '\n' << std::string(std::size_t(2 * level_), ' ') << '}';
-        else
-            out_ << "{}";
-    }
-
-private:
-    std::ostream& out_;
-    int level_;
-    bool any_ = false;
-};
-
-// The instances of a worksheet type, one object each, as WorksheetToJson
-// makes them; a list whose instances are not in order is made whole.
-void WriteInstances(std::ostream& out, const WorksheetItems& items, int level) {
-    if (!items.InstancesAscend()) {
-        out << Nested(WorksheetToJson(items), level);
-        return;
-    }
-    const int last = items.LastInstance();
-    if (last == 0) {
-        out << "[]";
-        return;
-    }
-    const std::string indent(std::size_t(2 * (level + 1)), ' ');
-    out << "[\n";
-    for (int n = 1; n <= last; ++n) {
-        ordered_json instance = ordered_json::object();
-        items.ForEachOf(n,
-                        [&](const WorksheetItem& item) { instance[std::to_string(item.tag)] = SlotToJson(item.slot); });
-        out << indent << Nested(instance, level + 1) << (n < last ? ",\n" : "\n");
-    }
-    out << std::string(std::size_t(2 * level), ' ') << ']';
-}
-
-}  // namespace
-
-void WriteStoreJson(ModuleRun& run, std::ostream& out) {
-    const FieldStore& store = run.store();
-    Members top(out, 0);
-    top.Next("position") << Nested({{"section", run.section}, {"index", run.screenIndex}}, 1);
-    top.Next("history") << Nested(run.history, 1);
-    Members fields(top.Next("fields"), 1);
-    for (int tag = kFirstTag; tag <= kLastTag; ++tag) {
-        const Slot& slot = store.SlotAt(tag);
-        if (slot.type != dtNone && slot.type != dtWorksheet)
-            fields.Next(std::to_string(tag)) << Nested(SlotToJson(slot), 2);
-    }
-    fields.End();
-    Members worksheets(top.Next("worksheets"), 1);
-    for (int tag = kFirstTag; tag <= kLastTag; ++tag) {
-        const Slot& slot = store.SlotAt(tag);
-        if (slot.type != dtWorksheet) continue;
-        std::ostream& o = worksheets.Next(std::to_string(tag - kWorksheetTagOffset));
-        if (slot.worksheet)
-            WriteInstances(o, *slot.worksheet, 2);
-        else
-            o << "[]";
-    }
-    worksheets.End();
-    top.End();
-}
-
-}  // namespace cgt::cli
-
-namespace cgt::cli {
-namespace {
 
 // The text as the parser takes it, a byte at a time, stopped with a fault
 // once a text, a number or a run of anything else (blanks, brackets,
@@ -511,4 +418,4 @@ StagedStore ReadStoreJson(std::istream& in, const std::string& source) {
     return staged;
 }
 
-}  // namespace cgt::cli
+}  // namespace cgt

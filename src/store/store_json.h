@@ -7,16 +7,18 @@
 // type inferred: number dtCurrency, string dtSmallStr or dtString by length,
 // boolean dtCheckbox, array of strings dtList. Text is UTF-8 in JSON and
 // Windows-1252 in the store.
+//
+// Written and read a piece at a time, so that a large return is never held
+// as a JSON document: a string stream serves where a text is wanted whole.
 #include <cstddef>
 #include <iosfwd>
-#include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
 
 #include "store/modulerun.h"
-#include "store_json_staged.h"
+#include "store/store_json_staged.h"
 
-namespace cgt::cli {
+namespace cgt {
 
 class JsonStoreError : public std::runtime_error {
 public:
@@ -31,19 +33,14 @@ std::string JsonFaultPrefix(const std::string& source);
 // before it is read whole.
 inline constexpr std::size_t kMaxJsonToken = std::size_t(1) << 20;
 
-nlohmann::ordered_json StoreToJson(ModuleRun& run);
+// The store as nlohmann's dump(2) lays out a document: two spaces a level,
+// each member and element on its own line, "{}" and "[]" when empty.
+void WriteStoreJson(const ModuleRun& run, std::ostream& out);
 
-// Fills an empty run from JSON; throws JsonStoreError naming `source` and
-// the place.
-void StoreFromJson(const nlohmann::ordered_json& json, ModuleRun& run, const std::string& source = {});
-
-// The same two a piece at a time, so that a large return is never held as
-// a JSON document: the text StoreToJson(run).dump(2) gives, and the store
-// read from a text as it comes (StagedStore::PutInto then fills the run as
-// StoreFromJson would). Text that is no JSON, a key given twice in one
+// The store read from a text as it comes; StagedStore::PutInto then fills
+// an empty run with it. Text that is no JSON, a key given twice in one
 // object, and a text, number or run of anything else longer than
 // kMaxJsonToken bytes throw JsonStoreError at once, naming `source`.
-void WriteStoreJson(ModuleRun& run, std::ostream& out);
 StagedStore ReadStoreJson(std::istream& in, const std::string& source);
 
-}  // namespace cgt::cli
+}  // namespace cgt

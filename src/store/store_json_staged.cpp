@@ -1,11 +1,14 @@
-#include "store_json_staged.h"
+#include "store/store_json_staged.h"
 
 #include "base/text.h"
-#include "store_json.h"
-#include "store_json_parts.h"
+#include "store/store_json.h"
+#include "store/store_json_parts.h"
 
-namespace cgt::cli {
+namespace cgt {
 namespace {
+
+using store_json::Fail;
+using store_json::Key;
 
 // Instance numbers are two bytes in the file.
 constexpr std::size_t kMaxInstances = 0xFFFF;
@@ -31,7 +34,7 @@ void StagedStore::Field(const std::string& key, const nlohmann::ordered_json& va
     const std::string where = "fields." + QuoteInput(key);
     try {
         f.tag = int(Key(key, where, kFirstTag, kLastTag));
-        f.slot = SlotFromJson(value, where, false);
+        f.slot = store_json::SlotFromJson(value, where, false);
     } catch (const JsonStoreError& e) {
         f.fault = e.what();
     }
@@ -67,7 +70,7 @@ void StagedStore::Instance(const nlohmann::ordered_json& value) {
         for (const auto& [itemKey, itemValue] : value.items()) {
             const std::string itemAt = at + "." + QuoteInput(itemKey);
             const auto itemTag = std::int32_t(Key(itemKey, itemAt, kFirstTag, kLastTag));
-            w.items->push_back({std::uint16_t(n + 1), itemTag, SlotFromJson(itemValue, itemAt, true)});
+            w.items->push_back({std::uint16_t(n + 1), itemTag, store_json::SlotFromJson(itemValue, itemAt, true)});
         }
     } catch (const JsonStoreError& e) {
         w.instanceFault = e.what();
@@ -95,9 +98,9 @@ void StagedStore::Put(ModuleRun& run) {
     // Faults of the whole text name no place: the prefix names the text.
     if (notObject_) throw JsonStoreError("expected an object");
     if (unknownKey_) throw JsonStoreError("unknown key " + QuoteInput(*unknownKey_));
-    if (position_) PositionFromJson(*position_, run);
+    if (position_) store_json::PositionFromJson(*position_, run);
     run.history.clear();
-    if (history_) HistoryFromJson(*history_, run);
+    if (history_) store_json::HistoryFromJson(*history_, run);
 
     FieldStore& store = run.store();
     if (fieldsObject_) {
@@ -121,4 +124,4 @@ void StagedStore::Put(ModuleRun& run) {
     }
 }
 
-}  // namespace cgt::cli
+}  // namespace cgt
