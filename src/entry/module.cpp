@@ -96,8 +96,8 @@ void StartRun(cgt::ModuleState& m, intptr_t hostWindow, intptr_t notifyWindow, c
     // is moved, and the host asks for both (the place is then where the
     // window returns to from maximized).
     m.window->move(left, top);
-    m.window->resize(width, height);  // refused unless 800 x 575
-    if (maximized & 0xFF)
+    m.window->resize(m.window->OpeningSize(QSize(width, height)));
+    if ((maximized & 0xFF) || (!(minimized & 0xFF) && m.window->OpensMaximized()))
         m.window->setWindowState(Qt::WindowMaximized);
     else if (minimized & 0xFF)
         m.window->setWindowState(Qt::WindowMinimized);

@@ -64,9 +64,6 @@ public:
     // Runs again when the picker switches to another instance.
     virtual void Shown(TInterviewFrame& frame);
 
-    // Scales the positions, sizes and fonts of every control by m/d.
-    void ScaleBy(int m, int d);
-
 private:
     bool showNext_ = false;
     bool showPrev_ = false;

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -19,6 +20,7 @@
 #include "controls/control_context.h"
 #include "flow/flow_rules.h"
 #include "interview/messages.h"
+#include "interview/screen_layout.h"
 #include "interview/taginspector.h"
 #include "interview/worksheet_picker.h"
 #include "store/modulerun.h"
@@ -49,11 +51,18 @@ bool IsWindowed(const QWidget* w) {
     return w->focusPolicy() != Qt::NoFocus || qobject_cast<const QGroupBox*>(w) || qobject_cast<const QScrollArea*>(w);
 }
 
-// The windowed controls directly inside `parent`, in creation order.
+// The windowed controls directly inside `parent`, in reading order (the
+// order Tab takes them).
 std::vector<QWidget*> WindowedChildren(const QWidget* parent) {
-    std::vector<QWidget*> out;
+    std::vector<QWidget*> found;
+    std::vector<QRect> boxes;
     for (QObject* o : parent->children())
-        if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow() && IsWindowed(w)) out.push_back(w);
+        if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow() && IsWindowed(w)) {
+            found.push_back(w);
+            boxes.push_back(w->geometry());
+        }
+    std::vector<QWidget*> out;
+    for (int i : ReadingOrder(boxes)) out.push_back(found[std::size_t(i)]);
     return out;
 }
 
@@ -100,7 +109,6 @@ void TInterviewFrame::BuildControls() {
     QFont tf(QStringLiteral("Liberation Sans"), 11, QFont::Bold);
     title_->setFont(tf);
     title_->setStyleSheet(QStringLiteral("color:white"));
-    titleFontBase_ = tf.pointSizeF();
 
     const bool desk = run_.HelpDesk();
     for (const char* text : {">>", "*", "#", "<<", "Tags"}) {
@@ -124,9 +132,11 @@ void TInterviewFrame::BuildControls() {
     number_->setAlignment(Qt::AlignCenter);
     navigator_ = new TNavigator(picture_);
     navigator_->hide();
-    navigatorFontBase_ = navigator_->font().pointSizeF();
     picker_ = new TWorksheetPicker(picture_);
     picker_->hide();
+    // Named for a screen reader as the panel's headings name them.
+    navigator_->Tree()->setAccessibleName(QStringLiteral("CGT Navigator"));
+    picker_->List()->setAccessibleName(QStringLiteral("Existing worksheets"));
     // The navigator's mouse-up and the picker's clicks come to the frame.
     connect(navigator_, &TNavigator::entryReleased, this,
             GuardedSlot(this, [this](int number, const QString& text) { NavigatorClick(number, text); }));
@@ -149,7 +159,6 @@ void TInterviewFrame::BuildControls() {
     prev_ = make("&Prev", "BtnPrev");
     next_ = make("&Next", "BtnNext");
     close_ = make("&Close", "BtnClose");
-    closeFontBase_ = close_->font().pointSizeF();
     next_->setDefault(true);
     yes_->hide();
     no_->hide();
@@ -203,7 +212,7 @@ void TInterviewFrame::LayoutControls() {
 
 void TInterviewFrame::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    LayoutControls();
+    Rescale();
 }
 
 void TInterviewFrame::PostReload() {
@@ -248,9 +257,7 @@ bool TInterviewFrame::ValidationRejects() {
 
 void TInterviewFrame::ShowCurrentScreen() {
     ModuleRun& r = run_;
-    if (resizeReload_) {
-        resizeReload_ = false;
-    } else if ((r.screenShowing && r.section != lastSection_) || r.screenIndex != lastIndex_) {
+    if ((r.screenShowing && r.section != lastSection_) || r.screenIndex != lastIndex_) {
         if (!ValidateScreen()) {
             r.section = lastSection_;
             r.screenIndex = lastIndex_;
@@ -278,7 +285,6 @@ void TInterviewFrame::ShowCurrentScreen() {
     close_->show();
     prev_->show();
 
-    scaled_ = false;
     const ScreenPosition shown = ShownPosition(r.section, r.screenIndex);
     r.section = shown.section;
     r.screenIndex = shown.index;
@@ -310,16 +316,10 @@ void TInterviewFrame::ShowCurrentScreen() {
 
     BindScreenValues();
 
-    if (designWidth_ == 0 && designHeight_ == 0) {
-        designWidth_ = client_->width();
-        designHeight_ = client_->height();
-    }
     screen->setParent(client_);
     screen->move(0, 0);
-    if (scaleNum_ != scaleDen_) {
-        screen->ScaleBy(scaleNum_, scaleDen_);
-        scaled_ = true;
-    }
+    StretchScreen(screen, client_->size());
+    ApplyReadingTabOrder(screen);
 
     screen->show();
     screen->raise();
@@ -331,6 +331,7 @@ void TInterviewFrame::ShowCurrentScreen() {
     if (!screen->windowTitle().isEmpty()) title_->setText(screen->windowTitle());
     ShowIcon(screen->iconKind());
     SyncNextWithNo();
+    NameControls(screen);
     FocusByTabOrder();
 }
 
@@ -380,13 +381,13 @@ void TInterviewFrame::FocusByTabOrder() {
         }
     };
     for (QWidget* c : WindowedChildren(screen)) {
-        if (c->isVisibleTo(screen) && c->isEnabled() && TabOrderOf(c) == focusTabOrder_) {
+        if (c->isVisibleTo(screen) && c->isEnabled() && TabOrderOf(c) == 0) {
             if (qobject_cast<QGroupBox*>(c) || qobject_cast<QScrollArea*>(c)) {
                 QWidget* inner = qobject_cast<QScrollArea*>(c) ? qobject_cast<QScrollArea*>(c)->widget() : c;
                 bool found = false;
                 if (inner) {
                     for (QWidget* g : WindowedChildren(inner)) {
-                        if (g->isVisibleTo(screen) && g->isEnabled() && TabOrderOf(g) == focusTabOrder_) {
+                        if (g->isVisibleTo(screen) && g->isEnabled() && TabOrderOf(g) == 0) {
                             g->setFocus();
                             found = true;
                             break;
@@ -402,7 +403,6 @@ void TInterviewFrame::FocusByTabOrder() {
         }
         passOver();
     }
-    focusTabOrder_ = 0;
 }
 
 void TInterviewFrame::CloseFrame() {
@@ -508,41 +508,11 @@ void TInterviewFrame::TagsClick() {
     inspector_->activateWindow();
 }
 
-// --- rescaling
-
-void TInterviewFrame::ApplyFonts(double factor) {
-    auto setSize = [](QWidget* w, double size) {
-        if (size <= 0) return;
-        QFont f = w->font();
-        f.setPointSizeF(std::clamp(size, 8.0, 48.0));
-        w->setFont(f);
-    };
-    setSize(navigator_, std::round(navigatorFontBase_ * factor));
-    setSize(title_, std::round(titleFontBase_ * factor));
-    const double closeSize = std::round(closeFontBase_ * factor);
-    for (QPushButton* b : {more_, yes_, no_, jump_, prev_, next_, close_}) setSize(b, closeSize);
-}
+// --- following the window
 
 void TInterviewFrame::Rescale() {
     LayoutControls();
-    if (!run_.screenShowing || !screen_) return;
-    if (designWidth_ == 0 || designHeight_ == 0) return;
-    int num = client_->width();
-    int den = designWidth_;
-    if (std::int64_t(client_->height()) * designWidth_ < std::int64_t(client_->width()) * designHeight_) {
-        num = client_->height();
-        den = designHeight_;
-    }
-    if (std::int64_t(num) * scaleDen_ == std::int64_t(scaleNum_) * den) return;
-    if (scaled_ && num <= scaleNum_)
-        ApplyFonts(1.0);
-    else
-        ApplyFonts(double(num) / den);
-    scaleNum_ = num;
-    scaleDen_ = den;
-    resizeReload_ = true;
-    focusTabOrder_ = std::max(0, TabOrderOf(screen_->focusWidget()));
-    PostReload();
+    if (run_.screenShowing && screen_) StretchScreen(screen_, client_->size());
 }
 
 // --- navigator

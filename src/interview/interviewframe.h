@@ -1,8 +1,8 @@
 #pragma once
 // The interview frame: shows one question screen at a time for the run's
 // screen number, binds and stores its controls, lets the screen's handlers
-// move the position, keeps the history, rescales, and ends the interview
-// when a number has no screen.
+// move the position, keeps the history, stretches the screen with the
+// window, and ends the interview when a number has no screen.
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -93,12 +93,10 @@ public:
     int IconShown() const { return iconShown_; }
     TTagInspector* TagInspector() const { return inspector_; }
 
-    // --- rescaling
-    // Lays the frame out at the given client size, rescaling a showing screen.
+    // --- following the window
+    // Lays the frame out at its size; a showing screen stretches to the
+    // client area (fonts keep their size, so more of a grid shows).
     void Rescale();
-    int ScaleNumerator() const { return scaleNum_; }
-    int ScaleDenominator() const { return scaleDen_; }
-    bool Scaled() const { return scaled_; }
     QWidget* ClientArea() const { return client_; }
 
     // --- worksheets
@@ -145,7 +143,6 @@ private:
     void FocusByTabOrder();
     void BindWidget(QWidget* w);
     void StoreWidget(QWidget* w);
-    void ApplyFonts(double factor);
 
     ModuleRun& run_;
     FrameHost& host_;
@@ -156,19 +153,9 @@ private:
     int lastSection_ = -1;
     int lastIndex_ = -1;
     bool goingBack_ = false;
-    bool resizeReload_ = false;
-    int focusTabOrder_ = 0;
     int failedNumber_ = 0;
     int currentNumber_ = 0;
-    int designWidth_ = 0;
-    int designHeight_ = 0;
-    int scaleNum_ = 1;
-    int scaleDen_ = 1;
-    bool scaled_ = false;
     int iconShown_ = 0;
-    double navigatorFontBase_ = 0;
-    double titleFontBase_ = 0;
-    double closeFontBase_ = 0;
 
     std::vector<std::string> names_;
     int pickedRow_ = 0;
@@ -195,7 +182,8 @@ private:
     QPushButton* tags_ = nullptr;
 };
 
-// Tab order of a control among the windowed controls of its parent.
+// Tab order of a control among the windowed controls of its parent: its
+// place in reading order (ReadingOrder, interview/screen_layout.h).
 int TabOrderOf(const QWidget* w);
 
 }  // namespace cgt

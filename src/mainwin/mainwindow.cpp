@@ -23,6 +23,7 @@
 #include "mainwin/helpwindow.h"
 #include "mainwin/notes.h"
 #include "mainwin/qt_tick_timer.h"
+#include "mainwin/window_settings.h"
 #include "screens/navigator_groups.h"
 #include "screens/screen_factory.h"
 #include "store/datafile.h"
@@ -78,12 +79,13 @@ TMainWindow::TMainWindow(ModuleRun& run, std::unique_ptr<TickTimer> timer, QWidg
     timer_->SetHandler([this] { Guarded(run_.dialogs(), [this] { OnTimerTick(); }); });
     setObjectName(QStringLiteral("MainWindow"));
 
-    // The window takes no size but its own; 500 x 400 is the least it tracks.
-    setMinimumSize(500, 400);
-    setFixedSize(kMainWidth, kMainHeight);
+    // The screens are drawn for 800 x 575; a larger window gives the grids
+    // and texts more room. The size of the last run is taken again.
+    setMinimumSize(kMainWidth, kMainHeight);
+    resize(OpeningSize(QSize(kMainWidth, kMainHeight)));
     if (const QScreen* s = QGuiApplication::primaryScreen(); s && s->geometry().height() > 600) {
         const QRect g = s->geometry();
-        move(g.x() + (g.width() - kMainWidth) / 2, g.y() + (g.height() - kMainHeight) / 2);
+        move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
     } else {
         move(0, 0);
     }
@@ -116,9 +118,27 @@ TMainWindow::TMainWindow(ModuleRun& run, std::unique_ptr<TickTimer> timer, QWidg
 }
 
 TMainWindow::~TMainWindow() {
+    RememberPlacement();
     timer_->Stop();
     delete notes_;
     delete help_;
+}
+
+QSize TMainWindow::OpeningSize(QSize asked) const {
+    const std::optional<WindowPlacement> last = LoadWindowPlacement();
+    const QSize size = last ? last->size : asked;
+    return size.expandedTo(minimumSize());
+}
+
+bool TMainWindow::OpensMaximized() const {
+    const std::optional<WindowPlacement> last = LoadWindowPlacement();
+    return last && last->maximized;
+}
+
+void TMainWindow::RememberPlacement() const {
+    const bool maximized = isMaximized();
+    const QSize normal = maximized ? normalGeometry().size() : size();
+    SaveWindowPlacement({normal.expandedTo(minimumSize()), maximized});
 }
 
 void TMainWindow::BuildToolBar() {
@@ -295,6 +315,7 @@ void TMainWindow::CloseHandler(CloseSender sender) {
         QCoreApplication::postEvent(reinterpret_cast<QObject*>(run_.notifyWindow), new QEvent(MessageType(message)));
     }
     closing_ = true;
+    RememberPlacement();
     hide();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The module's main window: fixed 800 x 575, the tool bar, and the interview
+// The module's main window: 800 x 575 at least, as large as the user makes
+// it (the size is kept for the next run), the tool bar, and the interview
 // frame below it. Saving, the timed save, the close rules, help, the
 // calculator and the notes live here.
 #include <QPointer>
@@ -47,6 +48,13 @@ public:
     TInterviewFrame* Frame() const { return frame_; }
 
     void SetCaption();
+    // The size to open at when `asked` is what the host asks for: the size
+    // of the last run when there was one, and never below 800 x 575.
+    QSize OpeningSize(QSize asked) const;
+    // The last run ended with the window maximised.
+    bool OpensMaximized() const;
+    // Keeps the window's size (and whether it is maximised) for the next run.
+    void RememberPlacement() const;
     bool SaveWithDialog();
     void TimedSave(const std::string& name);
     // The frame's place below the tool bar; rescales a showing screen.

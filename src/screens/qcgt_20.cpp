@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "controls/textlbl.h"
+#include "interview/screen_layout.h"
 #include "store/tags.h"
 
 namespace cgt {
@@ -23,8 +24,12 @@ void TQCGT_20::Created(TInterviewFrame& frame) {
     const int type = WorksheetType();
     const bool neverActive = type == kWsPersonalUse || type == kWsDepreciating;
     ui.Q2Lbl->setCurrentSection(neverActive ? kPlainQuestion : kSmallBusinessQuestion);
-    Q1CheckBox->setVisible(!neverActive);
-    ui.FifteenYearLbl->setVisible(!neverActive);
+    // Personal use and depreciating assets are never active assets: their
+    // small business questions go and the screen closes up.
+    if (neverActive) {
+        HideAndCloseUp(Q1CheckBox);
+        HideAndCloseUp(ui.FifteenYearLbl);
+    }
 }
 
 }  // namespace cgt

@@ -2,13 +2,19 @@
 
 #include <QWidget>
 
+#include "support/settings_sandbox.h"
+
 namespace cgt::test {
 
 QApplication& App() {
     static int argc = 1;
     static char name[] = "cgt_e2e_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
+    static QApplication* app = [] {
+        auto* a = new QApplication(argc, argv);
+        KeepSettingsInATemporaryFolder();
+        return a;
+    }();
     return *app;
 }
 

@@ -1,12 +1,18 @@
 #include <QApplication>
 
+#include "support/settings_sandbox.h"
+
 namespace cgt::test {
 
 QApplication& App() {
     static int argc = 1;
     static char name[] = "cgt_mainwin_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
+    static QApplication* app = [] {
+        auto* a = new QApplication(argc, argv);
+        KeepSettingsInATemporaryFolder();
+        return a;
+    }();
     return *app;
 }
 

@@ -13,6 +13,7 @@
 #include "store/datafile.h"
 #include "store/modulerun.h"
 #include "support/scripted_dialogs.h"
+#include "support/settings_sandbox.h"
 
 namespace cgt::test {
 
@@ -39,6 +40,7 @@ protected:
     MainWindowTest() : clock(2003, 10, 1), run(dialogs, clock) { App(); }
 
     void SetUp() override {
+        ClearModuleSettings();
         context = {&dialogs, &clock};
         auto t = std::make_unique<FakeTimer>();
         timer = t.get();

@@ -16,16 +16,40 @@
 namespace cgt::test {
 namespace {
 
-TEST_F(MainWindowTest, OnlyTheSize800By575IsAccepted) {
+TEST_F(MainWindowTest, OpensAt800By575AndGrowsButNeverBelowIt) {
     window->show();
-    for (QSize s : {QSize(1024, 768), QSize(640, 480), QSize(800, 600)}) {
-        window->resize(s);
-        EXPECT_EQ(window->size(), QSize(800, 575)) << s.width() << "x" << s.height();
-    }
-    window->setGeometry(5, 6, 300, 300);
     EXPECT_EQ(window->size(), QSize(800, 575));
     EXPECT_EQ(window->ToolBar()->height(), 35);
     EXPECT_EQ(window->Frame()->geometry(), QRect(0, 36, 800, 539));
+    window->OnTimerTick();  // the layout follows the window from the first tick
+
+    window->resize(1280, 800);
+    EXPECT_EQ(window->size(), QSize(1280, 800));
+    EXPECT_EQ(window->Frame()->geometry(), QRect(0, 36, 1280, 764));
+    EXPECT_EQ(window->ToolBar()->width(), 1280);
+
+    for (QSize small : {QSize(640, 480), QSize(799, 900), QSize(1000, 500)}) {
+        window->resize(small);
+        EXPECT_EQ(window->size(), small.expandedTo(QSize(800, 575))) << small.width() << "x" << small.height();
+    }
+}
+
+TEST_F(MainWindowTest, TheNextRunOpensAtTheSizeTheLastRunEndedWith) {
+    window->show();
+    window->resize(1100, 700);
+    window.reset();
+    auto next = std::make_unique<TMainWindow>(run, std::make_unique<FakeTimer>());
+    EXPECT_EQ(next->size(), QSize(1100, 700));
+    // Whatever the host asks for, the remembered size wins; a size below the
+    // least the screens need is never taken.
+    EXPECT_EQ(next->OpeningSize(QSize(800, 575)), QSize(1100, 700));
+    EXPECT_FALSE(next->OpensMaximized());
+    next->resize(800, 575);
+    next->showMaximized();
+    next.reset();
+    TMainWindow third(run, std::make_unique<FakeTimer>());
+    EXPECT_TRUE(third.OpensMaximized());
+    EXPECT_EQ(third.size(), QSize(800, 575));
 }
 
 TEST_F(MainWindowTest, ToolBarButtonsAndHints) {

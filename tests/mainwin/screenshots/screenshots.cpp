@@ -23,6 +23,7 @@
 #include "controls/numedit.h"
 #include "flow/code_tables.h"
 #include "flow/flow_rules.h"
+#include "flow/screen_catalogue.h"
 #include "interview/interviewframe.h"
 #include "interview/taginspector.h"
 #include "mainwin/helpwindow.h"
@@ -33,6 +34,7 @@
 #include "store/modulerun.h"
 #include "store/store_json.h"
 #include "store/tags.h"
+#include "support/settings_sandbox.h"
 
 namespace {
 
@@ -158,8 +160,11 @@ void StoreSampleReturn(cgt::FieldStore& store) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    cgt::test::KeepSettingsInATemporaryFolder();  // the pictures leave no window size behind
     if (argc < 2) {
-        std::fprintf(stderr, "usage: mainwin-screenshots DIR [--demo RETURN.json] [N[/WORKSHEET][:BUTTON]...]\n");
+        std::fprintf(stderr,
+                     "usage: mainwin-screenshots DIR [--demo RETURN.json] [--size WxH] [--all | "
+                     "N[/WORKSHEET][:BUTTON]...]\n");
         return 2;
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -171,13 +176,28 @@ int main(int argc, char** argv) {
     cgt::ModuleRun run(dialogs, clock);
     // With --demo the screens show a return read from JSON and calculated
     // as `cgt calc` does; otherwise each screen gets sample data of its own.
-    const bool demo = argc > 3 && std::strcmp(argv[2], "--demo") == 0;
-    if (demo) {
-        std::ifstream in(argv[3]);
-        cgt::ReadStoreJson(in, argv[3]).PutInto(run);
-        cgt::RunCalculationChain(run.store());
-        argv += 2;
-        argc -= 2;
+    // --size makes the window that size; --all takes every screen number.
+    bool demo = false;
+    QSize size(cgt::kMainWidth, cgt::kMainHeight);
+    std::vector<std::string> screens;
+    for (int i = 2; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--demo" && i + 1 < argc) {
+            std::ifstream in(argv[i + 1]);
+            cgt::ReadStoreJson(in, argv[i + 1]).PutInto(run);
+            cgt::RunCalculationChain(run.store());
+            demo = true;
+            ++i;
+        } else if (a == "--size" && i + 1 < argc) {
+            int w = 0, h = 0;
+            if (std::sscanf(argv[i + 1], "%dx%d", &w, &h) != 2) return 2;
+            size = QSize(w, h);
+            ++i;
+        } else if (a == "--all") {
+            for (const cgt::ScreenDef& d : cgt::ScreenCatalogue()) screens.push_back(std::to_string(d.number));
+        } else {
+            screens.push_back(a);
+        }
     }
     run.SetHelpDesk(true);
     run.store().SetFieldStr(cgt::kTagIdentity, "DEMO 12345678");
@@ -190,7 +210,10 @@ int main(int argc, char** argv) {
     cgt::TMainWindow window(run);
     cgt::InstallControlContext(&window, &context);
     window.SetCaption();
+    window.resize(size);
     window.show();
+    window.OnTimerTick();  // the frame follows the window from the first tick
+    QCoreApplication::processEvents();
     bool ok = true;
     // A print button's preview is grabbed instead of shown modally.
     std::string previewName;
@@ -202,11 +225,12 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         ok = Save(preview.grab(), dir, previewName.c_str()) && ok;
     };
-    if (argc > 2) {
-        for (int i = 2; i < argc; ++i) {
-            const int number = std::atoi(argv[i]);
-            const char* slash = std::strchr(argv[i], '/');
-            const char* colon = std::strchr(argv[i], ':');
+    if (!screens.empty()) {
+        for (const std::string& screenArg : screens) {
+            const char* arg = screenArg.c_str();
+            const int number = std::atoi(arg);
+            const char* slash = std::strchr(arg, '/');
+            const char* colon = std::strchr(arg, ':');
             const QString button = colon ? QString::fromLocal8Bit(colon + 1) : QString();
             // A block screen edits an asset of its block's type (the first
             // unless a worksheet number is given).
