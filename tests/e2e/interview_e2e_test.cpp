@@ -30,6 +30,7 @@
 #include "store/tags.h"
 #include "support/qt_print.h"
 #include "support/scripted_dialogs.h"
+#include "support/settings_sandbox.h"
 #include "support/test_folder.h"
 
 namespace cgt::test {
@@ -610,6 +611,7 @@ TEST(ModuleEndToEnd, StartingAtANumberWithoutAScreenEndsTheInterviewAtOnce) {
 
 TEST(ModuleEndToEnd, MaximizedWinsOverMinimized) {
     ASSERT_TRUE(Library().Loaded()) << dlerror();
+    ClearModuleSettings();  // no size kept from an earlier run
     const std::string file = NewReturn("maximized");
     NotifyRecorder notify;
     const std::string f = ShortString(file), id = ShortString(kIdentity), cmd = ShortString("");
@@ -619,7 +621,25 @@ TEST(ModuleEndToEnd, MaximizedWinsOverMinimized) {
     ASSERT_NE(MainWindow(), nullptr);
     EXPECT_TRUE(MainWindow()->windowState() & Qt::WindowMaximized);
     EXPECT_FALSE(MainWindow()->windowState() & Qt::WindowMinimized);
-    EXPECT_EQ(MainWindow()->size(), QSize(800, 575)) << int(MainWindow()->windowState());
+    // The size the host asks for is the one to come back to from maximised.
+    EXPECT_EQ(MainWindow()->normalGeometry().size(), QSize(1024, 768)) << int(MainWindow()->windowState());
+}
+
+TEST(ModuleEndToEnd, TheWindowOpensAtTheSizeTheLastRunLeftIt) {
+    ASSERT_TRUE(Library().Loaded()) << dlerror();
+    ClearModuleSettings();
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Verimo"), QStringLiteral("cgt2003"))
+        .setValue(QStringLiteral("MainWindow/size"), QSize(1100, 700));
+    const std::string file = NewReturn("remembered");
+    NotifyRecorder notify;
+    const std::string f = ShortString(file), id = ShortString(kIdentity), cmd = ShortString("");
+    Library().run(0, reinterpret_cast<intptr_t>(&notify), reinterpret_cast<const unsigned char*>(f.data()),
+                  reinterpret_cast<const unsigned char*>(id.data()), reinterpret_cast<const unsigned char*>(cmd.data()),
+                  2004, 0, 0, 800, 575, 0, 0);
+    ASSERT_NE(MainWindow(), nullptr);
+    EXPECT_EQ(MainWindow()->size(), QSize(1100, 700));
+    EXPECT_FALSE(MainWindow()->windowState() & Qt::WindowMaximized);
+    ClearModuleSettings();
 }
 
 // The typical road of an investor: the losses of earlier years, one share
