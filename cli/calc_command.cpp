@@ -120,7 +120,13 @@ extern const Command kCalcCommand{
     "small\n"
     "business concession, 15-year exemption and scrip for scrip totals with the elections\n"
     "already stored. Prints each asset's result, the choice rows and the schedule. A check\n"
-    "that fails is printed and nothing is saved.",
+    "that fails is printed and nothing is saved.\n"
+    "\n"
+    "The elections are kept with the gain they are for: an asset's in field 719 of its\n"
+    "worksheet; a trust distribution's 50% active asset reduction in cells 38, 39 and 40 of\n"
+    "its row of field 1215 (counted from 0: its active-asset gain by indexation, by the\n"
+    "discount method, by neither); a manual calculation's SBAAR, SBRE and SBRO in cells 17,\n"
+    "18 and 19 of its row of field 1201.",
     1,
     1,
     {kIdOption,

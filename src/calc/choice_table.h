@@ -46,8 +46,9 @@ enum Column {
 // its nine gain components (of other assets indexed, discounted and other;
 // then the same of collectables, then of active assets), their net gain, and
 // for each component in the same order the collectable, the other and the
-// transferred-in losses the choice table applied to it. The last three cells
-// are kept empty.
+// transferred-in losses the choice table applied to it; then the small
+// business 50% active asset reduction elected on the concession screen for
+// its active-asset gains.
 inline constexpr int kTrustNameCol = 0;
 inline constexpr int kTrustComponents = 9;
 inline constexpr int kTrustFirstGainCol = 1;
@@ -63,7 +64,23 @@ constexpr TrustComponentCells TrustCellsOf(int k) {
     return {kTrustFirstGainCol + k, kTrustFirstAppliedCol + k, kTrustFirstAppliedCol + kTrustComponents + k,
             kTrustFirstAppliedCol + 2 * kTrustComponents + k};
 }
-static_assert(TrustCellsOf(kTrustComponents - 1).transferredApplied < kTrustRowCells);
+// The 50% active asset reduction of the row's active-asset gain taken by
+// indexation, by the discount method and by neither (parts A3, A6 and A9) is
+// kept in the three cells after the losses applied, so that it stays with
+// its trust: a beneficiary reapplies the reduction the trust applied, while
+// the retirement exemption and the roll-over are the trust's to choose. A row
+// saved before keeps these cells empty, which means no reduction.
+inline constexpr int kTrustFirstReductionCol = TrustCellsOf(kTrustComponents - 1).transferredApplied + 1;
+static_assert(kTrustFirstReductionCol + 3 == kTrustRowCells);
+
+// A row of the manual calculation table (kTagManualTable) is laid out as a
+// choice row. It has no use for the cells of the choice row's source and part
+// code (its choice row always comes from the table, its own row, part "C"):
+// they keep the small business concessions elected for its gain on the
+// concession screen, the 50% active asset reduction, the retirement exemption
+// and the roll-over. A row saved before keeps them empty, which means none.
+inline constexpr int kManualFirstElectionCol = choice::kSourceTag;
+static_assert(kManualFirstElectionCol + 3 == choice::kIndexFactor);
 
 // The choice grid's column specifications, as the entry grid reads them.
 const std::vector<std::string>& ChoiceGridColumns();

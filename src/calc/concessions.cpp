@@ -57,6 +57,49 @@ std::optional<std::pair<int, int>> Source(const std::vector<std::string>& row, s
     return std::make_pair(int(*type), int(*number));
 }
 
+// Where the elections for a gain of the concessions list are kept.
+struct ElectionHome {
+    enum Kind { None, Worksheet, TrustRow, ManualRow };
+    Kind kind = None;
+    int type = 0;  // the worksheet type
+    int n = 0;     // the worksheet number, or the row of the table (from 0)
+};
+
+ElectionHome HomeOf(const std::vector<std::string>& row) {
+    const auto source = Source(row, 7);
+    if (!source) return {};
+    const auto [tag, n] = *source;
+    if (tag == kTagTrustTable && n >= 0) return {ElectionHome::TrustRow, 0, n};
+    if (tag == kTagManualTable && n >= 0) return {ElectionHome::ManualRow, 0, n};
+    if (tag >= kFirstAssetType && tag <= kLastAssetType && n >= 1) return {ElectionHome::Worksheet, tag, n};
+    return {};
+}
+
+// The cell of the trust table that keeps the 50% active asset reduction of a
+// trust's gain: by the method of its net gain, which tells its part (the
+// active-asset gain is indexed, discounted or other).
+std::optional<std::size_t> TrustReductionCell(const std::vector<std::string>& row, int m) {
+    for (int method = 0; method < 3; ++method)
+        if (Filled(row, std::size_t(1 + method)))
+            return std::size_t(m) * kTrustRowCells + std::size_t(kTrustFirstReductionCol + method);
+    return std::nullopt;
+}
+
+std::size_t ManualElectionCell(int m, int kind) {
+    return std::size_t(m) * choice::kColumnCount + std::size_t(kManualFirstElectionCol + kind);
+}
+
+// A kept election fills its cell; a blank one leaves it as the list has it.
+void FillElection(std::string& cell, const std::string& kept) {
+    if (!Trim(kept).empty()) cell = kept;
+}
+
+// A table's list, copied for the elections to be written into it.
+TextListPtr CopyOfList(FieldStore& store, int tag) {
+    const TextListPtr list = store.GetFieldLst(tag);
+    return list ? std::make_shared<TextList>(*list) : nullptr;
+}
+
 // Calls `visit` with every asset worksheet unpacked in the working tags
 // (read only: nothing is stored back).
 template <typename Visit>
@@ -82,16 +125,31 @@ std::vector<std::vector<std::string>> GridRows(const GridModel& grid) {
 
 void ConcessionElections::Show(FieldStore& store) {
     rows = Rows(store.GetFieldLst(kTagConcessionGains), kConcessionGainCells);
+    const TextListPtr trusts = store.GetFieldLst(kTagTrustTable);
+    const TextListPtr manual = store.GetFieldLst(kTagManualTable);
     for (auto& row : rows) {
         if (Trim(row[0]).empty()) continue;
-        const auto source = Source(row, 7);
-        if (!source) continue;
-        store.LoadInstance(source->first, source->second);
-        if (const TextListPtr elections = store.GetFieldLst(kTagElections); elections && !elections->empty()) {
-            for (std::size_t k = 1; k <= 3 && k < elections->size(); ++k)
-                if (!Trim((*elections)[k]).empty()) row[3 + k] = (*elections)[k];
+        const ElectionHome home = HomeOf(row);
+        switch (home.kind) {
+            case ElectionHome::Worksheet:
+                store.LoadInstance(home.type, home.n);
+                if (const TextListPtr elections = store.GetFieldLst(kTagElections); elections && !elections->empty()) {
+                    for (std::size_t k = 1; k <= 3 && k < elections->size(); ++k)
+                        FillElection(row[3 + k], (*elections)[k]);
+                }
+                store.StoreInstance(home.type, home.n);
+                break;
+            case ElectionHome::TrustRow:
+                if (const auto cell = TrustReductionCell(row, home.n); cell && trusts && *cell < trusts->size())
+                    FillElection(row[4], (*trusts)[*cell]);
+                break;
+            case ElectionHome::ManualRow:
+                for (int kind = 0; kind < 3; ++kind)
+                    if (const std::size_t cell = ManualElectionCell(home.n, kind); manual && cell < manual->size())
+                        FillElection(row[std::size_t(4 + kind)], (*manual)[cell]);
+                break;
+            case ElectionHome::None: break;
         }
-        store.StoreInstance(source->first, source->second);
     }
 }
 
@@ -107,6 +165,8 @@ std::optional<GridCheckFailure> ConcessionElections::Validate() const {
         if (a > g / 2)
             return GridCheckFailure{"Check amount. SBAA concession cannot be greater than 50% of net capital gain.", i,
                                     4};
+        if (HomeOf(row).kind == ElectionHome::TrustRow && (e != 0 || o != 0))
+            return GridCheckFailure{kMsgTrustConcessionNotOpen, i, e != 0 ? 5 : 6};
         if (e > g / 2)
             return GridCheckFailure{"Check amount. SBRE concession cannot be greater than 50% of net capital gain.", i,
                                     5};
@@ -122,20 +182,39 @@ std::optional<GridCheckFailure> ConcessionElections::Validate() const {
 
 void ConcessionElections::Next(FieldStore& store) const {
     double totals[3][3] = {};  // [SBAAR, SBRE, SBRO][indexed, discount, other]
+    // The tables' rows take their elections in copies, stored whole at the end.
+    TextListPtr trusts, manual;
     for (const auto& row : rows) {
         if (Trim(row[0]).empty()) continue;
-        if (const auto source = Source(row, 7)) {
-            store.LoadInstance(source->first, source->second);
-            if (store.FieldType(kTagElections) != dtNone && store.FieldType(kTagElections) != dtList)
-                store.SetFieldType(kTagElections, dtNone);
-            store.SetFieldLst(kTagElections,
-                              std::make_shared<TextList>(TextList{kElectionsTitle, row[4], row[5], row[6]}));
-            store.StoreInstance(source->first, source->second);
+        const ElectionHome home = HomeOf(row);
+        switch (home.kind) {
+            case ElectionHome::Worksheet:
+                store.LoadInstance(home.type, home.n);
+                if (store.FieldType(kTagElections) != dtNone && store.FieldType(kTagElections) != dtList)
+                    store.SetFieldType(kTagElections, dtNone);
+                store.SetFieldLst(kTagElections,
+                                  std::make_shared<TextList>(TextList{kElectionsTitle, row[4], row[5], row[6]}));
+                store.StoreInstance(home.type, home.n);
+                break;
+            case ElectionHome::TrustRow:
+                if (!trusts) trusts = CopyOfList(store, kTagTrustTable);
+                if (const auto cell = TrustReductionCell(row, home.n); cell && trusts && *cell < trusts->size())
+                    (*trusts)[*cell] = row[4];
+                break;
+            case ElectionHome::ManualRow:
+                if (!manual) manual = CopyOfList(store, kTagManualTable);
+                for (int kind = 0; kind < 3; ++kind)
+                    if (const std::size_t cell = ManualElectionCell(home.n, kind); manual && cell < manual->size())
+                        (*manual)[cell] = row[std::size_t(4 + kind)];
+                break;
+            case ElectionHome::None: break;
         }
         for (int kind = 0; kind < 3; ++kind)
             for (int method = 0; method < 3; ++method)
                 if (Filled(row, std::size_t(1 + method))) totals[kind][method] += Cell(row, std::size_t(4 + kind));
     }
+    if (trusts) store.SetFieldLst(kTagTrustTable, trusts);
+    if (manual) store.SetFieldLst(kTagManualTable, manual);
     store.LoadInstance(kScheduleType, 1);
     // Part G holds a three-column row per concession, in the order of `totals`.
     for (int kind = 0; kind < 3; ++kind)

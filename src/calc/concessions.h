@@ -25,16 +25,24 @@ struct GridCheckFailure {
 // row, empty ones included), so that a failure's row is the grid's row - 1.
 std::vector<std::vector<std::string>> GridRows(const GridModel& grid);
 
+inline constexpr const char* kMsgTrustConcessionNotOpen =
+    "Check amount. SBRE and SBRO concessions cannot be claimed on a capital gain from a trust distribution: the "
+    "trust chooses them. Only the SBAA concession can be entered for this gain.";
+
 // Rows of 9 cells: description, indexed, discount, other gain, SBAAR, SBRE,
-// SBRO, worksheet type, worksheet number.
+// SBRO, and where the gain came from: a worksheet type and number, or the
+// trust distribution or manual calculation table and its row (from 0).
+// The elections are kept where the gain came from: an asset's in its
+// worksheet (kTagElections), a trust distribution's 50% active asset
+// reduction and a manual calculation's elections in the cells of its row
+// (kTrustFirstReductionCol, kManualFirstElectionCol).
 struct ConcessionElections {
     std::vector<std::vector<std::string>> rows;
 
-    // Reads kTagConcessionGains and fills the elections stored with each
-    // asset (kTagElections).
+    // Reads kTagConcessionGains and fills the elections stored with each gain.
     void Show(FieldStore& store);
     std::optional<GridCheckFailure> Validate() const;
-    // Stores each asset's elections and the schedule's Part G and Part H.
+    // Stores each gain's elections and the schedule's Part G and Part H.
     void Next(FieldStore& store) const;
     std::vector<std::string> ToList() const;
 };

@@ -3,11 +3,13 @@
 // switches between instances.
 #include <QLabel>
 #include <QListWidget>
+#include <algorithm>
 
 #include "base/dialogs.h"
 #include "base/text.h"
 #include "controls/numedit.h"
 #include "flow/flow_rules.h"
+#include "flow/screen_catalogue.h"
 #include "interview/interviewframe.h"
 #include "interview/worksheet_picker.h"
 #include "store/modulerun.h"
@@ -15,6 +17,26 @@
 namespace cgt {
 
 inline constexpr const char* kDeleteWorksheetQuestion = "Are you sure you want to delete the selected worksheet?";
+
+namespace {
+
+bool IsBlankEntry(const std::string& text) {
+    return Trim(text).empty() || text == kBlankDateMask;
+}
+
+// Whether the screen on display registers an asset or a receipt (it opens
+// the worksheet of a new one) and every typed entry field on it is blank: a
+// type picked from a list alone registers nothing.
+bool RegistrationLeftBlank(const TChildForm* screen, int screenNumber) {
+    const ScreenClass* cls = FindScreenClass(screenNumber);
+    if (!screen || !cls) return false;
+    if (cls->worksheetRole != WorksheetRole::Registration && cls->worksheetRole != WorksheetRole::Receipt) return false;
+    const auto edits = screen->findChildren<TCustomNumEdit*>();
+    return !edits.isEmpty() && std::all_of(edits.begin(), edits.end(),
+                                           [](const TCustomNumEdit* e) { return IsBlankEntry(e->TextBytes()); });
+}
+
+}  // namespace
 
 void TInterviewFrame::LoadInstance(int type, int n) {
     Store().LoadInstance(type, n);
@@ -70,11 +92,18 @@ void TInterviewFrame::StoreCurrentWorksheet() {
     const int type = store.EditedType();
     const int n = store.EditedInstance();
     if (type == 0 || n <= 0) return;
-    if (run_.screenShowing && screen_) StoreScreenValues();
-    // Only an instance that holds nothing at all is dropped (a new worksheet
-    // left empty leaves no trace); judging by the showing screen's entry
-    // fields alone would drop an asset whose optional screen was left blank.
-    store.PackInstance(type, n, !store.WorkingTagsHoldData());
+    const bool showing = run_.screenShowing && screen_;
+    if (showing) StoreScreenValues();
+    // A new worksheet whose registration screen was left with nothing typed
+    // registers nothing: it is dropped, whatever type was picked on it. An
+    // asset already kept is never dropped so (its later screens may hold
+    // the rest of it). Otherwise only an instance that holds nothing at all
+    // is dropped, so that an asset whose optional screens were left blank
+    // is kept.
+    const bool isNew = n > store.WorksheetCount(type);
+    const bool drop =
+        (showing && isNew && RegistrationLeftBlank(screen_, CurrentScreenNumber())) || !store.WorkingTagsHoldData();
+    store.PackInstance(type, n, drop);
 }
 
 void TInterviewFrame::DeleteInstance(int n) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/calc_chain.h"
 #include "calc/cgt_schedule.h"
 #include "choice_fixture.h"
 #include "grid/grid_model.h"
@@ -74,6 +75,151 @@ TEST_F(ConcessionsTest, ElectionsAreStoredWithTheAssetAndTotalledIntoTheSchedule
     again.rows[0][5] = "250";
     again.Next(store);
     EXPECT_EQ(store.GetFieldVal(kTagNetCapitalGain), 0.0011L);
+}
+
+// The gains of trust distribution and manual calculation rows have no
+// worksheet: their elections are kept in the cells of their own row.
+TEST_F(ConcessionsTest, ElectionsOfTrustAndManualRowsAreKeptInTheirRows) {
+    // A trust with an active-asset gain by each method, then a second trust
+    // with a discounted one; a manual row before an active one.
+    AddTrust("Alpha", {"", "", "", "", "", "", "100", "100", "100"});
+    AddTrust("Beta", {"", "", "", "", "", "", "", "50"});
+    AddManual({"Land", "RN", "", "900", "", "", "", ""});
+    AddManual({"Shop", "RA", "", "2000", "", "", "", ""});
+    store.SetFieldLst(kTagConcessionGains,
+                      std::make_shared<TextList>(
+                          TextList{"Alpha - Trust SBAA/Ind", "200.00", "",        "",       "", "", "", "1215", "0",  //
+                                   "Alpha - Trust SBAA/Dis", "",       "200.00",  "",       "", "", "", "1215", "0",  //
+                                   "Alpha - Trust SBAA/Oth", "",       "",        "200.00", "", "", "", "1215", "0",  //
+                                   "Beta - Trust SBAA/Dis",  "",       "100.00",  "",       "", "", "", "1215", "1",  //
+                                   "Shop - Disposal",        "",       "1000.00", "",       "", "", "", "1201", "1"}));
+    ConcessionElections g;
+    g.Show(store);
+    ASSERT_EQ(g.rows.size(), 5u);
+    const struct {
+        int row;
+        const char *a, *e, *o;
+    } typed[] = {{0, "100", "", ""}, {1, "90", "", ""}, {2, "80", "", ""}, {3, "50", "", ""}, {4, "200", "150", "100"}};
+    for (const auto& t : typed) {
+        auto& row = g.rows[std::size_t(t.row)];
+        row[4] = t.a, row[5] = t.e, row[6] = t.o;
+    }
+    ASSERT_FALSE(g.Validate());
+    g.Next(store);
+
+    const TextList trusts = *store.GetFieldLst(kTagTrustTable);
+    const TextList manual = *store.GetFieldLst(kTagManualTable);
+    const struct {
+        const TextList& list;
+        std::size_t cell;
+        const char* kept;
+    } cells[] = {
+        {trusts, 38, "100"},     {trusts, 39, "90"},       {trusts, 40, "80"},       {trusts, 41 + 38, ""},
+        {trusts, 41 + 39, "50"}, {trusts, 41 + 40, ""},    {manual, 17, ""},         {manual, 18, ""},
+        {manual, 19, ""},        {manual, 21 + 17, "200"}, {manual, 21 + 18, "150"}, {manual, 21 + 19, "100"},
+    };
+    for (const auto& c : cells) EXPECT_EQ(c.list[c.cell], c.kept) << c.cell;
+    // Every other cell as it was; no worksheet of the tables' own.
+    EXPECT_EQ(trusts.size(), 2u * kTrustRowCells);
+    EXPECT_EQ(trusts[7], "100");
+    EXPECT_EQ(manual[21 + choice::kDiscountGain], "2000");
+    EXPECT_TRUE(store.FieldIsEmpty(ListFieldOf(kTagTrustTable)));
+    EXPECT_TRUE(store.FieldIsEmpty(ListFieldOf(kTagManualTable)));
+    // Part G by each gain's method: 100 indexed; 90 + 50 + 200 discount; 80 other.
+    EXPECT_EQ(WorksheetValue(kScheduleType, 1, kTagSchedReductionIndexed), 100);
+    EXPECT_EQ(WorksheetValue(kScheduleType, 1, kTagSchedReductionDiscount), 340);
+    EXPECT_EQ(WorksheetValue(kScheduleType, 1, kTagSchedReductionOther), 80);
+    EXPECT_EQ(WorksheetValue(kScheduleType, 1, kTagSchedRetirementDiscount), 150);
+    EXPECT_EQ(WorksheetValue(kScheduleType, 1, kTagSchedRollOverDiscount), 100);
+
+    // Handed on afresh by the choice table, the gains show their elections again.
+    ConcessionElections again;
+    again.Show(store);
+    for (const auto& t : typed) {
+        const auto& row = again.rows[std::size_t(t.row)];
+        EXPECT_EQ(row[4], t.a) << t.row;
+        EXPECT_EQ(row[5], t.e) << t.row;
+        EXPECT_EQ(row[6], t.o) << t.row;
+    }
+}
+
+TEST_F(ConcessionsTest, RowsSavedWithoutElectionCellsShowNone) {
+    // A trust row and a manual row as returns saved before keep them, and a
+    // gain whose row is not in its table (the table changed since).
+    AddTrust("Alpha", {"", "", "", "", "", "", "", "100"});
+    AddManual({"Shop", "RA", "", "2000", "", "", "", ""});
+    store.SetFieldLst(kTagConcessionGains, std::make_shared<TextList>(TextList{
+                                               "Alpha - Trust SBAA/Dis", "", "200.00",  "", "", "", "", "1215", "0",  //
+                                               "Shop - Disposal",        "", "1000.00", "", "", "", "", "1201", "0",  //
+                                               "Gone - Disposal",        "", "400.00",  "", "", "", "", "1201", "5"}));
+    const TextList trusts = *store.GetFieldLst(kTagTrustTable);
+    ConcessionElections g;
+    g.Show(store);
+    ASSERT_EQ(g.rows.size(), 3u);
+    for (const auto& row : g.rows)
+        for (std::size_t c = 4; c <= 6; ++c) EXPECT_EQ(row[c], "") << row[0] << " " << c;
+    g.rows[1][4] = "500";
+    g.rows[2][4] = "200";
+    g.Next(store);
+    EXPECT_EQ(*store.GetFieldLst(kTagTrustTable), trusts);
+    EXPECT_EQ(store.GetFieldLst(kTagManualTable)->size(), std::size_t(choice::kColumnCount));
+    EXPECT_EQ((*store.GetFieldLst(kTagManualTable))[kManualFirstElectionCol], "500");
+    // The schedule counts what the grid shows.
+    EXPECT_EQ(WorksheetValue(kScheduleType, 1, kTagSchedReductionDiscount), 700);
+}
+
+TEST_F(ConcessionsTest, ATrustGainTakesOnlyTheActiveAssetReduction) {
+    const struct {
+        const char *a, *e, *o;
+        int column;  // 0: accepted
+    } cases[] = {
+        {"100", "", "", 0}, {"100", "0", "0.00", 0}, {"", "100", "", 5},
+        {"", "", "100", 6}, {"50", "50", "50", 5},   {"101", "50", "", 4},
+    };
+    for (const auto& c : cases) {
+        ConcessionElections g;
+        g.rows = {{"Shop - Disposal", "", "1000.00", "", "", "100", "", "454", "1"},
+                  {"Alpha - Trust SBAA/Dis", "", "200.00", "", c.a, c.e, c.o, "1215", "0"}};
+        const auto failure = g.Validate();
+        const std::string where = std::string(c.a) + "/" + c.e + "/" + c.o;
+        if (!c.column) {
+            EXPECT_FALSE(failure) << where;
+            continue;
+        }
+        ASSERT_TRUE(failure) << where;
+        EXPECT_EQ(failure->message, c.column == 4 ? "Check amount. SBAA concession cannot be greater than 50% of net "
+                                                    "capital gain."
+                                                  : kMsgTrustConcessionNotOpen)
+            << where;
+        EXPECT_EQ(failure->row, 1) << where;
+        EXPECT_EQ(failure->column, c.column) << where;
+    }
+}
+
+// The CGT guide's example of a trust distribution: the trust applied the
+// discount and the 50% active asset reduction, so its 250 is grossed up by 4
+// to 1,000; less a capital loss of 100, 900; after the discount 450; after the
+// 50% active asset reduction kept with the trust's row, 225.
+TEST_F(ConcessionsTest, ATrustGainReducedAgainByTheCalculation) {
+    const struct {
+        const char* reduction;
+        long double netCapitalGain;
+    } cases[] = {{"", 450}, {"225", 225}, {"225.00", 225}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reduction);
+        store.ClearStore();
+        AddTrust("Smith Family Trust", {"", "", "", "", "", "", "", "250"});
+        (*store.GetFieldLst(kTagTrustTable))[kTrustFirstReductionCol + 1] = c.reduction;
+        store.SetFieldVal(kTagPriorOtherLosses, 100);
+        for (int run = 0; run < 2; ++run) {
+            const CalcChainResult result = RunCalculationChain(store);
+            ASSERT_FALSE(result.failure) << *result.failure;
+            EXPECT_EQ(store.GetFieldVal(kTagNetCapitalGain), c.netCapitalGain);
+            EXPECT_EQ(WorksheetValue(kScheduleType, 1, kTagSchedDiscountActive), 450);
+            EXPECT_EQ(WorksheetValue(kScheduleType, 1, kTagSchedReductionDiscount), 450 - c.netCapitalGain);
+            EXPECT_EQ((*store.GetFieldLst(kTagTrustTable))[kTrustFirstReductionCol + 1], c.reduction);
+        }
+    }
 }
 
 TEST_F(ConcessionsTest, FifteenYearExemptionListsActiveAssetsWithoutALoss) {

@@ -1,16 +1,25 @@
 // The CGT schedule screen (2107) through the real frame: every schedule field
-// shown read-only in its own box, the interview ending on Next, and a small
-// return calculated by the whole chain and taken through the concession
-// screens to the schedule.
+// shown read-only in its own box, the interview ending on Next, and small
+// returns taken through the concession screens to the schedule: one
+// calculated by the whole chain, one with a trust distribution typed in,
+// saved and calculated again by `cgt calc`.
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <cstdlib>
 
+#include "base/text.h"
 #include "calc/calc_chain.h"
+#include "calc/choice_table.h"
+#include "calc/concessions.h"
 #include "calc/schedule_boxes.h"
 #include "concessions_fixture.h"
 #include "controls/numedit.h"
 #include "interview/navigator.h"
+#include "store/datafile.h"
+#include "support/test_folder.h"
 
 namespace cgt::test {
 namespace {
@@ -168,6 +177,160 @@ TEST_F(ScheduleScreenTest, AReturnThroughTheConcessionScreens) {
     EXPECT_EQ(store.GetFieldVal(kTagNetCapitalGain), 500);
     // No exchange: no scrip for scrip roll-over.
     EXPECT_FALSE(frame->CurrentScreen()->findChild<QCheckBox*>()->isChecked());
+}
+
+class TableConcessionTest : public ScheduleScreenTest {
+protected:
+    // Scrolls the cell into view, as the user does with the scroll bar, and clicks it.
+    void ClickInView(int col, int row) {
+        if (Grid()->CellRect(col, row).isEmpty()) Grid()->horizontalScrollBar()->setValue(col);
+        ClickCell(col, row);
+    }
+    void TypeInView(int col, int row, const char* keys) {
+        ClickInView(col, row);
+        QTest::keyClicks(Grid()->Editor(), QString::fromLatin1(keys));
+        Key(Qt::Key_Tab);
+    }
+    // Through the concession screens to the schedule, checked by no message.
+    void OnToTheSchedule() {
+        for (int number : {2105, 2106, 2107}) {
+            Next();
+            ASSERT_EQ(frame->CurrentScreenNumber(), number) << ::testing::PrintToString(dialogs.Texts());
+        }
+    }
+    std::string Cell(int tag, std::size_t cell) {
+        const TextListPtr list = run.store().GetFieldLst(tag);
+        return list && cell < list->size() ? Trim((*list)[cell]) : "no cell";
+    }
+};
+
+// The CGT guide's trust distribution: the trust applied the discount and
+// the 50% active asset reduction to its gain and distributed 250; grossed up
+// by 4 that is 1,000; less last year's capital loss of 100, 900; after the
+// discount 450; after the 50% active asset reduction elected again, 225.
+TEST_F(TableConcessionTest, ATrustDistributionsReductionIsKeptWithItsRow) {
+    constexpr const char* kIdentity = "123456789";
+    constexpr std::size_t kReductionCell = kTrustFirstReductionCol + 1;  // of the discounted gain
+    FieldStore& store = run.store();
+    run.identity = kIdentity;
+    store.SetFieldStr(kTagIdentity, kIdentity);
+    store.SetFieldVal(kTagPriorOtherLosses, 100);
+
+    // The trust's row, its gain in the column of discounted gains from active assets.
+    ShowScreen(2018);
+    ShowScreen(2019);
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2019);
+    TypeInView(0, 1, "Smith Family Trust");
+    TypeInView(8, 1, "250");
+    Next();
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2020) << ::testing::PrintToString(dialogs.Texts());
+
+    // Every choice made by the program: the loss goes against the grossed-up gain.
+    ShowFromChoices(2103);
+    dialogs.answers = {MsgResult::Yes, MsgResult::Ok};
+    Click(Control<QPushButton>("ApplyLossBtn"));
+    EXPECT_EQ(CellText(choice::kDiscountGain, 1), "1000");
+    EXPECT_EQ(CellText(choice::kOtherApplied, 1), "100");
+    EXPECT_EQ(CellText(choice::kNetGain, 1), "450.00");
+    dialogs.shown.clear();
+    Next();
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2104) << ::testing::PrintToString(dialogs.Texts());
+
+    EXPECT_EQ(CellText(0, 1), "Smith Family Trust - Trust SBAA/Dis");
+    EXPECT_EQ(CellText(2, 1), "450.00");
+    TypeCell(4, 1, "225");
+    OnToTheSchedule();
+    EXPECT_EQ(BoxText(kTagSchedDiscountActive), "450");
+    EXPECT_EQ(BoxText(kTagSchedReductionDiscount), "225");
+    EXPECT_EQ(BoxText(kTagSchedNetCapitalGain), "225");
+    EXPECT_EQ(store.GetFieldVal(kTagNetCapitalGain), 225);
+    // Kept in the trust's own row, not in a worksheet of the table's.
+    EXPECT_EQ(Cell(kTagTrustTable, kReductionCell), "225.00");
+    EXPECT_TRUE(store.FieldIsEmpty(ListFieldOf(kTagTrustTable)));
+
+    // The trust table shown and left again keeps it in its hidden cells.
+    ShowScreen(2019);
+    Next();
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2020) << ::testing::PrintToString(dialogs.Texts());
+    EXPECT_EQ(Cell(kTagTrustTable, kReductionCell), "225.00");
+
+    // Saved, the program calculates the return to the same figure.
+    TestFolder folder("cgt_trust_concession_");
+    const std::string file = folder.Path("r.dat");
+    ASSERT_EQ(SaveReturnFile(run, file), SaveOutcome::Written);
+    const std::string out = folder.Path("calc.txt");
+    ASSERT_EQ(
+        std::system((std::string(CGT_EXE) + " calc '" + file + "' --id " + kIdentity + " >'" + out + "'").c_str()), 0);
+    const std::string calculated = FileBytes(out);
+    EXPECT_NE(calculated.find("field 174 net capital gain: 225\n"), std::string::npos) << calculated;
+
+    // Read back, the concession screen shows the reduction again.
+    store.ClearStore();
+    ASSERT_EQ(LoadReturnFile(run, file), LoadOutcome::Loaded);
+    ShowFromChoices(2103);
+    Next();
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2104) << ::testing::PrintToString(dialogs.Texts());
+    EXPECT_EQ(CellText(4, 1), "225.00");
+    OnToTheSchedule();
+    EXPECT_EQ(BoxText(kTagSchedNetCapitalGain), "225");
+}
+
+// A manual calculation row has its gain's three concessions kept in its row:
+// a discount gain of 2,000 from the sale of an active share is 1,000 after
+// the discount, less 500 and 250.
+TEST_F(TableConcessionTest, AManualRowsElectionsAreKeptWithItsRow) {
+    TextList row(choice::kColumnCount);
+    row[choice::kDescription] = "Bakery Pty Ltd shares";
+    row[choice::kAssetType] = "SA";
+    row[choice::kDiscountGain] = "2000.00";
+    run.store().SetFieldLst(kTagManualTable, std::make_shared<TextList>(row));
+    ShowFromChoices(2103);
+    Next();
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2104) << ::testing::PrintToString(dialogs.Texts());
+    EXPECT_EQ(CellText(0, 1), "Bakery Pty Ltd shares");
+    EXPECT_EQ(CellText(2, 1), "1000.00");
+    TypeCell(4, 1, "500");
+    TypeCell(5, 1, "250");
+    OnToTheSchedule();
+    EXPECT_EQ(BoxText(kTagSchedNetCapitalGain), "250");
+    const std::vector<std::string> kept = {"500.00", "250.00", ""};
+
+    // The manual table shown and left keeps them in its hidden cells.
+    ShowScreen(2101);
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2101);
+    Next();
+    ASSERT_NE(frame->CurrentScreenNumber(), 2101) << ::testing::PrintToString(dialogs.Texts());
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(Cell(kTagManualTable, std::size_t(kManualFirstElectionCol + k)), kept[std::size_t(k)]) << k;
+    EXPECT_TRUE(run.store().FieldIsEmpty(ListFieldOf(kTagManualTable)));
+
+    // Handed on again by the choice table, they are shown again.
+    ShowFromChoices(2103);
+    Next();
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2104);
+    EXPECT_EQ(CellText(4, 1), "500.00");
+    EXPECT_EQ(CellText(5, 1), "250.00");
+    EXPECT_EQ(CellText(6, 1), "");
+}
+
+// A trust's gain takes the 50% active asset reduction only: the retirement
+// exemption and the roll-over are the trust's to choose.
+TEST_F(TableConcessionTest, ATrustDistributionTakesNoRetirementExemption) {
+    TextList trust(kTrustRowCells);
+    trust[0] = "Smith Family Trust";
+    trust[8] = "250.00";
+    run.store().SetFieldLst(kTagTrustTable, std::make_shared<TextList>(trust));
+    ShowFromChoices(2103);
+    Next();
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2104) << ::testing::PrintToString(dialogs.Texts());
+    TypeCell(5, 1, "100");
+    Next();
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kMsgTrustConcessionNotOpen});
+    ASSERT_EQ(frame->CurrentScreenNumber(), 2104);
+    EXPECT_EQ(FocusedControl(), "XGrid1");
+    EXPECT_EQ(Grid()->Col(), 5);
+    EXPECT_EQ(Grid()->Row(), 1);
+    EXPECT_EQ(Cell(kTagTrustTable, kTrustFirstReductionCol + 1), "");
 }
 
 }  // namespace
