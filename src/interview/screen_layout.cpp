@@ -48,8 +48,7 @@ bool IsEntryControl(const QWidget* w) {
 // whose insides are their own business.
 bool IsViewPart(const QWidget* w) {
     return qobject_cast<const TXGrid*>(w) || qobject_cast<const QAbstractScrollArea*>(w) ||
-           qobject_cast<const TTextLbl*>(w) || qobject_cast<const QLabel*>(w) ||
-           qobject_cast<const TXGridTotals*>(w);
+           qobject_cast<const TTextLbl*>(w) || qobject_cast<const QLabel*>(w) || qobject_cast<const TXGridTotals*>(w);
 }
 
 // Panels and group boxes whose children this layout places.
@@ -114,8 +113,18 @@ void StretchChildren(QWidget* parent, int widthBefore, int dx, int dy) {
     for (QWidget* c : children) rects.push_back(c->geometry());
 
     // Across: wide parts widen; what stands wholly to the right of one moves.
+    // A text with a box standing beside it keeps its width, so that the box
+    // stays by its question.
+    auto besideSomething = [&](std::size_t i) {
+        for (std::size_t j = 0; j < children.size(); ++j)
+            if (j != i && rects[i].right() < rects[j].left() && OverlapsVertically(rects[i], rects[j])) return true;
+        return false;
+    };
     std::vector<bool> wide(children.size());
-    for (std::size_t i = 0; i < children.size(); ++i) wide[i] = Widens(children[i], width);
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const bool text = qobject_cast<TTextLbl*>(children[i]) || qobject_cast<QLabel*>(children[i]);
+        wide[i] = Widens(children[i], width) && !(text && besideSomething(i));
+    }
     std::vector<QRect> next = rects;
     if (dx != 0) {
         for (std::size_t i = 0; i < children.size(); ++i) {
@@ -152,8 +161,8 @@ void StretchChildren(QWidget* parent, int widthBefore, int dx, int dy) {
                 for (std::size_t i = 0; i < children.size(); ++i) {
                     const QRect& r = rects[i];
                     const int rBottom = r.top() + r.height();
-                    const bool stacked = GrowsTall(children[i]) && r.top() < bottom &&
-                                         std::abs(rBottom - bottom) <= kSlack;
+                    const bool stacked =
+                        GrowsTall(children[i]) && r.top() < bottom && std::abs(rBottom - bottom) <= kSlack;
                     const bool encloses = r.top() <= s.top() + kSlack && rBottom >= bottom - kSlack;
                     if (stacked || encloses)
                         next[i].setHeight(std::max(1, r.height() + dy));

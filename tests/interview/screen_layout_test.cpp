@@ -1,5 +1,7 @@
 // How a screen follows the window, closes up hidden bands, orders Tab and
 // names its controls.
+#include "interview/screen_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +16,6 @@
 #include "controls/textlbl.h"
 #include "controls/xgrid.h"
 #include "interview/childform.h"
-#include "interview/screen_layout.h"
 
 namespace cgt::test {
 
@@ -52,7 +53,8 @@ TEST(ReadingOrder, RowsFromTheTopEachFromTheLeft) {
         {"a tall box beside a column of buttons comes first, then the buttons downwards",
          {{306, 360, 220, 23}, {10, 336, 284, 96}, {306, 336, 220, 23}, {306, 384, 220, 23}},
          {1, 2, 0, 3}},
-        {"Yes and No on each of two questions", {{556, 74, 52, 24}, {496, 74, 52, 24}, {556, 28, 52, 24}, {496, 28, 52, 24}},
+        {"Yes and No on each of two questions",
+         {{556, 74, 52, 24}, {496, 74, 52, 24}, {556, 28, 52, 24}, {496, 28, 52, 24}},
          {3, 2, 1, 0}},
     };
     for (const OrderCase& c : cases) EXPECT_EQ(ReadingOrder(c.boxes), c.order) << c.name;
@@ -78,10 +80,13 @@ TEST_F(ScreenLayoutTest, AGrowingScreenWidensItsWidePartsAndGivesTheTallestGridT
     auto* button = Add<QPushButton>(screen.get(), "Button", {306, 336, 220, 23});
     auto* help = Markup(screen.get(), "Help", {0, 438, 640, 43}, {"<X10>Help"});
     auto* narrowBeside = Add<QPushButton>(screen.get(), "Beside", {10, 20, 50, 20});
-    const std::vector<std::pair<QWidget*, QRect>> before = {
-        {heading, heading->geometry()}, {grid, grid->geometry()},     {line, line->geometry()},
-        {small, small->geometry()},     {button, button->geometry()}, {help, help->geometry()},
-        {narrowBeside, narrowBeside->geometry()}};
+    const std::vector<std::pair<QWidget*, QRect>> before = {{heading, heading->geometry()},
+                                                            {grid, grid->geometry()},
+                                                            {line, line->geometry()},
+                                                            {small, small->geometry()},
+                                                            {button, button->geometry()},
+                                                            {help, help->geometry()},
+                                                            {narrowBeside, narrowBeside->geometry()}};
 
     StretchScreen(screen.get(), QSize(1120, 761));  // 480 wider, 280 taller
     EXPECT_EQ(screen->size(), QSize(1120, 761));
@@ -112,6 +117,16 @@ TEST_F(ScreenLayoutTest, WhatStandsBesideAWidePartMovesRightAndPanelsPassTheRoom
     // and passes the room on to its grid.
     EXPECT_EQ(panel->geometry(), QRect(10, 160, 780, 400));
     EXPECT_EQ(inner->geometry(), QRect(4, 20, 772, 370));
+}
+
+TEST_F(ScreenLayoutTest, AQuestionKeepsItsBoxBesideIt) {
+    auto* question = Add<QLabel>(screen.get(), "Question", {10, 100, 400, 40});
+    auto* date = Add<TTaxEdit>(screen.get(), "Date", {470, 108, 110, 24});
+    auto* note = Add<QLabel>(screen.get(), "Note", {10, 150, 400, 40});
+    StretchScreen(screen.get(), QSize(800, 481));
+    EXPECT_EQ(question->geometry(), QRect(10, 100, 400, 40));
+    EXPECT_EQ(date->geometry(), QRect(470, 108, 110, 24));
+    EXPECT_EQ(note->geometry(), QRect(10, 150, 560, 40)) << "a text with nothing beside it widens";
 }
 
 TEST_F(ScreenLayoutTest, TextBelowAGridOnAFullScreenLabelKeepsTheGridItsHeight) {
@@ -196,7 +211,7 @@ TEST_F(ScreenLayoutTest, EachControlIsNamedByItsOwnTextOrTheTextThatLabelsIt) {
             "<Y210;X10>Enter a row for each parcel."});
     auto* collectables = Add<TTaxEdit>(screen.get(), "Collectables", {380, 96, 110, 24});
     auto* active = Add<QCheckBox>(screen.get(), "Active", {10, 138, 20, 20});
-    auto* grid = Add<TXGrid>(screen.get(), "Grid", {10, 232, 600, 100});  // named by its heading
+    auto* grid = Add<TXGrid>(screen.get(), "Grid", {10, 232, 600, 100});       // named by its heading
     auto* second = Add<TTaxEdit>(screen.get(), "Second", {500, 96, 110, 24});  // beyond the first box's line
     auto* print = Add<QPushButton>(screen.get(), "Print", {10, 400, 100, 24});
     print->setText(QStringLiteral("&Print && file"));

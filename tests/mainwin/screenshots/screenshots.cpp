@@ -250,8 +250,10 @@ int main(int argc, char** argv) {
             if (!button.isEmpty()) {
                 auto* b = window.Frame()->CurrentScreen()->findChild<QAbstractButton*>(button);
                 if (!b) {
+                    // Reported, and the other pictures still made.
                     std::fprintf(stderr, "no button %s on screen %d\n", colon + 1, number);
-                    return 1;
+                    ok = false;
+                    continue;
                 }
                 b->click();
                 QCoreApplication::processEvents();
