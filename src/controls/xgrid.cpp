@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -26,9 +28,16 @@ constexpr int kTitleMarginX = 4;
 constexpr int kTitleMarginY = 2;
 constexpr int kCellMargin = 3;
 constexpr int kPickListDefaultLines = 8;
+const QColor kLineColor(192, 192, 192);
 
 bool Ignorable(Qt::FocusReason r) {
     return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+}
+
+// A title with its line breaks as the painter takes them.
+QString TitleText(const QString& title) {
+    QString t = title;
+    return t.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
 }
 
 }  // namespace
@@ -41,6 +50,14 @@ TXGrid::TXGrid(QWidget* parent) : QAbstractScrollArea(parent), model_(clock_) {
     viewport()->setMouseTracking(true);
     editor_ = new TXGridInplaceEdit(this, viewport());
     setFocusProxy(editor_);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("StatusLine"));
+    status_->setAutoFillBackground(true);
+    status_->setBackgroundRole(QPalette::ToolTipBase);
+    status_->setForegroundRole(QPalette::ToolTipText);
+    status_->setIndent(kCellMargin);
+    status_->setStyleSheet(QStringLiteral("border-top: 1px solid rgb(192, 192, 192)"));
+    status_->hide();
     pickList_ = new XGridPickList(this);
     connect(pickList_, &XGridPickList::accepted, this, [this](int i) { AcceptPickItem(i); });
     connect(editor_, &QLineEdit::textEdited, this, [this](const QString& t) { EditorTextEdited(t); });
@@ -119,6 +136,19 @@ void TXGrid::setTitleLines(int n) {
     RecomputeTitleHeight();
 }
 
+void TXGrid::setStretchColumn(int col) {
+    stretchColumn_ = col;
+    UpdateScrollBars();
+    UpdateStatusLine();
+    PlaceEditor();
+    viewport()->update();
+}
+
+void TXGrid::setReadOnly(bool on) {
+    readOnly_ = on;
+    ModelChanged();
+}
+
 QString TXGrid::Cell(int col, int row) const {
     return ToQt(model_.Cell(col, row));
 }
@@ -132,7 +162,10 @@ void TXGrid::SetCell(int col, int row, const QString& text) {
 void TXGrid::RecomputeTitleHeight() {
     const QFontMetrics fm(font());
     titleHeight_ = fm.boundingRect(QStringLiteral("W")).height() * std::max(1, model_.TitleLines) + 4;
+    // The titles' widths are worked out afresh for the font and lines.
+    titleWidths_.clear();
     UpdateScrollBars();
+    UpdateStatusLine();
     PlaceEditor();
     viewport()->update();
 }
@@ -145,9 +178,97 @@ void TXGrid::setFixedCols(int n) {
     viewport()->update();
 }
 
+bool TXGrid::InView(int col) const {
+    return (col < fixedCols_ || col >= leftCol_) && col >= 0 && col < model_.ColCount() && !model_.ColumnHidden(col);
+}
+
 bool TXGrid::ColumnVisible(int col) const {
-    return (col < fixedCols_ || col >= leftCol_) && col >= 0 && col < model_.ColCount() &&
-           model_.ColWidth(col) != kGridHiddenColWidth;
+    if (!InView(col)) return false;
+    if (col < fixedCols_) return true;
+    // A scrolled column is drawn whole or not at all (the first of them
+    // always): a sliver at the right edge shows scraps of a title and cut
+    // figures that read as other figures.
+    const int x = ColumnX(col);
+    return x == ColumnX(fixedCols_) || x + ColumnWidth(col) <= viewport()->width();
+}
+
+int TXGrid::TitleWidth(int col) const {
+    const QString title = TitleText(Cell(col, 0));
+    if (title.trimmed().isEmpty()) return 0;
+    if (const auto it = titleWidths_.constFind(title); it != titleWidths_.constEnd()) return *it;
+    const QFontMetrics fm(font());
+    const int height = std::max(1, titleHeight_ - 2 * kTitleMarginY);
+    constexpr int kUnbounded = 1 << 20;
+    const auto fits = [&](int w) {
+        const QRect r = fm.boundingRect(QRect(0, 0, w, kUnbounded), Qt::TextWordWrap, title);
+        return r.width() <= w && r.height() <= height;
+    };
+    // From the longest word (a word is never broken) up to each written line
+    // on a line of its own: the narrowest width whose lines fit the title row.
+    int lo = 0;
+    for (const QString& word : title.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        lo = std::max(lo, fm.horizontalAdvance(word));
+    int hi = fm.boundingRect(QRect(0, 0, kUnbounded, kUnbounded), Qt::TextWordWrap, title).width();
+    if (fits(hi)) {
+        while (lo < hi) {
+            const int mid = (lo + hi) / 2;
+            if (fits(mid))
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+    }
+    const int width = hi + 2 * kTitleMarginX + 1;
+    titleWidths_.insert(title, width);
+    return width;
+}
+
+void TXGrid::LayoutColumns() {
+    const int n = model_.ColCount();
+    widths_.assign(std::size_t(n), 0);
+    int total = 0;
+    for (int c = 0; c < n; ++c) {
+        if (model_.ColumnHidden(c)) continue;
+        widths_[std::size_t(c)] = std::max(model_.ColWidth(c), TitleWidth(c));
+        total += widths_[std::size_t(c)] + kGridLine;
+    }
+    const int spare = viewport()->width() - total;
+    if (const int s = StretchColumnIndex(); s >= 0 && spare > 0) widths_[std::size_t(s)] += spare;
+}
+
+int TXGrid::ColumnWidth(int col) const {
+    if (col < 0 || col >= int(widths_.size())) return 0;
+    return widths_[std::size_t(col)];
+}
+
+int TXGrid::StretchColumnIndex() const {
+    const int n = model_.ColCount();
+    if (stretchColumn_ >= 0) return stretchColumn_ < n && !model_.ColumnHidden(stretchColumn_) ? stretchColumn_ : -1;
+    if (stretchColumn_ != kAutoStretch) return -1;
+    int widest = -1;
+    for (int c = 0; c < n; ++c) {
+        if (model_.ColumnHidden(c) || model_.Spec(c).kind != ColKind::Text) continue;
+        if (widest < 0 || model_.ColWidth(c) > model_.ColWidth(widest)) widest = c;
+    }
+    return widest;
+}
+
+int TXGrid::ColumnsWidth() const {
+    int total = 0;
+    for (int c = 0; c < model_.ColCount(); ++c)
+        if (!model_.ColumnHidden(c)) total += std::max(model_.ColWidth(c), TitleWidth(c)) + kGridLine;
+    return total;
+}
+
+int TXGrid::RowsHeight() const {
+    return titleHeight_ + kGridLine + (model_.RowCount() - 1) * (rowHeight_ + kGridLine);
+}
+
+void TXGrid::FitHeightToRows() {
+    const QMargins m = viewportMargins();
+    int height = RowsHeight() + 2 * frameWidth() + m.top() + m.bottom();
+    if (horizontalScrollBar()->isVisibleTo(this)) height += horizontalScrollBar()->sizeHint().height();
+    resize(width(), height);
 }
 
 std::vector<int> TXGrid::ShownColumns() const {
@@ -160,24 +281,24 @@ std::vector<int> TXGrid::ShownColumns() const {
 int TXGrid::ColumnX(int col) const {
     int x = 0;
     for (int c = 0; c < col && c < model_.ColCount(); ++c)
-        if (ColumnVisible(c)) x += model_.ColWidth(c) + kGridLine;
+        if (InView(c)) x += ColumnWidth(c) + kGridLine;
     return x;
 }
 
 QRect TXGrid::CellRect(int col, int row) const {
     if (!ColumnVisible(col) || row < 0 || row >= model_.RowCount()) return {};
     const int x = ColumnX(col);
-    if (row == 0) return {x, 0, model_.ColWidth(col), titleHeight_};
+    if (row == 0) return {x, 0, ColumnWidth(col), titleHeight_};
     if (row < topRow_) return {};
     const int y = titleHeight_ + kGridLine + (row - topRow_) * (rowHeight_ + kGridLine);
-    return {x, y, model_.ColWidth(col), rowHeight_};
+    return {x, y, ColumnWidth(col), rowHeight_};
 }
 
 QPoint TXGrid::CellAt(const QPoint& p) const {
     int col = -1;
     for (int c : ShownColumns()) {
         const int x = ColumnX(c);
-        if (p.x() >= x && p.x() < x + model_.ColWidth(c) + kGridLine) {
+        if (p.x() >= x && p.x() < x + ColumnWidth(c) + kGridLine) {
             col = c;
             break;
         }
@@ -192,17 +313,17 @@ QPoint TXGrid::CellAt(const QPoint& p) const {
 }
 
 void TXGrid::UpdateScrollBars() {
+    LayoutColumns();
     const int vw = viewport()->width();
     const int vh = viewport()->height();
     // The last left column that still fills the width.
     int maxLeft = fixedCols_;
     int width = 0;
     for (int c = 0; c < fixedCols_ && c < model_.ColCount(); ++c)
-        if (model_.ColWidth(c) != kGridHiddenColWidth) width += model_.ColWidth(c) + kGridLine;
+        if (!model_.ColumnHidden(c)) width += ColumnWidth(c) + kGridLine;
     for (int c = model_.ColCount() - 1; c >= fixedCols_; --c) {
-        const int w = model_.ColWidth(c);
-        if (w == kGridHiddenColWidth) continue;
-        width += w + kGridLine;
+        if (model_.ColumnHidden(c)) continue;
+        width += ColumnWidth(c) + kGridLine;
         if (width > vw) {
             maxLeft = c + 1;
             break;
@@ -225,9 +346,7 @@ void TXGrid::EnsureVisible(int col, int row) {
     if (row >= 1 && row < topRow_) topRow_ = row;
     if (row >= topRow_ + visibleRows) topRow_ = row - visibleRows + 1;
     if (col >= fixedCols_ && col < leftCol_) leftCol_ = col;
-    while (col >= fixedCols_ && leftCol_ < col &&
-           ColumnX(col) + std::max(0, model_.ColWidth(col)) > viewport()->width())
-        ++leftCol_;
+    while (col >= fixedCols_ && leftCol_ < col && ColumnX(col) + ColumnWidth(col) > viewport()->width()) ++leftCol_;
     UpdateScrollBars();
 }
 
@@ -242,7 +361,10 @@ void TXGrid::scrollContentsBy(int, int) {
 void TXGrid::resizeEvent(QResizeEvent* e) {
     QAbstractScrollArea::resizeEvent(e);
     UpdateScrollBars();
+    // A column wider or narrower may cut the current cell's text or not.
+    UpdateStatusLine();
     PlaceEditor();
+    PlaceStatusLine();
     if (totals_) totals_->Place();
 }
 
@@ -275,44 +397,32 @@ void TXGrid::paintEvent(QPaintEvent*) {
     const QPalette& pal = palette();
     p.fillRect(viewport()->rect(), pal.color(QPalette::Base));
     p.setFont(font());
-    const QColor lineColor(192, 192, 192);
-    const int arrowWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // The lines end under the last row: below it there is no cell.
+    const int rowsBottom = std::min(
+        viewport()->height(), titleHeight_ + kGridLine + (model_.RowCount() - topRow_) * (rowHeight_ + kGridLine));
     int right = 0;
     for (int c : ShownColumns()) {
         const ColumnSpec& spec = model_.Spec(c);
-        // Title cell.
+        // Title cell: its lines wrap within the title row.
         const QRect t = CellRect(c, 0);
         p.fillRect(t, pal.color(QPalette::Button));
         p.setPen(Qt::black);
         int align = Qt::AlignLeft;
         if (spec.titleAlign == TitleAlign::Right) align = Qt::AlignRight;
         if (spec.titleAlign == TitleAlign::Centre) align = Qt::AlignHCenter;
-        QString title = Cell(c, 0);
-        title.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
         p.drawText(t.adjusted(kTitleMarginX, kTitleMarginY, -kTitleMarginX, -kTitleMarginY),
-                   align | Qt::AlignVCenter | Qt::TextWordWrap, title);
+                   align | Qt::AlignVCenter | Qt::TextWordWrap, TitleText(Cell(c, 0)));
         // Data cells.
         for (int r = topRow_; r < model_.RowCount(); ++r) {
             const QRect cr = CellRect(c, r);
             if (cr.isEmpty() || cr.top() > viewport()->height()) break;
-            p.fillRect(cr, pal.color(QPalette::Base));
-            p.setPen(pal.color(QPalette::Text));
-            const int a = spec.Alignment() == CellAlign::Right ? Qt::AlignRight : Qt::AlignLeft;
-            const QRect textRect = cr.adjusted(kCellMargin, 0, -kCellMargin, 0);
-            const QString text = Cell(c, r);
-            // Text that wraps past the row's height starts at the top, so its
-            // first line shows whole rather than two halves.
-            const bool overflows = p.boundingRect(textRect, a | Qt::TextWordWrap, text).height() > textRect.height();
-            p.drawText(textRect, a | (overflows ? Qt::AlignTop : Qt::AlignVCenter) | Qt::TextWordWrap, text);
-            if (spec.hasButton)
-                DrawDropDownArrow(p, QRect(cr.right() - arrowWidth + 1, cr.top(), arrowWidth, cr.height()),
-                                  pal.color(QPalette::Disabled, QPalette::Text));
+            PaintCell(p, cr, c, r);
         }
         right = t.right() + 1;
-        p.setPen(lineColor);
-        p.drawLine(right, 0, right, viewport()->height());
+        p.setPen(kLineColor);
+        p.drawLine(right, 0, right, rowsBottom - 1);
     }
-    p.setPen(lineColor);
+    p.setPen(kLineColor);
     p.drawLine(0, titleHeight_, right, titleHeight_);
     for (int r = topRow_; r < model_.RowCount(); ++r) {
         const int y = titleHeight_ + kGridLine + (r - topRow_) * (rowHeight_ + kGridLine) + rowHeight_;
@@ -320,6 +430,94 @@ void TXGrid::paintEvent(QPaintEvent*) {
         p.drawLine(0, y, right, y);
     }
     RepaintTotals();
+}
+
+void TXGrid::PaintCell(QPainter& p, const QRect& cell, int col, int row) const {
+    const QPalette& pal = palette();
+    const ColumnSpec& spec = model_.Spec(col);
+    p.fillRect(cell, pal.color(QPalette::Base));
+    p.setPen(pal.color(QPalette::Text));
+    const int align = spec.Alignment() == CellAlign::Right ? Qt::AlignRight : Qt::AlignLeft;
+    const QRect text(cell.left() + kCellMargin, cell.top(), TextWidth(col), cell.height());
+    p.drawText(text, align | Qt::AlignVCenter | Qt::TextSingleLine, DisplayedText(col, row));
+    if (spec.hasButton) {
+        const int arrowWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        DrawDropDownArrow(p, QRect(cell.right() - arrowWidth + 1, cell.top(), arrowWidth, cell.height()),
+                          pal.color(QPalette::Disabled, QPalette::Text));
+    }
+}
+
+// --- what a cell shows -------------------------------------------------------
+
+int TXGrid::TextWidth(int col) const {
+    int width = ColumnWidth(col) - 2 * kCellMargin;
+    // The drop-down arrow of a pick-list column takes the right of the cell.
+    if (model_.Spec(col).hasButton) width -= style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return std::max(0, width);
+}
+
+QString TXGrid::WholeText(int col, int row) const {
+    QString text = Cell(col, row);
+    text.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace('\r', ' ').replace('\n', ' ');
+    // Figures are padded on the left to their column's width; the padding
+    // is not part of what they say.
+    if (model_.Spec(col).Alignment() == CellAlign::Right) text = text.trimmed();
+    return text;
+}
+
+QString TXGrid::DisplayedText(int col, int row) const {
+    if (col < 0 || col >= model_.ColCount() || row < 0 || row >= model_.RowCount()) return {};
+    if (row == 0) return Cell(col, 0);
+    if (model_.ColumnHidden(col)) return {};
+    return QFontMetrics(font()).elidedText(WholeText(col, row), Qt::ElideRight, TextWidth(col));
+}
+
+bool TXGrid::TextCut(int col, int row) const {
+    if (row < 1 || model_.ColumnHidden(col)) return false;
+    return DisplayedText(col, row) != WholeText(col, row);
+}
+
+QString TXGrid::ToolTipAt(const QPoint& pos) const {
+    if (pos.y() < titleHeight_) return HintAt(pos);
+    const QPoint cell = CellAt(pos);
+    if (cell.x() < 0 || cell.y() < 1 || !TextCut(cell.x(), cell.y())) return {};
+    return WholeText(cell.x(), cell.y());
+}
+
+QString TXGrid::StatusText() const {
+    return status_ && !status_->isHidden() ? status_->toolTip() : QString();
+}
+
+void TXGrid::UpdateStatusLine() {
+    if (!editor_ || !status_) return;
+    const bool cut = row_ >= 1 && row_ < model_.RowCount() && col_ < model_.ColCount() && TextCut(col_, row_);
+    const QString whole = cut ? WholeText(col_, row_) : QString();
+    // The editor lies over the current cell: hovering it shows what the cell would.
+    editor_->setToolTip(whole);
+    // The current cell is shown as such in a grid that takes typing, and in
+    // a read-only grid only while it holds the keyboard.
+    const bool show = cut && (!ReadOnlyGrid() || editor_->hasFocus());
+    status_->setToolTip(show ? whole : QString());
+    const int height = show ? rowHeight_ + kGridLine : 0;
+    if (viewportMargins().bottom() == height) {
+        PlaceStatusLine();
+        return;
+    }
+    // The rows' area gives up a row's height to the line, and the current
+    // row stays in sight above it.
+    setViewportMargins(0, 0, 0, height);
+    status_->setVisible(show);
+    PlaceStatusLine();
+    if (show) EnsureVisible(col_, row_);
+    emit statusLineToggled(show);
+}
+
+void TXGrid::PlaceStatusLine() {
+    if (!status_ || status_->isHidden()) return;
+    const QRect vp = viewport()->geometry();
+    status_->setGeometry(vp.left(), vp.bottom() + 1, vp.width(), viewportMargins().bottom());
+    const QFontMetrics fm(status_->font());
+    status_->setText(fm.elidedText(status_->toolTip(), Qt::ElideRight, vp.width() - 2 * kCellMargin));
 }
 
 // --- cursor and editor -------------------------------------------------------
@@ -340,8 +538,15 @@ void TXGrid::LoadEditor() {
     if (editor_->text() == t) return;
     loadingEditor_ = true;
     editor_->setText(t);
-    editor_->selectAll();
+    SelectFromStart();
     loadingEditor_ = false;
+}
+
+void TXGrid::SelectFromStart() {
+    // The whole text selected, so that typing replaces it, with the cursor at
+    // its start: a text longer than the cell shows its beginning.
+    const int length = int(editor_->text().size());
+    editor_->setSelection(length, -length);
 }
 
 bool TXGrid::MoveTo(int col, int row, bool checkLeft) {
@@ -356,18 +561,21 @@ bool TXGrid::MoveTo(int col, int row, bool checkLeft) {
     }
     emit cellEntered(col, row);
     col = model_.SkipToTabStop(col);
+    // A grid without Tab stops still never stands in a hidden column.
+    for (int i = 0; i < model_.ColCount() && model_.ColumnHidden(col); ++i) col = (col + 1) % model_.ColCount();
     col_ = col;
     row_ = row;
     model_.EnterCell(col_, row_);
     const ColumnSpec& spec = model_.Spec(col_);
     editor_->SetStyle(spec.Style());
-    editor_->setReadOnly(spec.readOnly || spec.displayOnly);
+    editor_->setReadOnly(spec.readOnly || spec.displayOnly || readOnly_);
     EnsureVisible(col_, row_);
     PlaceEditor();
     loadingEditor_ = true;
     editor_->setText(Cell(col_, row_));
-    editor_->selectAll();
+    SelectFromStart();
     loadingEditor_ = false;
+    UpdateStatusLine();
     viewport()->update();
     return true;
 }
@@ -386,9 +594,11 @@ void TXGrid::ModelChanged() {
         // A column made read-only or display-only while the cursor is in it.
         const ColumnSpec& spec = model_.Spec(col_);
         editor_->SetStyle(spec.Style());
-        editor_->setReadOnly(spec.readOnly || spec.displayOnly);
+        editor_->setReadOnly(spec.readOnly || spec.displayOnly || readOnly_);
     }
     if (!loadingEditor_ && editor_ && editor_->text() != Cell(col_, row_)) LoadEditor();
+    UpdateStatusLine();
+    if (editor_) editor_->update();
     viewport()->update();
     RepaintTotals();
 }
@@ -412,7 +622,7 @@ void TXGrid::TabForward() {
     const int last = model_.LastTabColumn();
     if (col_ < last) {
         int next = col_ + 1;
-        while (next < last && !model_.Spec(next).tabStop) ++next;
+        while (next < last && !model_.IsTabStop(next)) ++next;
         MoveTo(next, row_);
         return;
     }
@@ -429,7 +639,7 @@ void TXGrid::TabBackward() {
     const int first = model_.FirstTabColumn();
     if (col_ > first) {
         int prev = col_ - 1;
-        while (prev > first && !model_.Spec(prev).tabStop) --prev;
+        while (prev > first && !model_.IsTabStop(prev)) --prev;
         MoveTo(prev, row_);
         return;
     }
@@ -495,6 +705,7 @@ bool TXGrid::EditorKeyPress(QKeyEvent* e) {
     }
     const QString text = e->text();
     if (text.size() == 1 && text[0].unicode() >= 32 && text[0].unicode() != 127 && !ctrl && !alt) {
+        if (readOnly_) return true;
         const std::string bytes = FromQt(text);
         const TypedChar r =
             model_.TypeChar(col_, FromQt(editor_->text()), editor_->hasSelectedText(), bytes.empty() ? '?' : bytes[0]);
@@ -511,6 +722,8 @@ bool TXGrid::EditorKeyPress(QKeyEvent* e) {
 
 bool TXGrid::EditorKeyRelease(QKeyEvent* e) {
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    // Rows are neither added to nor taken from a grid where nothing can be typed.
+    if (ctrl && (e->key() == Qt::Key_Insert || e->key() == Qt::Key_Delete) && ReadOnlyGrid()) return true;
     if (ctrl && e->key() == Qt::Key_Insert) {
         model_.InsertRow(row_);
         LoadEditor();
@@ -531,6 +744,8 @@ bool TXGrid::EditorKeyRelease(QKeyEvent* e) {
 // --- focus -------------------------------------------------------------------
 
 void TXGrid::EditorFocusIn(QFocusEvent* e) {
+    // A read-only grid shows its current cell while it holds the keyboard.
+    UpdateStatusLine();
     if (Ignorable(e->reason()) || focused_) return;
     focused_ = true;
     // A click chooses its own cell; otherwise the grid starts in row 1 of the
@@ -539,6 +754,7 @@ void TXGrid::EditorFocusIn(QFocusEvent* e) {
 }
 
 void TXGrid::EditorFocusOut(QFocusEvent* e) {
+    UpdateStatusLine();
     if (Ignorable(e->reason()) || !focused_) return;
     QWidget* now = QApplication::focusWidget();
     if (now && (now == editor_ || now == pickList_ || isAncestorOf(now))) return;
@@ -579,11 +795,11 @@ QString TXGrid::HintAt(const QPoint& pos) const {
 bool TXGrid::viewportEvent(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         auto* he = static_cast<QHelpEvent*>(e);
-        const QString hint = HintAt(he->pos());
-        if (hint.isEmpty())
+        const QString tip = ToolTipAt(he->pos());
+        if (tip.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(he->globalPos(), hint, viewport());
+            QToolTip::showText(he->globalPos(), tip, viewport());
         return true;
     }
     return QAbstractScrollArea::viewportEvent(e);

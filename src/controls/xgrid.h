@@ -3,12 +3,22 @@
 // specification strings. The rules (typing, cell checks, totals, sorting,
 // the list form) are GridModel's; this widget draws the model, keeps the
 // cell editor over the current cell and maps keys, mouse and focus onto it.
+//
+// Every cell reads whole somewhere: a data cell's text is drawn on one line,
+// cut with "…" where it does not fit, and the whole text is its tooltip and,
+// while the cell is current, the grid's status line (a strip at the foot of
+// the grid, shown only then). Columns are at least as wide as their titles
+// need to show whole within the title lines; a grid wider than its columns
+// gives the spare width to its stretch column.
 #include <QAbstractScrollArea>
+#include <QHash>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <vector>
+
+class QLabel;
 
 #include "controls/control_context.h"
 #include "controls/xgrid_totals.h"
@@ -34,8 +44,17 @@ class TXGrid : public QAbstractScrollArea {
     Q_PROPERTY(bool showColHints READ showColHints WRITE setShowColHints)
     // Leading columns that stay in place when the grid scrolls sideways.
     Q_PROPERTY(int fixedCols READ fixedCols WRITE setFixedCols)
+    // The column that takes the spare width of a grid wider than its columns:
+    // kAutoStretch for the widest text column, kNoStretch for none.
+    Q_PROPERTY(int stretchColumn READ stretchColumn WRITE setStretchColumn)
+    // Nothing in the grid can be typed; a grid whose columns are all
+    // read-only or display-only is so without it.
+    Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly)
 
 public:
+    static constexpr int kAutoStretch = -1;
+    static constexpr int kNoStretch = -2;
+
     explicit TXGrid(QWidget* parent = nullptr);
     ~TXGrid() override;
 
@@ -64,6 +83,13 @@ public:
     void setShowColHints(bool b) { model_.ShowColHints = b; }
     int fixedCols() const { return fixedCols_; }
     void setFixedCols(int n);
+    int stretchColumn() const { return stretchColumn_; }
+    void setStretchColumn(int col);
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool on);
+    // Nothing can be typed: the grid shows no selection and no current cell
+    // but a focus frame while it holds the keyboard.
+    bool ReadOnlyGrid() const { return readOnly_ || model_.AllColumnsReadOnly(); }
 
     // Cell text (Unicode at this boundary; the model holds Windows-1252).
     QString Cell(int col, int row) const;
@@ -78,6 +104,7 @@ public:
     void ClearRows() { model_.ClearRows(); }
     void SortRows(std::string_view keys) { model_.SortRows(keys); }
     void SetColumnReadOnly(int col) { model_.SetColumnReadOnly(col); }
+    void SetColumnNoTotal(int col, bool flag) { model_.SetColumnNoTotal(col, flag); }
     void SetColumnEditable(int col) { model_.SetColumnEditable(col); }
     void SetColumnDisplayOnly(int col, bool flag) { model_.SetColumnDisplayOnly(col, flag); }
     void InsertRow(int index) { model_.InsertRow(index); }
@@ -97,9 +124,43 @@ public:
     QRect CellRect(int col, int row) const;
     // Left edge of a column in viewport coordinates, following the horizontal scroll.
     int ColumnX(int col) const;
+    // The column is drawn: not hidden, scrolled into view and, unless it is
+    // fixed or the first scrolled one, whole within the viewport.
     bool ColumnVisible(int col) const;
     // The columns drawn, left to right: the fixed ones, then from LeftCol().
     std::vector<int> ShownColumns() const;
+    // The width a column is drawn at: its own width, widened until its title
+    // shows whole within the title lines, and for the stretch column the
+    // spare width of the grid; 0 for a hidden column.
+    int ColumnWidth(int col) const;
+    // The narrowest width at which a column's title shows whole.
+    int TitleWidth(int col) const;
+    // The column given the spare width; -1 when none.
+    int StretchColumnIndex() const;
+    // The width the shown columns take side by side before any spare width
+    // is given out, grid lines included.
+    int ColumnsWidth() const;
+    // The height of the title row and every data row, grid lines included.
+    int RowsHeight() const;
+    // Resizes the grid to show every row, and nothing below the last.
+    void FitHeightToRows();
+
+    // The text a cell shows: a data cell's on one line, cut with "…" when it
+    // does not fit; a title as written (it wraps onto the title lines).
+    QString DisplayedText(int col, int row) const;
+    // A data cell's whole text as one line (its tooltip and status line).
+    QString WholeText(int col, int row) const;
+    // The data cell shows less than its whole text.
+    bool TextCut(int col, int row) const;
+    // The tooltip for a point of the viewport: the column hint over the
+    // title row, the whole text over a data cell that is cut.
+    QString ToolTipAt(const QPoint& viewportPos) const;
+    // The status line under the rows: the whole text of the current cell
+    // while that cell is cut; "" when the line is not shown.
+    QString StatusText() const;
+    QLabel* StatusLine() const { return status_; }
+    // Draws a data cell as the grid does (the editor of a read-only grid too).
+    void PaintCell(class QPainter& p, const QRect& cell, int col, int row) const;
 
     TXGridInplaceEdit* Editor() const { return editor_; }
     XGridPickList* PickListPopup() const { return pickList_; }
@@ -119,6 +180,8 @@ signals:
     void cellEntered(int col, int row);
     // OnElippsisclicked
     void elippsisClicked(int col, int row);
+    // The status line was shown or hidden: the rows' area changed height.
+    void statusLineToggled(bool shown);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -152,7 +215,14 @@ private:
     void PlaceEditor();
     void LoadEditor();
     void EnsureVisible(int col, int row);
+    // The column is scrolled into view (it may not fit whole).
+    bool InView(int col) const;
     void UpdateScrollBars();
+    void LayoutColumns();
+    void UpdateStatusLine();
+    void PlaceStatusLine();
+    void SelectFromStart();
+    int TextWidth(int col) const;
     void RecomputeTitleHeight();
     QPoint CellAt(const QPoint& viewportPos) const;
     void AttachTotals(TXGridTotals* t);
@@ -164,10 +234,17 @@ private:
     GridModel model_;
     TXGridInplaceEdit* editor_ = nullptr;
     XGridPickList* pickList_ = nullptr;
+    QLabel* status_ = nullptr;
     QPointer<TXGridTotals> totals_;
     std::function<QString(int)> hintSource_;
     int fieldTag_ = 0;
     int fixedCols_ = 0;
+    int stretchColumn_ = kAutoStretch;
+    bool readOnly_ = false;
+    // The widths columns are drawn at (ColumnWidth), and the title widths
+    // worked out for the font and title lines in use, by title.
+    std::vector<int> widths_;
+    mutable QHash<QString, int> titleWidths_;
     int col_ = 0;
     int row_ = 1;
     int leftCol_ = 0;

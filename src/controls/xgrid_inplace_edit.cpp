@@ -97,6 +97,19 @@ void TXGridInplaceEdit::contextMenuEvent(QContextMenuEvent* e) {
 }
 
 void TXGridInplaceEdit::paintEvent(QPaintEvent* e) {
+    if (grid_->ReadOnlyGrid()) {
+        // Nothing to type here: the cell looks as every other cell does (no
+        // selection, no cursor), framed while it holds the keyboard.
+        QPainter p(this);
+        p.setFont(font());
+        grid_->PaintCell(p, rect(), grid_->Col(), grid_->Row());
+        if (hasFocus()) {
+            p.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        return;
+    }
     QLineEdit::paintEvent(e);
     const QRect b = ButtonRect();
     if (b.isEmpty()) return;

@@ -63,7 +63,7 @@ void TXGridTotals::paintEvent(QPaintEvent*) {
     for (int c : grid_->ShownColumns()) {
         const int left = offset + grid_->ColumnX(c);
         if (left >= width()) break;
-        const int right = left + m.ColWidth(c);
+        const int right = left + grid_->ColumnWidth(c);
         p.setPen(kFrameGrey);
         p.drawLine(right, kFrame, right, height() - kFrame - 1);
         const ColumnSpec& spec = m.Spec(c);

@@ -150,6 +150,7 @@ void GridModel::SetColumnReadOnly(int col) {
     s.readOnly = true;
     s.tabStop = false;
     RecomputeLastTabColumn();
+    Changed();
 }
 
 void GridModel::SetColumnEditable(int col) {
@@ -157,10 +158,17 @@ void GridModel::SetColumnEditable(int col) {
     s.readOnly = false;
     s.tabStop = true;
     RecomputeLastTabColumn();
+    Changed();
 }
 
 void GridModel::SetColumnDisplayOnly(int col, bool flag) {
     MutableSpec(col).displayOnly = flag;
+    Changed();
+}
+
+void GridModel::SetColumnNoTotal(int col, bool flag) {
+    MutableSpec(col).noTotal = flag;
+    Changed();
 }
 
 void GridModel::SetTabStop(int col, bool on) {
@@ -168,17 +176,25 @@ void GridModel::SetTabStop(int col, bool on) {
     RecomputeLastTabColumn();
 }
 
+bool GridModel::AllColumnsReadOnly() const {
+    return std::all_of(Specs().begin(), Specs().end(), [](const ColumnSpec& s) { return s.readOnly || s.displayOnly; });
+}
+
+bool GridModel::IsTabStop(int col) const {
+    return Specs()[std::size_t(col)].tabStop && !ColumnHidden(col);
+}
+
 void GridModel::RecomputeLastTabColumn() {
     lastTabColumn_ = -1;
     for (int c = 0; c < ColCount(); ++c)
-        if (Specs()[std::size_t(c)].tabStop) lastTabColumn_ = c;
+        if (IsTabStop(c)) lastTabColumn_ = c;
 }
 
 int GridModel::SkipToTabStop(int col) const {
     const int n = ColCount();
     if (n == 0 || lastTabColumn_ < 0) return col;
     int c = std::clamp(col, 0, n - 1);
-    while (!Specs()[std::size_t(c)].tabStop) c = (c + 1) % n;
+    while (!IsTabStop(c)) c = (c + 1) % n;
     return c;
 }
 
@@ -194,12 +210,14 @@ int GridModel::ColWidth(int col) const {
 void GridModel::SetColWidth(int col, int width) {
     Spec(col);
     colWidths_[std::size_t(col)] = width;
+    RecomputeLastTabColumn();
     Changed();
 }
 
 void GridModel::ScaleColWidths(double factor) {
     for (int& w : colWidths_)
         if (w != kGridHiddenColWidth) w = int(std::lround(w * factor));
+    RecomputeLastTabColumn();
     Changed();
 }
 

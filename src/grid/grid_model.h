@@ -37,6 +37,9 @@ inline constexpr int kGridDefaultRowCount = 5;
 inline constexpr int kGridDefaultColWidth = 64;
 inline constexpr int kGridDefaultRowHeight = 20;
 inline constexpr int kGridHiddenColWidth = -1;
+// A column narrower than this is hidden as a -1 column is: a sliver of a few
+// pixels shows nothing of its cells, only scraps of its title.
+inline constexpr int kGridNarrowestShownColWidth = 4;
 
 inline constexpr const char* kPicklistMismatchMessage = "Entry must match one of the picklist entries";
 inline constexpr const char* kInvalidAbnMessage = "Invalid Australian Business Number (ABN)";
@@ -112,7 +115,13 @@ public:
     void SetColumnReadOnly(int col);
     void SetColumnEditable(int col);
     void SetColumnDisplayOnly(int col, bool flag);
+    // A number column whose total means nothing (amounts of different kinds).
+    void SetColumnNoTotal(int col, bool flag);
     void SetTabStop(int col, bool on);
+    // Every column is read-only or display-only: nothing in the grid can be typed.
+    bool AllColumnsReadOnly() const;
+    // Tab stops in the column (a hidden column has none).
+    bool IsTabStop(int col) const;
     // The last column with a Tab stop; -1 when none has one.
     int LastTabColumn() const { return lastTabColumn_; }
     // The first column with a Tab stop at or after `col`, wrapping past the
@@ -122,8 +131,10 @@ public:
     const std::vector<std::string>& PickList(int col) const { return Spec(col).pickList; }
     void SetPickList(int col, std::vector<std::string> items);
 
-    // Pixel widths kept for the widget; -1 hides a column.
+    // Pixel widths kept for the widget; -1 (or any width below
+    // kGridNarrowestShownColWidth) hides a column.
     int ColWidth(int col) const;
+    bool ColumnHidden(int col) const { return ColWidth(col) < kGridNarrowestShownColWidth; }
     void SetColWidth(int col, int width);
     // Scales every width other than -1 and rounds.
     void ScaleColWidths(double factor);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "controls/control_context.h"
+#include "controls/elided_item_tip.h"
 
 namespace cgt {
 
@@ -20,6 +21,10 @@ TNavigator::TNavigator(QWidget* parent) : QWidget(parent) {
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(false);
     tree_->setIndentation(4);
+    // An entry wider than the bar ends in "…" (its tooltip has it whole):
+    // the bar keeps the width the frame gives it.
+    tree_->header()->setStretchLastSection(true);
+    KeepEntriesToWidth(tree_);
     layout->addWidget(title_);
     layout->addWidget(tree_);
     // itemClicked comes with the mouse release over the item.

@@ -7,6 +7,7 @@
 
 #include "base/cp1252.h"
 #include "controls/control_context.h"
+#include "controls/elided_item_tip.h"
 #include "controls/qt_text.h"
 #include "controls/textlbl.h"
 
@@ -22,6 +23,8 @@ TWorksheetPicker::TWorksheetPicker(QWidget* parent) : QWidget(parent) {
                       QStringLiteral("<s2><T1>Concessions<.>")});
     header_->setMinimumHeight(20);
     list_ = new QListWidget(this);
+    // A long name ends in "…" within the panel, its tooltip whole.
+    KeepEntriesToWidth(list_);
     delete_ = new QPushButton(QStringLiteral("Delete"), this);
     layout->addWidget(header_);
     layout->addWidget(list_, 1);

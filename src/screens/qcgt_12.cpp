@@ -96,7 +96,8 @@ void TQCGT_12::Created(TInterviewFrame& frame) {
     grid_->Model().SetPickList(kCostElementCode, elements);
     // The date paid is kept in the list but not asked for here.
     grid_->Model().SetColWidth(kCostElementPaid, kGridHiddenColWidth);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A scroll bar across only when the columns do not fit side by side.
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(grid_, &TXGrid::cellEntered, this, GuardedSlot(this, [this](int col, int row) { XGrid1Click(col, row); }));
     grid_->Editor()->installEventFilter(this);

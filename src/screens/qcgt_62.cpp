@@ -59,10 +59,13 @@ void TQCGT_62::Created(TInterviewFrame& frame) {
     TCalcGridScreen::Created(frame);
     TXGrid* grid = Grid();
     grid->setDisplay(ToQtList(ChoiceGridColumns()));
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A scroll bar across only when the columns do not fit side by side.
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ui.XGrid2->setDisplay(ToQtList(UnappliedLossGridColumns()));
-    ui.XGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Its two rows show whole, with nothing to scroll and no room below them.
+    ui.XGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui.XGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const auto button = [this](QPushButton* b, void (TQCGT_62::*click)()) {
         connect(b, &QPushButton::clicked, this, GuardedSlot(this, [this, click] { (this->*click)(); }));
     };
@@ -97,6 +100,7 @@ void TQCGT_62::TableToGrid() {
 
 void TQCGT_62::ShowUnapplied(const UnappliedLosses& l) {
     ui.XGrid2->setRowCount(3);
+    ui.XGrid2->FitHeightToRows();
     ui.XGrid2->SetCell(0, kPriorYearsRow, QStringLiteral("Prior Years"));
     ui.XGrid2->SetCell(0, kCurrentYearRow, QStringLiteral("Current Year"));
     ui.XGrid2->SetCell(kCollectableLossCol, kPriorYearsRow, ToQt(LossText(l.priorCollectable)));

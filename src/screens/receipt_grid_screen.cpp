@@ -17,7 +17,8 @@ TReceiptGridScreen::TReceiptGridScreen(QWidget* parent) : TBlockScreen(Worksheet
 
 void TReceiptGridScreen::Created(TInterviewFrame& frame) {
     TBlockScreen::Created(frame);
-    XGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A scroll bar across only when the columns do not fit side by side.
+    XGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     XGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(XGrid1, &TXGrid::cellEntered, this, GuardedSlot(this, [this](int col, int row) { XGrid1Click(col, row); }));
 }

@@ -38,6 +38,10 @@ struct ColumnScroll {
 };
 constexpr ColumnScroll kWorksheetScroll[] = {{3, 0}, {6, 250}, {10, 540}, {11, 675}};
 
+// The worksheet's Amount column holds the cost bases brought forward (indexed,
+// non-indexed and reduced, one row each) beside the costs: its sum means nothing.
+constexpr int kWorksheetAmountCol = 2;
+
 // Checks the index-th radio button of a display-only group; none for -1.
 void ShowChoice(QWidget* group, int index) {
     const QList<QRadioButton*> radios = group->findChildren<QRadioButton*>();
@@ -68,8 +72,11 @@ void TSummaryScreen::Created(TInterviewFrame& frame) {
     };
     RegisterGrid->setDisplay(columns(RegisterGridColumns()));
     WorksheetGrid->setDisplay(columns(WorksheetGridColumns()));
+    WorksheetGrid->SetColumnNoTotal(kWorksheetAmountCol, true);
     connect(WorksheetGrid, &TXGrid::cellEntered, this,
             GuardedSlot(this, [this](int col, int) { WorksheetGridClick(col); }));
+    // The grid grows by its status line while that is shown, so that no row hides behind it.
+    connect(WorksheetGrid, &TXGrid::statusLineToggled, this, GuardedSlot(this, [this](bool) { FitWorksheetGrid(); }));
 
     // The panel is laid out by the screen, not the scroll area.
     ResultsPanel->setWidgetResizable(false);
@@ -210,11 +217,10 @@ void TSummaryScreen::StackResults() {
 void TSummaryScreen::FitWorksheetGrid() {
     // The grid is as large as its rows and columns; the panel scrolls it.
     TXGrid* grid = WorksheetGrid;
-    const int rows = grid->rowCount();
-    const int width = grid->ColumnX(grid->colCount()) + 2 * grid->frameWidth();
-    const int height = grid->CellRect(grid->Model().FirstTabColumn(), rows - 1).bottom() + 2 + 2 * grid->frameWidth();
-    grid->resize(width, height);
-    int bottom = height;
+    const int width = grid->ColumnsWidth() + 2 * grid->frameWidth();
+    grid->resize(width, grid->height());
+    grid->FitHeightToRows();
+    int bottom = grid->height();
     if (TXGridTotals* totals = grid->Totals()) {
         totals->Place();
         bottom = totals->geometry().bottom() + 1;

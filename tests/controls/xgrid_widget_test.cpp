@@ -422,9 +422,9 @@ TEST_F(XGridWidgetTest, ScalingScalesWidthsRowsAndFont) {
 // cursor; a click on a fixed column still finds it.
 TEST_F(XGridWidgetTest, FixedColumnsStayWhileTheRestScroll) {
     Columns({kText, kText, kAmount, kAmount, kAmount, kAmount, kAmount, kAmount}, 3);
-    grid->setColWidths("60,150,100,100,100,100,100,100");
+    grid->setColWidths("80,150,100,100,100,100,100,100");
     grid->setFixedCols(2);
-    const int fixedWidth = 60 + 1 + 150 + 1;
+    const int fixedWidth = 80 + 1 + 150 + 1;
     EXPECT_EQ(grid->LeftCol(), 2);
     EXPECT_EQ(grid->ColumnX(2), fixedWidth);
 
@@ -433,7 +433,7 @@ TEST_F(XGridWidgetTest, FixedColumnsStayWhileTheRestScroll) {
     EXPECT_GT(grid->LeftCol(), 2);
     EXPECT_FALSE(grid->ColumnVisible(2));
     EXPECT_TRUE(grid->ColumnVisible(1));
-    EXPECT_EQ(grid->CellRect(1, 1).left(), 61);
+    EXPECT_EQ(grid->CellRect(1, 1).left(), 81);
     EXPECT_EQ(grid->ColumnX(grid->LeftCol()), fixedWidth);
     EXPECT_LE(grid->CellRect(7, 1).right(), grid->viewport()->width());
 

@@ -90,7 +90,12 @@ protected:
         QTest::keyClick(Grid()->Editor(), key, mods);
         QApplication::processEvents();
     }
+    // A click on a cell, after scrolling it into view as the user would.
     void ClickCell(int col, int row) {
+        QScrollBar* bar = Grid()->horizontalScrollBar();
+        if (col >= Grid()->fixedCols() && col < Grid()->LeftCol()) bar->setValue(bar->minimum());
+        while (Grid()->CellRect(col, row).isEmpty() && bar->value() < bar->maximum())
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         ASSERT_FALSE(Grid()->CellRect(col, row).isEmpty()) << col << "," << row;
         QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, Grid()->CellRect(col, row).center());
         QApplication::processEvents();

@@ -272,7 +272,7 @@ TEST_F(CostElementTest, TheGridAsDefined) {
     ASSERT_EQ(grid->colCount(), kCostElementCells);
     EXPECT_FALSE(grid->ColumnVisible(kPaid));
     EXPECT_EQ(grid->Model().ColWidth(kExcludedReduced), 0);
-    EXPECT_EQ(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     const char* titles[] = {"Cost Element",
                             "Date expense incurred",
