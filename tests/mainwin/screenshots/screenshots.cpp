@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
     cgt::test::KeepSettingsInATemporaryFolder();  // the pictures leave no window size behind
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: mainwin-screenshots DIR [--demo RETURN.json] [--size WxH] [--all | "
+                     "usage: mainwin-screenshots DIR [--demo RETURN.json] [--size WxH] [--list | --all | "
                      "N[/WORKSHEET][:BUTTON]...]\n");
         return 2;
     }
@@ -195,6 +195,11 @@ int main(int argc, char** argv) {
             ++i;
         } else if (a == "--all") {
             for (const cgt::ScreenDef& d : cgt::ScreenCatalogue()) screens.push_back(std::to_string(d.number));
+        } else if (a == "--list") {
+            // The screen numbers, for a caller that shows each in a run of its
+            // own (a screen whose check refuses the move keeps the frame on it).
+            for (const cgt::ScreenDef& d : cgt::ScreenCatalogue()) std::printf("%d\n", d.number);
+            return 0;
         } else {
             screens.push_back(a);
         }
