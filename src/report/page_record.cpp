@@ -145,6 +145,10 @@ TPageRec SectionHeader::Record() const {
     return r;
 }
 
+void SectionHeader::SetRecordCount(TPageRec& r, int count) {
+    r.SetU16(3, std::uint16_t(count));
+}
+
 PageHeader PageHeader::Of(const TPageRec& r) {
     return {r.U8(2), r.I32(3), r.I32(7), r.I16(11), char(r.U8(13)), r.I16(14), r.I16(16)};
 }

@@ -170,6 +170,9 @@ struct SectionHeader {
     int NeededHeight() const { return need != 0 ? need : height; }
     static SectionHeader Of(const TPageRec& r);
     TPageRec Record() const;
+    // Sets the record count of a header, keeping its other bytes as they are
+    // (a header read from a file may hold bytes this view does not name).
+    static void SetRecordCount(TPageRec& r, int count);
 };
 
 // The header of a laid-out page: the page number (kept in 8 bits), the

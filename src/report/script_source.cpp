@@ -231,11 +231,7 @@ public:
             if (const char t = script.sections.back().records.back().rec.Type(); CountsAsLatestShape(t))
                 latestShape_ = t;
         }
-        for (ScriptSection& s : script.sections) {
-            SectionHeader h = SectionHeader::Of(s.header);
-            h.recordCount = int(s.records.size());
-            s.header = h.Record();
-        }
+        for (ScriptSection& s : script.sections) SectionHeader::SetRecordCount(s.header, int(s.records.size()));
         return script;
     }
 
