@@ -408,27 +408,46 @@ void ApplyReadingTabOrder(QWidget* screen) {
     for (std::size_t i = 1; i < controls.size(); ++i) QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
-QString LabelTextFor(const QWidget* control) {
+namespace {
+
+// What labels the controls of a screen: its texts, and where its controls
+// stand, in the screen's coordinates. Gathered once for every control named.
+struct ScreenText {
+    explicit ScreenText(const QWidget* s) : screen(s) {
+        CollectTextPieces(screen, screen, pieces);
+        for (const QWidget* c : TabControls(screen))
+            if (!c->isHidden()) controls.push_back({BoxOf(c), qobject_cast<const QAbstractButton*>(c) != nullptr});
+    }
+    QRect BoxOf(const QWidget* c) const { return QRect(c->mapTo(screen, QPoint(0, 0)), c->size()); }
+    // The boxes of the controls, or of those that are not buttons only.
+    std::vector<QRect> Boxes(bool withButtons) const {
+        std::vector<QRect> out;
+        for (const auto& [box, button] : controls)
+            if (withButtons || !button) out.push_back(box);
+        return out;
+    }
+
+    const QWidget* screen;
+    std::vector<TextPiece> pieces;
+    std::vector<std::pair<QRect, bool>> controls;  // box, is a button
+};
+
+QString LabelTextIn(const ScreenText& on, const QWidget* control) {
     if (auto* button = qobject_cast<const QAbstractButton*>(control)) {
         const QString own = WithoutMnemonic(button->text());
         if (!own.isEmpty()) return own;
     }
-    const QWidget* screen = ScreenOf(control);
     // A label that names the control as its buddy says so itself.
-    for (const QLabel* label : screen->findChildren<QLabel*>())
+    for (const QLabel* label : on.screen->findChildren<QLabel*>())
         if (label->buddy() == control && !PlainLabelText(label).isEmpty()) return PlainLabelText(label);
-    std::vector<TextPiece> pieces;
-    CollectTextPieces(screen, screen, pieces);
-    const QRect r(control->mapTo(screen, QPoint(0, 0)), control->size());
-    std::vector<QRect> controls;
-    for (const QWidget* c : TabControls(screen))
-        if (!c->isHidden()) controls.emplace_back(c->mapTo(screen, QPoint(0, 0)), c->size());
+    const std::vector<TextPiece>& pieces = on.pieces;
+    const QRect r = on.BoxOf(control);
     // A tick box or radio button with no text of its own is labelled to its
     // right; other controls to their left, or from above: a grid or list by
     // the heading above it.
     QString text;
     if (qobject_cast<const QAbstractButton*>(control)) text = LineRightOf(pieces, r);
-    if (text.isEmpty()) text = LineLeftOf(pieces, controls, r);
+    if (text.isEmpty()) text = LineLeftOf(pieces, on.Boxes(true), r);
     if (r.height() > kTallControl) {
         // The screen's own heading first; a bold label (the asset's name) next.
         if (text.isEmpty()) text = NearestLineAbove(pieces, r, IsHeading);
@@ -436,31 +455,35 @@ QString LabelTextFor(const QWidget* control) {
     }
     if (text.isEmpty()) text = NearestLineAbove(pieces, r, [](const TextPiece&) { return true; });
     if (text.isEmpty())
-        for (const QWidget* w = control->parentWidget(); w && w != screen && text.isEmpty(); w = w->parentWidget())
+        for (const QWidget* w = control->parentWidget(); w && w != on.screen && text.isEmpty(); w = w->parentWidget())
             if (auto* box = qobject_cast<const QGroupBox*>(w)) text = WithoutMnemonic(box->title());
     if (text.isEmpty()) text = control->toolTip().simplified();
     return text;
 }
 
-QString QuestionFor(const QWidget* control) {
+QString QuestionIn(const ScreenText& on, const QWidget* control) {
     const auto* button = qobject_cast<const QAbstractButton*>(control);
     if (!button || qobject_cast<const QPushButton*>(control) || WithoutMnemonic(button->text()).isEmpty()) return {};
-    const QWidget* screen = ScreenOf(control);
-    std::vector<TextPiece> pieces;
-    CollectTextPieces(screen, screen, pieces);
     // The answers of one question (Yes, No) stand side by side: the question
     // is the text left of the first of them.
-    std::vector<QRect> others;
-    for (const QWidget* c : TabControls(screen))
-        if (!c->isHidden() && !qobject_cast<const QAbstractButton*>(c))
-            others.emplace_back(c->mapTo(screen, QPoint(0, 0)), c->size());
-    return LineLeftOf(pieces, others, QRect(control->mapTo(screen, QPoint(0, 0)), control->size()));
+    return LineLeftOf(on.pieces, on.Boxes(false), on.BoxOf(control));
+}
+
+}  // namespace
+
+QString LabelTextFor(const QWidget* control) {
+    return LabelTextIn(ScreenText(ScreenOf(control)), control);
+}
+
+QString QuestionFor(const QWidget* control) {
+    return QuestionIn(ScreenText(ScreenOf(control)), control);
 }
 
 void NameControls(QWidget* screen) {
+    const ScreenText text(screen);
     for (QWidget* control : TabControls(screen)) {
-        if (control->accessibleName().isEmpty()) control->setAccessibleName(LabelTextFor(control));
-        if (control->accessibleDescription().isEmpty()) control->setAccessibleDescription(QuestionFor(control));
+        if (control->accessibleName().isEmpty()) control->setAccessibleName(LabelTextIn(text, control));
+        if (control->accessibleDescription().isEmpty()) control->setAccessibleDescription(QuestionIn(text, control));
     }
 }
 
